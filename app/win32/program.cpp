@@ -1,0 +1,59 @@
+#include "app/win32/program.h"
+
+#include "app/win32/command_line.h"
+#include "app/win32/shell_folder_mover.h"
+#include "app/win32/single_instance.h"
+#include "hooklib/qlbxhook.h"
+
+namespace qb {
+
+Program::Program() : ui_("Quillbox") {}
+
+int Program::run(HINSTANCE instance) {
+  if (!AcquireSingleInstance()) {
+    ui_.showMessage(kAlreadyRunningMessage, MessageIcon::kExclamation);
+    return 0;
+  }
+  if (!start(instance)) return 1;
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  return 0;
+}
+
+std::optional<DataHome> Program::chooseDataHome() {
+  std::string userName = ResolveUserName(system_.userName());
+  CommandLineOptions options = ParseCommandLine();
+  if (options.dataHome) return DataHomeAt(system_, *options.dataHome, userName);
+  ShellFolderMover mover;
+  return ChooseDataHome(system_, fs_, ui_, mover, userName);
+}
+
+bool Program::start(HINSTANCE instance) {
+  home_ = chooseDataHome();
+  if (!home_ || EnsureDataHomeExists(fs_, ui_, *home_) != 0) return false;
+  HookInitProc();
+  ui_.setBusyObserver([](bool busy) { HookPlanMenuStop(busy ? 1 : 0); });
+
+  window_ = std::make_unique<MainWindow>(MainWindow::Handlers{
+      [this] { onClipboardChanged(); },
+      [this] { if (capture_) capture_->setViewReady(false); }});
+  store_ = std::make_unique<HistoryItemStore>(fs_, clock_, ui_, home_->folder, home_->userName,
+                                              [this] { window_->requestClose(); });
+  if (store_->open() != 0) return false;
+  if (!window_->create(instance)) return false;
+  ui_.setOwner(window_->handle());
+  planInterface_.m_hHostWnd = window_->handle();
+  clipboard_ = std::make_unique<Win32Clipboard>(window_->handle());
+  capture_ = std::make_unique<ClipboardCapture>(*clipboard_, clock_, ui_, *store_);
+  capture_->setViewReady(true);
+  return true;
+}
+
+void Program::onClipboardChanged() {
+  if (capture_) capture_->onClipboardChanged(kOwnStoreLabel);
+}
+
+}  // namespace qb

@@ -1,0 +1,44 @@
+// The life of the running program: start-up in order, the message loop, and the ordered end.
+#pragma once
+#include <windows.h>
+
+#include <memory>
+#include <optional>
+
+#include "app/data_home.h"
+#include "app/win32/main_window.h"
+#include "history/clipboard_capture.h"
+#include "history/history_item_store.h"
+#include "planlib/plan_interface.h"
+#include "platform/win32/win32_clipboard.h"
+#include "platform/win32/win32_clock.h"
+#include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_system_info.h"
+#include "platform/win32/win32_ui.h"
+
+namespace qb {
+
+class Program {
+ public:
+  Program();
+  // The whole run; the process's exit code.
+  int run(HINSTANCE instance);
+
+ private:
+  bool start(HINSTANCE instance);
+  std::optional<DataHome> chooseDataHome();
+  void onClipboardChanged();
+
+  Win32Ui ui_;
+  Win32SystemInfo system_;
+  Win32FileSystem fs_;
+  Win32Clock clock_;
+  std::optional<DataHome> home_;
+  std::unique_ptr<MainWindow> window_;
+  std::unique_ptr<Win32Clipboard> clipboard_;
+  std::unique_ptr<HistoryItemStore> store_;
+  std::unique_ptr<ClipboardCapture> capture_;
+  CPlanInterface planInterface_;
+};
+
+}  // namespace qb

@@ -1,0 +1,14 @@
+// The one-line preview of a stored value.
+#pragma once
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace qb {
+
+inline constexpr std::size_t kPreviewBytes = 150;
+
+// The first 150 bytes followed by "..." when the value is longer than 150 bytes, else the value.
+std::string MakePreview(std::string_view value);
+
+}  // namespace qb

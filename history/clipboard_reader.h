@@ -1,0 +1,25 @@
+// Reading the clipboard's text with the retries the program allows another holder.
+#pragma once
+#include <cstddef>
+#include <string>
+
+#include "platform/clipboard.h"
+#include "platform/clock.h"
+#include "platform/ui.h"
+
+namespace qb {
+
+struct ClipboardText {
+  std::string text;            // at most 512000 bytes
+  std::size_t fullLength = 0;  // bytes the clipboard held, before the cut
+};
+
+enum class ClipboardTries { kFive, kSingle };
+
+// Empty when the clipboard holds no text. Opening is retried after 300, 500, 600 and 700 ms
+// (messages are dispatched while waiting); after the fifth failure the user is told that
+// another application seems to hold the clipboard.
+ClipboardText ReadClipboardText(Clipboard& clipboard, Clock& clock, Ui& ui,
+                                ClipboardTries tries = ClipboardTries::kFive);
+
+}  // namespace qb

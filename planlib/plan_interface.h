@@ -1,0 +1,41 @@
+// The plan library's one exported class. The host writes the input members before each call and
+// reads the outputs after it; strings are the caller's, and the library copies what it keeps.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+#ifdef QB_BUILDING_TOVAPLAN
+#define QB_PLAN_API __declspec(dllexport)
+#else
+#define QB_PLAN_API __declspec(dllimport)
+#endif
+
+class QB_PLAN_API CPlanInterface {
+ public:
+  CPlanInterface();
+  virtual ~CPlanInterface();
+
+  // Remembers the host's plan thread. Returns 0.
+  int m_PlanInit(void* hostThread);
+
+  std::string m_IfVersion;      // must be "V1.20"
+  std::string m_FontName;
+  int m_EditMaximized = 0;
+  int m_DialogDelay = 0;
+  std::string m_ActWinName;
+  std::string m_UserId;
+  std::string m_HostFolder;     // without a trailing backslash
+  std::string m_DataHome;       // host folder + "\PlanDataHome"
+  HWND m_hHostWnd = nullptr;
+  std::string m_HostName;
+  std::string m_EditTitle;
+  std::string m_PlanVersion;
+  std::string m_PlanName;
+  std::string m_PlanAttr;
+  int m_RunResult = 0;
+
+ private:
+  void m_InitInfo();
+  void* m_HostThread = nullptr;
+};

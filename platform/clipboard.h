@@ -1,0 +1,24 @@
+// The system clipboard. Texts are Shift-JIS; change notices reach the capture controller as
+// calls, not through this port.
+#pragma once
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace qb {
+
+class Clipboard {
+ public:
+  virtual ~Clipboard() = default;
+  // One try; false while another program holds the clipboard.
+  virtual bool open() = 0;
+  virtual void close() = 0;
+  // The calls below need the clipboard open.
+  virtual bool hasText() = 0;
+  // Empty when there is no text.
+  virtual std::optional<std::string> getText() = 0;
+  virtual bool empty() = 0;
+  virtual bool setText(std::string_view text) = 0;
+};
+
+}  // namespace qb

@@ -1,0 +1,94 @@
+#!/usr/bin/env bash
+# Sets everything up, builds both builds and runs every suite: native unit tests, the Windows
+# unit and adapter tests under Wine, a short fuzz smoke, the benchmarks once, and the end-to-end
+# scenarios. Prints one summary line per suite and exits non-zero on any failure.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+source scripts/wine-env.sh
+source scripts/gtest-summary.sh
+
+bash scripts/setup.sh || exit 1
+mkdir -p build/logs
+overall=0
+summary=()
+
+step() { echo; echo "== $*"; }
+record() {  # record NAME: adds the summary line of the suite just run
+  summary+=("$1: ${QB_PASSED} passed, ${QB_FAILED} failed")
+  [ "$QB_FAILED" -eq 0 ] || overall=1
+  QB_PASSED=0; QB_FAILED=0
+}
+build() {  # build PRESET
+  cmake --preset "$1" >"build/logs/configure-$1.log" 2>&1 &&
+    cmake --build --preset "$1" -j2 >"build/logs/build-$1.log" 2>&1 || {
+      echo "build $1 failed:"; tail -40 "build/logs/build-$1.log" "build/logs/configure-$1.log"
+      return 1; }
+}
+
+step "native build"
+if build native; then
+  step "native unit tests"
+  : >build/logs/native-tests.log
+  while IFS= read -r program; do
+    qb_run_gtest build/logs/native-tests.log "$program"
+  done < <(find build/native -type f -perm -u+x -name '*_tests' | sort)
+  record native
+  step "benchmarks (one short pass each)"
+  : >build/logs/bench.log
+  while IFS= read -r bench; do
+    if "$bench" --benchmark_min_time=0.01 >>build/logs/bench.log 2>&1; then
+      QB_PASSED=$((QB_PASSED + 1))
+    else
+      QB_FAILED=$((QB_FAILED + 1)); echo "  $bench failed"
+    fi
+  done < <(find build/native -type f -perm -u+x -name '*_bench' | sort)
+  record bench
+else
+  summary+=("native: 0 passed, 1 failed"); overall=1
+fi
+
+step "fuzz build (clang, libFuzzer)"
+if build fuzz; then
+  : >build/logs/fuzz.log
+  while IFS= read -r target; do
+    corpus="build/fuzz/corpus/$(basename "$target")"
+    mkdir -p "$corpus"
+    if "$target" -max_total_time=5 -rss_limit_mb=2048 "$corpus" >>build/logs/fuzz.log 2>&1; then
+      QB_PASSED=$((QB_PASSED + 1))
+    else
+      QB_FAILED=$((QB_FAILED + 1)); echo "  $target found a fault (see build/logs/fuzz.log)"
+    fi
+  done < <(find build/fuzz -type f -perm -u+x -name 'fuzz_*' | sort)
+  record fuzz
+else
+  summary+=("fuzz: 0 passed, 1 failed"); overall=1
+fi
+
+step "windows build"
+if build windows; then
+  trap qb_wine_stop EXIT
+  qb_wine_start build/windows
+  step "windows unit and adapter tests under Wine"
+  : >build/logs/windows-tests.log
+  while IFS= read -r program; do
+    qb_run_gtest build/logs/windows-tests.log wine "$program"
+  done < <(find build/windows/bin -type f -name '*_tests.exe' | sort)
+  record windows
+  qb_wine_stop
+  step "end-to-end scenarios under Wine"
+  if [ -x tests/e2e/run_e2e.sh ] || [ -f tests/e2e/run_e2e.sh ]; then
+    bash tests/e2e/run_e2e.sh "$root/build/windows" | tee build/logs/e2e.log
+    e2e_status=${PIPESTATUS[0]}
+    e2e_line=$(grep -E '^e2e: [0-9]+ passed, [0-9]+ failed' build/logs/e2e.log | tail -1)
+    [ "$e2e_status" -eq 0 ] && [ -n "$e2e_line" ] || overall=1
+    summary+=("${e2e_line:-e2e: 0 passed, 1 failed}")
+  fi
+else
+  summary+=("windows: 0 passed, 1 failed"); overall=1
+fi
+
+echo
+echo "== summary"
+printf '%s\n' "${summary[@]}"
+exit $overall
