@@ -1,0 +1,68 @@
+// What every Clipboard must do, checked the same way on the fake and on the system clipboard.
+#include <string>
+
+#include "tests/contract/contract_factory.h"
+
+namespace qb::contract {
+
+int LinkClipboardContract() { return 0; }
+GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(ClipboardContract);
+
+namespace {
+
+// Kanji and kana with 0x5C trail bytes, half-width katakana, a backslash, a tilde, CR LF.
+constexpr const char* kSample = "表示ソ ｶﾀｶﾅ C:\\data ~\r\n二行目";
+
+}  // namespace
+
+TEST_P(ClipboardContract, ATextSetIsReadBackAfterReopening) {
+  ASSERT_TRUE(clipboard().open());
+  EXPECT_TRUE(clipboard().empty());
+  EXPECT_TRUE(clipboard().setText(kSample));
+  clipboard().close();
+  ASSERT_TRUE(clipboard().open());
+  EXPECT_TRUE(clipboard().hasText());
+  EXPECT_EQ(clipboard().getText(), std::string(kSample));
+  clipboard().close();
+}
+
+TEST_P(ClipboardContract, ANewTextReplacesTheOldOne) {
+  ASSERT_TRUE(clipboard().open());
+  clipboard().empty();
+  clipboard().setText("first");
+  clipboard().close();
+  ASSERT_TRUE(clipboard().open());
+  clipboard().empty();
+  clipboard().setText("second");
+  clipboard().close();
+  ASSERT_TRUE(clipboard().open());
+  EXPECT_EQ(clipboard().getText(), std::string("second"));
+  clipboard().close();
+}
+
+TEST_P(ClipboardContract, AnEmptiedClipboardHasNoText) {
+  ASSERT_TRUE(clipboard().open());
+  clipboard().setText("something");
+  EXPECT_TRUE(clipboard().empty());
+  EXPECT_FALSE(clipboard().hasText());
+  EXPECT_EQ(clipboard().getText(), std::nullopt);
+  clipboard().close();
+}
+
+TEST_P(ClipboardContract, ContentThatIsNotTextIsNoText) {
+  harness().placeNonText();
+  ASSERT_TRUE(clipboard().open());
+  EXPECT_FALSE(clipboard().hasText());
+  EXPECT_EQ(clipboard().getText(), std::nullopt);
+  clipboard().close();
+}
+
+TEST_P(ClipboardContract, OpenFailsWhileAnotherProgramHoldsTheClipboard) {
+  harness().holdOutside();
+  EXPECT_FALSE(clipboard().open());
+  harness().releaseOutsideHold();
+  ASSERT_TRUE(clipboard().open());
+  clipboard().close();
+}
+
+}  // namespace qb::contract

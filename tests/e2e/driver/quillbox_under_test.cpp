@@ -1,0 +1,67 @@
+#include "tests/e2e/driver/quillbox_under_test.h"
+
+#include <cstdio>
+#include <exception>
+
+#include "app/win32/window_identity.h"
+#include "tests/e2e/driver/failure.h"
+#include "tests/e2e/driver/history_files.h"
+#include "tests/e2e/driver/polling.h"
+#include "tests/e2e/driver/text.h"
+#include "tests/e2e/driver/window_search.h"
+
+namespace qb::e2e {
+
+QuillboxUnderTest::QuillboxUnderTest(const std::wstring& program, const std::wstring& dataHome)
+    : dataHome_(dataHome),
+      process_(std::make_unique<ChildProcess>(program,
+                                              std::vector<std::wstring>{L"--data-home=" + dataHome})) {
+  waitForMainWindow();
+}
+
+QuillboxUnderTest::~QuillboxUnderTest() {
+  const bool failing = std::uncaught_exceptions() > 0;
+  if (failing) printState();
+  if (!process_->isRunning() || (failing && ChildProcess::keepRunningOnFailure)) return;
+  if (mainWindow_) PostMessageW(mainWindow_, WM_CLOSE, 0, 0);
+  pollUntil(kProgramEndLimitMs, [this] { return !process_->isRunning(); });
+}
+
+std::wstring QuillboxUnderTest::historyFolder() const {
+  std::wstring folder = dataHome_;
+  if (folder.back() != L'\\') folder += L'\\';
+  return folder + L"clipsave";
+}
+
+void QuillboxUnderTest::waitForMainWindow() {
+  const std::wstring title = kMainWindowTitle;
+  waitFor("the main window (class QuillboxMainFrame, title Quillbox)", kStandardLimitMs,
+          [&] {
+            mainWindow_ = findWindowOf(process_->id(), Visibility::kVisibleOrHidden,
+                                       kMainWindowClass, &title);
+            return mainWindow_ != nullptr || !process_->isRunning();
+          });
+  expect(mainWindow_ != nullptr, "the program ended before it showed its main window, exit code " +
+                                     std::to_string(process_->exitCode()));
+}
+
+void QuillboxUnderTest::closeAndWaitForEnd() const {
+  PostMessageW(mainWindow_, WM_CLOSE, 0, 0);
+  waitForOrdinaryEnd("WM_CLOSE to the main window");
+}
+
+void QuillboxUnderTest::waitForOrdinaryEnd(const std::string& after) const {
+  process_->waitForEnd("the program to end after " + after, kProgramEndLimitMs);
+  expect(process_->exitCode() == 0,
+         "the program ended with exit code " + std::to_string(process_->exitCode()));
+}
+
+void QuillboxUnderTest::printState() const {
+  std::printf("  process %lu: %s\n", process_->id(),
+              process_->isRunning() ? "running"
+                                    : ("ended, exit code " + std::to_string(process_->exitCode())).c_str());
+  std::printf("  windows: %s\n", describeWindowsOf(process_->id()).c_str());
+  std::printf("  history files: %s\n", describeHistoryFolder(historyFolder()).c_str());
+}
+
+}  // namespace qb::e2e

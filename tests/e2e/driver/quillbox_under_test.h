@@ -1,0 +1,43 @@
+// One run of quillbox2.exe with its own data home, from start to end.
+#pragma once
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "tests/e2e/driver/child_process.h"
+
+namespace qb::e2e {
+
+class QuillboxUnderTest {
+ public:
+  // Starts the program with "--data-home=<dataHome>" and waits for its main window.
+  QuillboxUnderTest(const std::wstring& program, const std::wstring& dataHome);
+  // When the scenario failed, the program's windows and history files are printed. A run that
+  // a scenario left running gets a close request, then ChildProcess's end.
+  ~QuillboxUnderTest();
+  QuillboxUnderTest(const QuillboxUnderTest&) = delete;
+  QuillboxUnderTest& operator=(const QuillboxUnderTest&) = delete;
+
+  const ChildProcess& process() const { return *process_; }
+  HWND mainWindow() const { return mainWindow_; }
+  DWORD windowThreadId() const { return GetWindowThreadProcessId(mainWindow_, nullptr); }
+  std::wstring historyFolder() const;
+
+  // Ends the program the ordinary way (WM_CLOSE to its main window) and checks that it ends
+  // with exit code 0.
+  void closeAndWaitForEnd() const;
+  // Checks that the process ended by itself with exit code 0, within the time allowed for the
+  // tray icon removal.
+  void waitForOrdinaryEnd(const std::string& after) const;
+
+ private:
+  void waitForMainWindow();
+  void printState() const;
+
+  std::wstring dataHome_;
+  std::unique_ptr<ChildProcess> process_;
+  HWND mainWindow_ = nullptr;
+};
+
+}  // namespace qb::e2e

@@ -1,0 +1,30 @@
+#include "tests/e2e/driver/scenarios.h"
+
+#include <windows.h>
+
+#include "tests/e2e/driver/failure.h"
+#include "tests/e2e/driver/text.h"
+
+namespace qb::e2e {
+
+const std::vector<Scenario>& allScenarios() {
+  static const std::vector<Scenario> scenarios = {
+      {"capture", runCaptureScenario},
+      {"second-instance", runSecondInstanceScenario},
+      {"tray-exit", runTrayExitScenario},
+  };
+  return scenarios;
+}
+
+std::wstring freshDataHome(const ScenarioContext& context, const std::wstring& scenarioName) {
+  std::wstring scratch = context.scratch;
+  if (!scratch.empty() && scratch.back() == L'\\') scratch.pop_back();
+  const std::wstring path = scratch + L"\\" + scenarioName + L"-" +
+                            std::to_wstring(GetCurrentProcessId()) + L"-" +
+                            std::to_wstring(GetTickCount64());
+  expect(GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES,
+         "the data home " + toUtf8(path) + " exists already");
+  return path;
+}
+
+}  // namespace qb::e2e

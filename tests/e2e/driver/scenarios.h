@@ -1,0 +1,28 @@
+// The end-to-end scenarios: each starts its own quillbox2.exe with a fresh data home, acts as
+// the user, checks what the user (and the disk) would see, and ends the program.
+#pragma once
+#include <string>
+#include <vector>
+
+namespace qb::e2e {
+
+struct ScenarioContext {
+  std::wstring program;  // quillbox2.exe
+  std::wstring scratch;  // a folder for the data homes of the runs
+};
+
+struct Scenario {
+  const char* name;
+  void (*run)(const ScenarioContext&);
+};
+
+const std::vector<Scenario>& allScenarios();
+
+// A data-home path under the scratch folder that does not exist yet (no trailing backslash).
+std::wstring freshDataHome(const ScenarioContext& context, const std::wstring& scenarioName);
+
+void runCaptureScenario(const ScenarioContext& context);
+void runSecondInstanceScenario(const ScenarioContext& context);
+void runTrayExitScenario(const ScenarioContext& context);
+
+}  // namespace qb::e2e

@@ -1,0 +1,28 @@
+// Finding and reading windows of another process the way a test user sees them.
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace qb::e2e {
+
+std::wstring windowClassName(HWND window);
+// The window's text through WM_GETTEXT, so that controls of other processes answer too.
+std::wstring windowText(HWND window);
+DWORD windowProcessId(HWND window);
+
+std::vector<HWND> topLevelWindows();
+std::vector<HWND> childWindows(HWND parent);
+
+enum class Visibility { kVisibleOnly, kVisibleOrHidden };
+
+// The first top-level window of `processId` with this class (and this text, when `text` is
+// given); nullptr when there is none.
+HWND findWindowOf(DWORD processId, Visibility visibility, const std::wstring& className,
+                  const std::wstring* text = nullptr);
+
+// Every top-level window of `processId`: class, text, visible or hidden. For failure reports.
+std::string describeWindowsOf(DWORD processId);
+
+}  // namespace qb::e2e
