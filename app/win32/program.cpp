@@ -3,6 +3,7 @@
 #include "app/win32/command_line.h"
 #include "app/win32/shell_folder_mover.h"
 #include "app/win32/single_instance.h"
+#include "history/history_record.h"
 #include "hooklib/qlbxhook.h"
 
 namespace qb {
@@ -35,7 +36,7 @@ bool Program::start(HINSTANCE instance) {
   home_ = chooseDataHome();
   if (!home_ || EnsureDataHomeExists(fs_, ui_, *home_) != 0) return false;
   HookInitProc();
-  ui_.setBusyObserver([](bool busy) { HookPlanMenuStop(busy ? 1 : 0); });
+  ui_.setBusyChangedHook([](bool busy) { HookPlanMenuStop(busy ? 1 : 0); });
 
   window_ = std::make_unique<MainWindow>(MainWindow::Handlers{
       [this] { onClipboardChanged(); },

@@ -42,7 +42,7 @@ class FakeExclusiveFile : public ExclusiveFile {
   std::string key_;
 };
 
-FileFailure Fail(const FileError& error) { return error; }
+FileFailure Fail(const FileError& error) { return error; }  // a failure from one of the fixed errors
 
 bool StartsWithFolder(const std::string& key, const std::string& folderKey) {
   return key.size() > folderKey.size() && key.compare(0, folderKey.size(), folderKey) == 0 &&

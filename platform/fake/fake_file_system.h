@@ -3,7 +3,7 @@
 // - Paths: absolute drive ("C:\x") or UNC ("\\server\share\x") paths. Every drive and every share
 //   exists as an empty folder from the start; anything else must be created. Names are kept as
 //   written and found case-insensitively, folding ASCII letters only and never the trail byte of a
-//   double-byte character ("ア" 83 41 and "ャ" 83 61 are different names). Repeated backslashes
+//   double-byte character ("ア" 83 41 and "ヂ" 83 61 are different names). Repeated backslashes
 //   count as one; a trailing backslash is accepted by createFolder and removeFolder only.
 //   A name with a control character or < > : " / | ? * is refused (kBadPath, 123).
 // - Times come from the clock: a new file gets created = lastWritten = now; writeNew on an

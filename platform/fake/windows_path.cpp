@@ -69,24 +69,23 @@ bool AddNames(const std::vector<std::string>& pieces, WildcardUse wildcards, Win
   return true;
 }
 
-std::size_t CharLengthAt(std::string_view text, std::size_t pos) { return SjisCharLength(text, pos); }
 
 bool GlobFrom(std::string_view pattern, std::size_t p, std::string_view text, std::size_t t) {
   while (p < pattern.size()) {
     if (pattern[p] == '*') {
       while (p < pattern.size() && pattern[p] == '*') ++p;
       if (p == pattern.size()) return true;
-      for (std::size_t at = t; at <= text.size(); at += (at < text.size() ? CharLengthAt(text, at) : 1)) {
+      for (std::size_t at = t; at <= text.size(); at += (at < text.size() ? SjisCharLength(text, at) : 1)) {
         if (GlobFrom(pattern, p, text, at)) return true;
       }
       return false;
     }
     if (t >= text.size()) return false;
-    std::size_t textLength = CharLengthAt(text, t);
+    std::size_t textLength = SjisCharLength(text, t);
     if (pattern[p] == '?') {
       ++p;
     } else {
-      std::size_t patternLength = CharLengthAt(pattern, p);
+      std::size_t patternLength = SjisCharLength(pattern, p);
       if (pattern.substr(p, patternLength) != text.substr(t, textLength)) return false;
       p += patternLength;
     }

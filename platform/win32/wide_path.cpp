@@ -27,4 +27,11 @@ std::wstring CaseKey(std::wstring_view text) {
   return key;
 }
 
+std::wstring AsFolder(std::wstring_view path) {
+  std::wstring folder(path);
+  while (!folder.empty() && (folder.back() == L'\\' || folder.back() == L'/')) folder.pop_back();
+  folder += L'\\';
+  return folder;
+}
+
 }  // namespace qb

@@ -19,4 +19,7 @@ std::wstring AbsolutePath(std::wstring_view path);
 // Upper case, for comparing names the way the file system does (case-insensitively).
 std::wstring CaseKey(std::wstring_view text);
 
+// The path with exactly one separator at its end ("C:\x" and "C:\x\" both give "C:\x\").
+std::wstring AsFolder(std::wstring_view path);
+
 }  // namespace qb

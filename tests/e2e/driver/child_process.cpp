@@ -66,6 +66,10 @@ void ChildProcess::waitForEnd(const std::string& what, DWORD limitMs) const {
   waitFor(what, limitMs, [this] { return !isRunning(); });
 }
 
+bool ChildProcess::waitForInputIdle(DWORD limitMs) const {
+  return WaitForInputIdle(info_.hProcess, limitMs) == 0;
+}
+
 void ChildProcess::terminate() const {
   if (!isRunning()) return;
   TerminateProcess(info_.hProcess, 1);

@@ -26,6 +26,8 @@ class ChildProcess {
   bool isRunning() const;
   DWORD exitCode() const;  // STILL_ACTIVE while it runs
   void waitForEnd(const std::string& what, DWORD limitMs) const;
+  // Whether the process came to wait for user input (WaitForInputIdle) within the limit.
+  bool waitForInputIdle(DWORD limitMs) const;
 
  private:
   void terminate() const;

@@ -35,7 +35,8 @@ MessageBoxView readMessageBox(HWND dialog) {
 std::string describe(const MessageBoxView& box) {
   std::string report = "box " + quoted(box.caption) + " text " + quoted(box.text) + " buttons";
   for (const auto& button : box.buttons) {
-    report += " " + std::to_string(button.id) + "=" + quoted(button.text);
+    report += " ";
+    report += std::to_string(button.id) + "=" + quoted(button.text);
   }
   return report;
 }

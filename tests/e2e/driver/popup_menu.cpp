@@ -59,7 +59,8 @@ HWND createReportWindow(PopupMenuReader* reader, WNDPROC procedure) {
 std::string describe(const std::vector<MenuEntry>& entries) {
   std::string report = "menu items:";
   for (const auto& entry : entries) {
-    report += entry.isSeparator() ? std::string(" (separator)") : " " + quoted(entry.text);
+    report += " ";
+    report += entry.isSeparator() ? std::string("(separator)") : quoted(entry.text);
     if (entry.isHighlighted()) report += "[highlighted]";
     if (!entry.isEnabled()) report += "[disabled]";
   }

@@ -43,6 +43,10 @@ void QuillboxUnderTest::waitForMainWindow() {
           });
   expect(mainWindow_ != nullptr, "the program ended before it showed its main window, exit code " +
                                      std::to_string(process_->exitCode()));
+  // Its first wait for input comes after the start-up work, clipboard chain included.
+  expect(process_->waitForInputIdle(kStandardLimitMs),
+         "the program did not come to wait for input within " + std::to_string(kStandardLimitMs) +
+             " ms after showing its main window");
 }
 
 void QuillboxUnderTest::closeAndWaitForEnd() const {

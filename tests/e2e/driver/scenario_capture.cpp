@@ -31,7 +31,7 @@ void copyAndExpectItem(const QuillboxUnderTest& quillbox, const std::wstring& te
 void expectFileNames(const std::wstring& folder, const std::vector<std::wstring>& expected) {
   const auto names = historyFileNames(folder);
   std::string seen;
-  for (const auto& name : names) seen += " " + toUtf8(name);
+  for (const auto& name : names) seen += toUtf8(L" " + name);
   expect(names == expected, "history files after " + std::to_string(expected.size()) +
                                 " stores:" + (seen.empty() ? " none" : seen));
 }

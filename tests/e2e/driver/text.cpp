@@ -41,7 +41,9 @@ std::string quoted(std::wstring_view text) {
     else if (c == L'\t') escaped += L"\\t";
     else escaped += c;
   }
-  return "\"" + toUtf8(escaped) + "\"";
+  std::string result(1, '"');
+  result += toUtf8(escaped);
+  return result + '"';
 }
 
 std::string quotedShiftJis(std::string_view bytes) { return quoted(fromShiftJis(bytes)); }

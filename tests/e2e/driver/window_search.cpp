@@ -69,7 +69,8 @@ std::string describeWindowsOf(DWORD processId) {
   for (HWND window : topLevelWindows()) {
     if (windowProcessId(window) != processId) continue;
     if (!report.empty()) report += ", ";
-    report += "[" + toUtf8(windowClassName(window)) + " " + quoted(windowText(window)) +
+    report += "[";
+    report += toUtf8(windowClassName(window)) + " " + quoted(windowText(window)) +
               (IsWindowVisible(window) ? " visible]" : " hidden]");
   }
   return report.empty() ? "no windows" : report;

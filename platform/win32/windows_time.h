@@ -1,4 +1,5 @@
-// File times: UTC FILETIME values on disk, local wall-clock DateTime in the core.
+// Windows times: UTC FILETIME values on disk, SYSTEMTIME parts, local wall-clock DateTime in the
+// core.
 #pragma once
 #include <windows.h>
 
@@ -13,10 +14,13 @@ namespace qb {
 std::uint64_t FileTimeTicks(const FILETIME& time);
 FILETIME FileTimeFromTicks(std::uint64_t ticks);
 
-// Empty when the time cannot be converted (out of range).
+// Empty when the time cannot be converted (out of range). Fields out of their ranges carry over
+// (Normalized), so 23:59:60 is the next day's 00:00:00.
 std::optional<DateTime> LocalDateTimeFromFileTime(const FILETIME& utc);
 std::optional<FILETIME> FileTimeFromLocalDateTime(const DateTime& local);
 
 FILETIME CurrentFileTime();
+
+DateTime DateTimeFromSystemTime(const SYSTEMTIME& parts);
 
 }  // namespace qb

@@ -1,4 +1,4 @@
-#include "platform/win32/file_time.h"
+#include "platform/win32/windows_time.h"
 
 namespace qb {
 
@@ -19,19 +19,11 @@ std::optional<DateTime> LocalDateTimeFromFileTime(const FILETIME& utc) {
   if (!FileTimeToLocalFileTime(&utc, &local) || !FileTimeToSystemTime(&local, &parts)) {
     return std::nullopt;
   }
-  DateTime time;
-  time.year = parts.wYear;
-  time.month = parts.wMonth;
-  time.day = parts.wDay;
-  time.hour = parts.wHour;
-  time.minute = parts.wMinute;
-  time.second = parts.wSecond;
-  time.millisecond = parts.wMilliseconds;
-  time.dayOfWeek = parts.wDayOfWeek;
-  return time;
+  return DateTimeFromSystemTime(parts);
 }
 
-std::optional<FILETIME> FileTimeFromLocalDateTime(const DateTime& local) {
+std::optional<FILETIME> FileTimeFromLocalDateTime(const DateTime& time) {
+  const DateTime local = Normalized(time);
   if (local.year < 1601 || local.year > 30827) return std::nullopt;
   SYSTEMTIME parts{};
   parts.wYear = static_cast<WORD>(local.year);
@@ -53,6 +45,19 @@ FILETIME CurrentFileTime() {
   FILETIME now;
   GetSystemTimeAsFileTime(&now);
   return now;
+}
+
+DateTime DateTimeFromSystemTime(const SYSTEMTIME& parts) {
+  DateTime time;
+  time.year = parts.wYear;
+  time.month = parts.wMonth;
+  time.day = parts.wDay;
+  time.hour = parts.wHour;
+  time.minute = parts.wMinute;
+  time.second = parts.wSecond;
+  time.millisecond = parts.wMilliseconds;
+  time.dayOfWeek = parts.wDayOfWeek;
+  return time;
 }
 
 }  // namespace qb

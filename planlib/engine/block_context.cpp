@@ -1,0 +1,49 @@
+#include "planlib/engine/block_context.h"
+
+#include "planlib/engine/plan_limits.h"
+
+namespace qb {
+
+std::string BlockLabel(std::string_view displayName) {
+  return "【操作ブロック[" + std::string(displayName) + "]実行】";
+}
+
+std::string BlockContext::substitute(std::string_view setting) {
+  if (setting.find("<$") == std::string_view::npos) return std::string(setting);
+  variables_.setNow(world_.clock.localNow());
+  return variables_.substitute(setting, kRunValueBytes + 1);
+}
+
+int BlockContext::error(std::string_view message) {
+  world_.ui.showMessage(message, MessageIcon::kExclamation);
+  return -1;
+}
+
+bool BlockContext::ask(std::string_view question) {
+  return world_.ui.showMessage(question, MessageIcon::kQuestion, MessageButtons::kYesNo) ==
+         MessageAnswer::kYes;
+}
+
+int BlockContext::valueLimitExceeded() {
+  world_.ui.showMessage("プラン内で扱える値の最大値500KBを越えました。　\nプランはキャンセルされます。",
+                        MessageIcon::kExclamation);
+  return 103;
+}
+
+int BlockContext::lineLimitExceeded(std::string_view blockName) {
+  world_.ui.showMessage(BlockLabel(blockName) +
+                            "\n\n行数がプラン内で扱える最大行数10000行を越えました。　\nプランはキャンセルされます。",
+                        MessageIcon::kExclamation);
+  return 103;
+}
+
+bool BlockContext::wait(long long milliseconds) {
+  for (long long waited = 0; waited < milliseconds; waited += 10) {
+    if (stopRequested()) return false;
+    world_.clock.pumpWait(10);
+    if (world_.host != nullptr) world_.host->pumpMessages();
+  }
+  return !stopRequested();
+}
+
+}  // namespace qb

@@ -1,0 +1,47 @@
+// What a block sees of the run: the ports, the plan variables, substitution and the messages.
+#pragma once
+#include <atomic>
+#include <string>
+#include <string_view>
+
+#include "planlib/engine/plan_variables.h"
+#include "planlib/engine/plan_world.h"
+
+namespace qb {
+
+class BlockContext {
+ public:
+  BlockContext(PlanWorld& world, PlanVariables& variables, const std::atomic<bool>& stop)
+      : world_(world), variables_(variables), stop_(stop) {}
+
+  PlanWorld& world() { return world_; }
+  PlanVariables& variables() { return variables_; }
+  bool stopRequested() const { return stop_.load(); }
+
+  // The setting with its plan variables replaced (date and time read from the clock now).
+  std::string substitute(std::string_view setting);
+  // A path setting: the data-home folder and the plan variables replaced.
+  std::string expandPath(std::string_view setting) { return substitute(setting); }
+
+  // Shows an error (exclamation icon); returns -1.
+  int error(std::string_view message);
+  // Asks a Yes/No question (question icon); true for Yes.
+  bool ask(std::string_view question);
+  // The value-limit message; returns 103 (cancel).
+  int valueLimitExceeded();
+  // The line-limit message of a block ("行単位", "行並び替え", "同一行削除"); returns 103.
+  int lineLimitExceeded(std::string_view blockName);
+
+  // Waits `milliseconds` in 10 ms steps; false when the stop flag ended it early.
+  bool wait(long long milliseconds);
+
+ private:
+  PlanWorld& world_;
+  PlanVariables& variables_;
+  const std::atomic<bool>& stop_;
+};
+
+// "【操作ブロック[" + name + "]実行】"
+std::string BlockLabel(std::string_view displayName);
+
+}  // namespace qb

@@ -1,0 +1,45 @@
+#include "base/sjis.h"
+#include "planlib/engine/escape_notation.h"
+#include "planlib/engine/plan_limits.h"
+#include "planlib/engine/sjis_text.h"
+#include "planlib/engine/text_blocks.h"
+
+namespace qb {
+
+int CInsert::m_Run(BlockContext& context, BlockSettings& settings, std::string& text) const {
+  int where = settings.number("KIND_ADR");
+  int kind = settings.number("KIND_IMS");
+  long n = settings.number("IDX_IN");
+  std::string insert = context.substitute(settings.text("DATAIN"));
+  if (!settings.ok()) return settings.fail(context);
+  if (kind == 2) insert = ConvertEscapes(insert);
+  std::size_t resultSize = (where == 3 ? 0 : text.size()) + insert.size();
+  if (resultSize > kRunValueBytes) return context.valueLimitExceeded();
+  switch (where) {
+    case 4: text.insert(0, insert); break;
+    case 5: text += insert; break;
+    case 6: text.insert(CharPositionToByte(text, n), insert); break;
+    case 7: {
+      // A byte position inside a double-byte character moves behind it.
+      std::size_t at = BytePositionToByte(text, n);
+      if (IsSjisTrailPosition(text, at)) ++at;
+      text.insert(at, insert);
+      break;
+    }
+    case 3: text = std::move(insert); break;
+    default: break;
+  }
+  return 0;
+}
+
+int CLineAdd::m_Run(BlockContext& context, BlockSettings& settings, std::string& text) const {
+  int where = settings.number("KIND_ADR");
+  std::string line = context.substitute(settings.text("DATAIN"));
+  if (!settings.ok()) return settings.fail(context);
+  if (text.size() + 2 + line.size() > kRunValueBytes) return context.valueLimitExceeded();
+  if (where == 19) text = line + "\r\n" + text;
+  if (where == 20) text += "\r\n" + line;
+  return 0;
+}
+
+}  // namespace qb

@@ -1,0 +1,76 @@
+// The plan variables of one run: strings and numbers, their numeric codes, and their
+// substitution into block settings.
+#pragma once
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "base/date_time.h"
+
+namespace qb {
+
+struct PlanRunStart {
+  std::string planName;
+  std::string dataHome;     // <$データホームフォルダ>
+  std::string actWinName;   // <$作業中ウィンドウ名>
+};
+
+class PlanVariables {
+ public:
+  // Every variable to its initial value, in the documented order.
+  void reset(const PlanRunStart& start);
+
+  // String variables by code (1-12, 17-20, 101-120); false / empty for other codes.
+  static bool isTextCode(int code);
+  std::string text(int code) const;
+  void setText(int code, std::string value);
+
+  // Numeric variables by code (13-16, 21, 22, 201-219); 0 for other codes.
+  static bool isNumberCode(int code);
+  int number(int code) const;
+  void setNumber(int code, int value);
+
+  // The three date/time strings (codes 2-4) from this local time.
+  void setNow(const DateTime& now);
+
+  // Replaces every variable name by its value, variable by variable in the fixed order. The
+  // result never grows beyond `maxBytes` (the rest is cut off).
+  std::string substitute(std::string_view setting, std::size_t maxBytes) const;
+
+  // "<$作業用01>" for 101; empty for an unknown code.
+  static std::string nameOfCode(int code);
+
+  const std::string& planName() const { return planName_; }
+
+ private:
+  std::string valueOf(int code) const;
+
+  std::string planName_;
+  std::array<std::string, 121> texts_{};
+  std::array<int, 220> numbers_{};
+};
+
+// Variable codes used by the runner.
+namespace var {
+inline constexpr int kDataHome = 1;
+inline constexpr int kNowDateTime = 2;
+inline constexpr int kNowDate = 3;
+inline constexpr int kNowTime = 4;
+inline constexpr int kLastOutName = 5, kLastInName = 6, kLastAddName = 7;
+inline constexpr int kLastOutPath = 8, kLastInPath = 9, kLastAddPath = 10;
+inline constexpr int kMessageVerify = 11;
+inline constexpr int kActWinName = 12;
+inline constexpr int kCurrentLine = 13;
+inline constexpr int kTotalLines = 14;
+inline constexpr int kLoopCounter = 15;
+inline constexpr int kLoopFinal = 16;
+inline constexpr int kSelectResult = 17;
+inline constexpr int kLastOutFolder = 18, kLastInFolder = 19, kLastAddFolder = 20;
+inline constexpr int kCharCount = 21;
+inline constexpr int kByteCount = 22;
+inline constexpr int kWork01 = 101;    // to 120
+inline constexpr int kCounter01 = 201;  // to 210
+inline constexpr int kFormatCounter01 = 211;  // to 219
+}  // namespace var
+
+}  // namespace qb

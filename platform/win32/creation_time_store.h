@@ -1,0 +1,60 @@
+// Creation times kept in a small hidden file in each folder, for volumes that do not keep them
+// (they report the last-write time as the creation time). Each folder's file is read once and
+// cached; the cache is read again when the file changed on disk (another process wrote it).
+// Every change rewrites the file atomically (temporary file + replace); a folder without any
+// record has no such file.
+#pragma once
+#include <cstdint>
+#include <map>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/file_system.h"
+#include "platform/win32/creation_time_records.h"
+
+namespace qb {
+
+class CreationTimeStore {
+ public:
+  // No item wildcard of the program ("*.cln", "COMM*.CLN") matches it, and its short name is
+  // itself; listings leave it out all the same, since "*.*" matches every name.
+  static constexpr std::wstring_view kFileName = L"qbctimes.qbt";
+  static bool IsStoreFileName(std::wstring_view name);
+
+  // `folder` is an absolute folder path ending in a backslash; names are names in it.
+  std::optional<std::uint64_t> find(const std::wstring& folder, const std::wstring& name);
+  CreationRecords recordsOf(const std::wstring& folder);
+  FileFailure record(const std::wstring& folder, const std::wstring& name, std::uint64_t created);
+  // Does nothing (and writes nothing) when the name has no record.
+  FileFailure forget(const std::wstring& folder, const std::wstring& name);
+  FileFailure rename(const std::wstring& folder, const std::wstring& oldName,
+                     const std::wstring& newName);
+  // Removes the folder's file and its cached records.
+  FileFailure discard(const std::wstring& folder);
+
+ private:
+  // Tells whether the file changed since it was read: a rewrite is a new file (a new index)
+  // even when its time and size happen to equal the old one's.
+  struct Stamp {
+    std::uint64_t lastWritten = 0;
+    std::uint64_t size = 0;
+    std::uint64_t index = 0;
+    bool operator==(const Stamp&) const = default;
+  };
+  struct Cached {
+    std::optional<Stamp> stamp;  // empty: no file on disk
+    CreationRecords records;
+  };
+
+  static std::wstring FilePath(const std::wstring& folder);
+  static std::optional<Stamp> StampOf(const std::wstring& file);
+  Cached& current(const std::wstring& folder);
+  FileFailure save(const std::wstring& folder, Cached& cached);
+
+  std::mutex mutex_;
+  std::map<std::wstring, Cached> folders_;  // keyed by CaseKey(folder)
+};
+
+}  // namespace qb

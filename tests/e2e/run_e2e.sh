@@ -1,0 +1,180 @@
+#!/usr/bin/env bash
+# Runs every end-to-end scenario of qb_e2e_driver against quillbox2.exe under Wine.
+#   tests/e2e/run_e2e.sh <windows build dir>
+#
+# Needs <build>/bin/quillbox2.exe and <build>/bin/qb_e2e_driver.exe. Uses the Wine prefix
+# <build>/wineprefix (made on the first run), a virtual X display when DISPLAY is unset, and
+# <build>/e2e/ for data homes, logs and screenshots of failures. Prints one line per scenario and
+# at the end "e2e: N passed, N failed"; exits non-zero when any scenario failed. Ends only what it
+# started: its Xvfb, the wineserver of its prefix and the programs that ran in that prefix.
+set -u
+
+scenario_limit_s=120
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+
+if [ $# -ne 1 ] || [ ! -d "$1" ]; then
+  echo "usage: $0 <windows build dir>" >&2
+  exit 2
+fi
+build_dir=$(cd "$1" && pwd)
+driver="$build_dir/bin/qb_e2e_driver.exe"
+program="$build_dir/bin/quillbox2.exe"
+work_dir="$build_dir/e2e"
+scratch_dir="$work_dir/scratch"
+log_dir="$work_dir/logs"
+shot_dir="$work_dir/screenshots"
+
+export LANG=ja_JP.UTF-8
+unset LC_ALL LC_CTYPE
+export WINEDEBUG=-all
+export WINEPREFIX="$build_dir/wineprefix"
+
+xvfb_pid=""
+wineserver_started=""
+
+setup_failed() {
+  echo "e2e setup: $*"
+  echo "e2e: 0 passed, 1 failed"
+  exit 1
+}
+
+# Polls (50 ms steps) until the command succeeds or the limit in seconds passes.
+poll_until() {
+  local limit_s=$1
+  shift
+  local step
+  for ((step = 0; step < limit_s * 20; step++)); do
+    "$@" && return 0
+    sleep 0.05
+  done
+  return 1
+}
+
+xvfb_ready() {  # <display number>: our Xvfb holds the display's lock and listens
+  [ -S "/tmp/.X11-unix/X$1" ] && [ "$(tr -d ' \n' <"/tmp/.X$1-lock" 2>/dev/null)" = "$xvfb_pid" ]
+}
+
+xvfb_running() { kill -0 "$xvfb_pid" 2>/dev/null; }
+
+start_xvfb() {
+  local number
+  for number in $(seq 90 160); do
+    if [ -e "/tmp/.X$number-lock" ] || [ -e "/tmp/.X11-unix/X$number" ]; then continue; fi
+    Xvfb ":$number" -screen 0 1280x800x24 -nolisten tcp >"$log_dir/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    if poll_until 10 xvfb_ready "$number"; then
+      export DISPLAY=":$number"
+      return 0
+    fi
+    # Another server took this number first.
+    kill "$xvfb_pid" 2>/dev/null
+    wait "$xvfb_pid" 2>/dev/null
+    xvfb_pid=""
+  done
+  return 1
+}
+
+# Linux process ids of the Windows programs running in our prefix whose command line names one
+# of the given programs.
+own_wine_processes() {
+  local proc pid
+  for proc in /proc/[0-9]*; do
+    pid=${proc#/proc/}
+    [ "$pid" = "$$" ] && continue
+    { tr '\0' '\n' <"$proc/environ"; } 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" || continue
+    local cmdline
+    cmdline=$({ tr '\0' ' ' <"$proc/cmdline"; } 2>/dev/null)
+    local name
+    for name in "$@"; do
+      case "$cmdline" in *"$name"*) echo "$pid"; break ;; esac
+    done
+  done
+}
+
+none_left() { [ -z "$(own_wine_processes "$@")" ]; }
+
+end_own_programs() {
+  local names=(quillbox2.exe qb_e2e_driver.exe) pids
+  mapfile -t pids < <(own_wine_processes "${names[@]}")
+  [ ${#pids[@]} -eq 0 ] && return 0
+  echo "  ending leftover programs: ${pids[*]}"
+  kill "${pids[@]}" 2>/dev/null
+  poll_until 5 none_left "${names[@]}" && return 0
+  mapfile -t pids < <(own_wine_processes "${names[@]}")
+  [ ${#pids[@]} -gt 0 ] && kill -9 "${pids[@]}" 2>/dev/null
+}
+
+finish() {
+  end_own_programs
+  if [ -n "$wineserver_started" ]; then
+    wineserver -k 2>/dev/null
+  fi
+  if [ -n "$xvfb_pid" ]; then
+    kill "$xvfb_pid" 2>/dev/null
+    wait "$xvfb_pid" 2>/dev/null
+  fi
+}
+trap finish EXIT
+trap 'exit 130' INT TERM
+
+[ -f "$program" ] || setup_failed "missing $program (build the target quillbox2)"
+[ -f "$driver" ] || setup_failed "missing $driver (build the target qb_e2e_driver)"
+rm -rf "$scratch_dir"
+mkdir -p "$scratch_dir" "$log_dir" "$shot_dir"
+
+if [ -z "${DISPLAY:-}" ]; then
+  start_xvfb || setup_failed "no free X display for Xvfb (see $log_dir/xvfb.log)"
+fi
+
+# A new prefix first: its set-up takes 10-15 s. Mono and Gecko are not needed.
+if [ ! -f "$WINEPREFIX/.qb-e2e-ready" ]; then
+  echo "e2e: making the Wine prefix $WINEPREFIX"
+  WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i >"$log_dir/wineboot.log" 2>&1 ||
+    setup_failed "wineboot -i failed (see $log_dir/wineboot.log)"
+  timeout 120 wineserver -w
+  touch "$WINEPREFIX/.qb-e2e-ready"
+fi
+wineserver -p 2>/dev/null
+wineserver_started=yes
+
+windows_path() { winepath -w "$1" 2>/dev/null | tr -d '\r'; }
+program_win=$(windows_path "$program")
+scratch_win=$(windows_path "$scratch_dir")
+if [ -z "$program_win" ] || [ -z "$scratch_win" ]; then
+  setup_failed "winepath gave no Windows paths"
+fi
+
+scenarios=$(wine "$driver" --list 2>/dev/null | tr -d '\r')
+[ -n "$scenarios" ] || setup_failed "the driver lists no scenarios"
+
+passed=0
+failed=0
+for scenario in $scenarios; do
+  out="$log_dir/$scenario.out"
+  steps="$log_dir/$scenario.steps"
+  started=$(date +%s)
+  timeout -k 5 "$scenario_limit_s" wine "$driver" --keep-on-failure "$scenario" \
+    "$program_win" "$scratch_win" >"$out" 2>"$steps"
+  status=$?
+  took=$(($(date +%s) - started))
+  verdict=$(tr -d '\r' <"$out" | grep -E '^(PASS|FAIL) ' | tail -n 1)
+  if [ "$status" -eq 0 ] && [ "${verdict%% *}" = "PASS" ]; then
+    passed=$((passed + 1))
+    echo "PASS $scenario (${took} s)"
+  else
+    failed=$((failed + 1))
+    [ "$status" -eq 124 ] && verdict="FAIL $scenario: no verdict within ${scenario_limit_s} s"
+    [ -z "$verdict" ] && verdict="FAIL $scenario: the driver ended with status $status, no verdict"
+    echo "$verdict (${took} s)"
+    shot=$("$here/screenshot.sh" "$shot_dir/$scenario-$(date +%Y%m%d-%H%M%S).png")
+    [ -n "$shot" ] && echo "  screenshot: $shot"
+    echo "  steps: $steps"
+    tr -d '\r' <"$out" | grep -vE '^(PASS|FAIL) ' | sed 's/^/  /'
+    grep -vE 'wine32 is missing|multiarch needs|dpkg --add-arch|apt-get install wine32' "$steps" |
+      tail -n 40 | sed 's/^/  /'
+  fi
+  end_own_programs
+done
+
+echo "e2e: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]
