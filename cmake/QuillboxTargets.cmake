@@ -11,6 +11,10 @@ endif()
 
 function(qb_defaults target)
   target_compile_options(${target} PRIVATE -Wall -Wextra ${QB_CHARSET_FLAGS})
+  if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
+    # GCC 12 warns falsely about overlapping copies inside std::string's operator+ (fixed in 13).
+    target_compile_options(${target} PRIVATE -Wno-restrict)
+  endif()
   target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
   if(QB_WINDOWS)
     target_compile_definitions(${target} PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX

@@ -33,6 +33,7 @@
 #include "platform/fake/fake_file_tree.h"
 #include "platform/fake/file_fault_plan.h"
 #include "platform/file_system.h"
+#include "platform/system_error_cause.h"
 
 namespace qb {
 
@@ -40,14 +41,14 @@ class FakeLockTable;
 
 // The errors the fake gives for the situations it knows.
 struct FakeFileError {
-  static constexpr FileError kFileNotFound{FileCause::kFileNotFound, 2};
-  static constexpr FileError kPathNotFound{FileCause::kBadPath, 3};
-  static constexpr FileError kAccessDenied{FileCause::kAccessDenied, 5};
-  static constexpr FileError kSharingViolation{FileCause::kSharingViolation, 32};
-  static constexpr FileError kInvalidName{FileCause::kBadPath, 123};
-  static constexpr FileError kFolderNotEmpty{FileCause::kRemoveCurrentDir, 145};
-  static constexpr FileError kAlreadyExists{FileCause::kAccessDenied, 183};
-  static constexpr FileError kNotAFolder{FileCause::kBadPath, 267};
+  static constexpr FileError kFileNotFound = FileErrorForSystemError(2);
+  static constexpr FileError kPathNotFound = FileErrorForSystemError(3);
+  static constexpr FileError kAccessDenied = FileErrorForSystemError(5);
+  static constexpr FileError kSharingViolation = FileErrorForSystemError(32);
+  static constexpr FileError kInvalidName = FileErrorForSystemError(123);
+  static constexpr FileError kFolderNotEmpty = FileErrorForSystemError(145);
+  static constexpr FileError kAlreadyExists = FileErrorForSystemError(183);
+  static constexpr FileError kNotAFolder = FileErrorForSystemError(267);
 };
 
 struct FileCall {

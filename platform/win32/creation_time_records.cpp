@@ -1,5 +1,6 @@
 #include "platform/win32/creation_time_records.h"
 
+#include <cstdint>
 #include <cstring>
 #include <optional>
 
@@ -11,11 +12,14 @@ namespace {
 constexpr wchar_t kByteOrderMark = 0xFEFF;
 
 std::optional<std::uint64_t> ParseTicks(std::wstring_view digits) {
-  if (digits.empty() || digits.size() > 19) return std::nullopt;
+  constexpr std::uint64_t kMax = UINT64_MAX;
+  if (digits.empty()) return std::nullopt;
   std::uint64_t value = 0;
   for (wchar_t c : digits) {
     if (c < L'0' || c > L'9') return std::nullopt;
-    value = value * 10 + static_cast<std::uint64_t>(c - L'0');
+    const auto digit = static_cast<std::uint64_t>(c - L'0');
+    if (value > (kMax - digit) / 10) return std::nullopt;
+    value = value * 10 + digit;
   }
   return value;
 }

@@ -30,6 +30,10 @@ FileFailure FillTemporary(const std::wstring& temp, std::string_view bytes, DWOR
   if (created && !SetFileTime(file.get(), &*created, nullptr, nullptr)) return LastFileError();
   if (!FlushFileBuffers(file.get())) return LastFileError();
   if (!file.reset()) return LastFileError();
+  // Creating over the existing (empty) temporary file need not apply the attributes.
+  if (attributes != FILE_ATTRIBUTE_NORMAL && !SetFileAttributesW(temp.c_str(), attributes)) {
+    return LastFileError();
+  }
   return std::nullopt;
 }
 

@@ -47,9 +47,8 @@ std::string Win32SystemInfo::computerName() {
 
 WindowsVersion Win32SystemInfo::windowsVersion() {
   HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
-  auto getVersion = ntdll == nullptr ? nullptr
-                                     : reinterpret_cast<RtlGetVersionFunction>(
-                                           reinterpret_cast<void*>(GetProcAddress(ntdll, "RtlGetVersion")));
+  FARPROC entry = ntdll == nullptr ? nullptr : GetProcAddress(ntdll, "RtlGetVersion");
+  auto getVersion = reinterpret_cast<RtlGetVersionFunction>(reinterpret_cast<void*>(entry));
   OSVERSIONINFOW info{};
   info.dwOSVersionInfoSize = sizeof(info);
   if (getVersion != nullptr && getVersion(&info) == 0) {

@@ -105,6 +105,9 @@ end_own_programs() {
 }
 
 finish() {
+  # A closed output (say, piped into head) must not stop the clean-up half way.
+  trap '' PIPE
+  exec >/dev/null 2>&1
   end_own_programs
   if [ -n "$wineserver_started" ]; then
     wineserver -k 2>/dev/null

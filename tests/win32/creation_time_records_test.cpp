@@ -50,7 +50,7 @@ TEST(CreationTimeRecords, MalformedLinesAreLeftOut) {
                       L"12x\tbad digits.cln\r\n"
                       L"\tno ticks.cln\r\n"
                       L"99\t\r\n"
-                      L"123456789012345678901\ttoo long.cln\r\n"
+                      L"18446744073709551616\ttoo large.cln\r\n"
                       L"34\tlast.cln";  // the last line needs no line end
   CreationRecords decoded = DecodeCreationRecords(Utf16Bytes(text) + "x");  // and an odd byte
   ASSERT_EQ(decoded.size(), 2u);

@@ -25,6 +25,10 @@ TEST(FileErrorMapping, EachKnownWindowsErrorHasItsCause) {
       {21, FileCause::kHardIo},           {23, FileCause::kHardIo},
       {27, FileCause::kHardIo},           {29, FileCause::kHardIo},
       {30, FileCause::kHardIo},           {31, FileCause::kHardIo},
+      {80, FileCause::kAccessDenied},     {183, FileCause::kAccessDenied},
+      {145, FileCause::kRemoveCurrentDir}, {123, FileCause::kBadPath},
+      {161, FileCause::kBadPath},         {206, FileCause::kBadPath},
+      {267, FileCause::kBadPath},
   };
   for (const auto& [error, cause] : table) {
     EXPECT_EQ(FileCauseForWindowsError(error), cause) << "Windows error " << error;
@@ -32,7 +36,7 @@ TEST(FileErrorMapping, EachKnownWindowsErrorHasItsCause) {
 }
 
 TEST(FileErrorMapping, AnyOtherErrorIsGeneric) {
-  for (std::uint32_t error : {0u, 1u, 20u, 22u, 87u, 123u, 145u, 183u, 267u, 0xFFFFFFFFu}) {
+  for (std::uint32_t error : {0u, 1u, 20u, 22u, 87u, 0xFFFFFFFFu}) {
     EXPECT_EQ(FileCauseForWindowsError(error), FileCause::kGeneric) << "Windows error " << error;
   }
 }

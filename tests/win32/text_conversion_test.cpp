@@ -13,7 +13,8 @@ TEST(TextConversion, JapaneseWithBackslashTrailBytesRoundTrips) {
 }
 
 TEST(TextConversion, HalfWidthKanaSymbolsAndLineBreaksRoundTrip) {
-  for (const std::string text : {"ｶﾀｶﾅ", "C:\\data\\予定表.cln", "①～〜－", "一行目\r\n二行目\t終",
+  for (const std::string text : {"ｶﾀｶﾅ", "C:\\data\\予定表.cln", "①～〜－",
+                                 "一行目\r\n二行目\t終",
                                  "ﾌｧｲﾙの書き込みに失敗しました(m_FileAdd)"}) {
     EXPECT_EQ(WideToSjis(SjisToWide(text)), text) << text;
   }

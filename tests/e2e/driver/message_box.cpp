@@ -20,13 +20,13 @@ HWND findMessageBox(DWORD processId, const std::wstring& caption) {
 MessageBoxView readMessageBox(HWND dialog) {
   MessageBoxView box;
   box.dialog = dialog;
-  box.caption = windowText(dialog);
+  box.caption = windowCaption(dialog);
   for (HWND control : childWindows(dialog)) {
     const std::wstring kind = windowClassName(control);
     if (_wcsicmp(kind.c_str(), L"Static") == 0 && !isIconControl(control)) {
-      box.text += windowText(control);
+      box.text += controlText(control);
     } else if (_wcsicmp(kind.c_str(), L"Button") == 0 && IsWindowVisible(control)) {
-      box.buttons.push_back({GetDlgCtrlID(control), windowText(control)});
+      box.buttons.push_back({GetDlgCtrlID(control), controlText(control)});
     }
   }
   return box;

@@ -40,7 +40,8 @@ void QuillboxUnderTest::waitForMainWindow() {
             mainWindow_ = findWindowOf(process_->id(), Visibility::kVisibleOrHidden,
                                        kMainWindowClass, &title);
             return mainWindow_ != nullptr || !process_->isRunning();
-          });
+          },
+          [this] { return describeWindowsOf(process_->id()); });
   expect(mainWindow_ != nullptr, "the program ended before it showed its main window, exit code " +
                                      std::to_string(process_->exitCode()));
   // Its first wait for input comes after the start-up work, clipboard chain included.

@@ -62,12 +62,18 @@ void runCaptureScenario(const ScenarioContext& context) {
   for (int i = 0; i < 3; ++i) copyAndExpectItem(quillbox, kCopiedTexts[i], i + 1);
   expectFileNames(folder, {historyFileName(1), historyFileName(2), historyFileName(3)});
 
-  // The repeat goes first; once the sentinel is stored, the repeat has been dealt with.
-  putClipboardText(kCopiedTexts[2]);
-  copyAndExpectItem(quillbox, kSentinel, 4);
+  // The repeat is read before the sentinel is copied, and the sentinel's file comes after any
+  // file the repeat could have made.
+  offerClipboardText(kCopiedTexts[2]);
+  waitForOfferRead(quillbox.process().id());
+  const auto before = historyFileNames(folder);
+  putClipboardText(kSentinel);
+  const std::wstring sentinelFile = waitForNewHistoryItem(folder, before, toShiftJis(kSentinel));
   expectSingleHolder(folder, historyFileName(3), toShiftJis(kCopiedTexts[2]));
   expectFileNames(folder, {historyFileName(1), historyFileName(2), historyFileName(3),
                            historyFileName(4)});
+  expectFreshRecord(sentinelFile, readUnshifted(folder + L"\\" + sentinelFile).value_or(""),
+                    toShiftJis(kSentinel));
 
   quillbox.closeAndWaitForEnd();
 }

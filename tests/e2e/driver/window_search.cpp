@@ -20,7 +20,13 @@ std::wstring windowClassName(HWND window) {
   return name;
 }
 
-std::wstring windowText(HWND window) {
+std::wstring windowCaption(HWND window) {
+  wchar_t caption[512] = {};
+  InternalGetWindowText(window, caption, ARRAYSIZE(caption));
+  return caption;
+}
+
+std::wstring controlText(HWND window) {
   DWORD_PTR length = 0;
   if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kAnswerLimitMs,
                            &length)) {
@@ -58,7 +64,7 @@ HWND findWindowOf(DWORD processId, Visibility visibility, const std::wstring& cl
     if (windowProcessId(window) != processId) continue;
     if (visibility == Visibility::kVisibleOnly && !IsWindowVisible(window)) continue;
     if (windowClassName(window) != className) continue;
-    if (text && windowText(window) != *text) continue;
+    if (text && windowCaption(window) != *text) continue;
     return window;
   }
   return nullptr;
@@ -70,7 +76,7 @@ std::string describeWindowsOf(DWORD processId) {
     if (windowProcessId(window) != processId) continue;
     if (!report.empty()) report += ", ";
     report += "[";
-    report += toUtf8(windowClassName(window)) + " " + quoted(windowText(window)) +
+    report += toUtf8(windowClassName(window)) + " " + quoted(windowCaption(window)) +
               (IsWindowVisible(window) ? " visible]" : " hidden]");
   }
   return report.empty() ? "no windows" : report;

@@ -8,8 +8,11 @@
 namespace qb::e2e {
 
 std::wstring windowClassName(HWND window);
-// The window's text through WM_GETTEXT, so that controls of other processes answer too.
-std::wstring windowText(HWND window);
+// A top-level window's title, read without sending it a message (a busy program does not
+// answer messages).
+std::wstring windowCaption(HWND window);
+// A control's text through WM_GETTEXT, so that controls of other processes answer too.
+std::wstring controlText(HWND window);
 DWORD windowProcessId(HWND window);
 
 std::vector<HWND> topLevelWindows();

@@ -1,0 +1,69 @@
+#include "planlib/engine/file_error_reason.h"
+#include "planlib/engine/plan_limits.h"
+#include "planlib/engine/text_blocks.h"
+
+namespace qb {
+
+namespace {
+
+constexpr std::string_view kName = "ファイル読み込み";
+
+// Byte offset where 1-based line `line` starts (the size when the text has fewer lines).
+std::size_t LineStart(std::string_view text, long line) {
+  std::size_t pos = 0;
+  for (long k = 1; k < line; ++k) {
+    std::size_t end = text.find("\r\n", pos);
+    if (end == std::string_view::npos) return text.size();
+    pos = end + 2;
+  }
+  return pos;
+}
+
+// Lines `first` to `last` (without the line break after `last`); `last` 0 means to the end.
+std::string_view SelectLines(std::string_view content, int kind, long first, long last) {
+  if (kind != 2 && kind != 3) return content;
+  if (first < 1) first = 1;
+  std::size_t begin = LineStart(content, first);
+  if (kind == 3) return content.substr(begin);
+  if (last < first) return {};
+  std::size_t end = content.find("\r\n", LineStart(content, last));
+  if (end == std::string_view::npos) end = content.size();
+  return begin < end ? content.substr(begin, end - begin) : std::string_view();
+}
+
+}  // namespace
+
+int CInsertFile::m_Run(BlockContext& context, BlockSettings& settings, std::string& text) const {
+  int where = settings.number("KIND_ADR");
+  int kind = settings.number("KIND_INFILE");
+  long first = settings.number("IDX_START");
+  long last = settings.number("IDX_END");
+  std::string path = context.expandPath(settings.text("FILE_PATH"));
+  if (!settings.ok()) return settings.fail(context);
+
+  FileSystem& files = context.world().files;
+  std::optional<FileAttributes> found = files.attributes(path);
+  if (!found || found->isFolder) {
+    return context.error(BlockLabel(kName) + "\n\nファイルが見つかりません。　\n( " + path + " )");
+  }
+  FileResult<std::string> content = files.readWhole(path);
+  if (!content.ok()) {
+    return context.error(BlockLabel(kName) + "\n\nファイルの読み込みに失敗しました。　\n" +
+                         FileErrorReason(content.error.cause) + "\n( " + path + " )");
+  }
+  std::string_view piece = SelectLines(*content.value, kind, first, last);
+  std::size_t resultSize = piece.size() + (where == 3 ? 0 : text.size());
+  if (resultSize > kRunValueBytes) return context.valueLimitExceeded();
+  if (where == 14) text.insert(0, piece);
+  if (where == 15) text.append(piece);
+  if (where == 3) text.assign(piece);
+
+  PathParts parts = SplitPath(path);
+  PlanVariables& variables = context.variables();
+  variables.setText(var::kLastInPath, path);
+  variables.setText(var::kLastInName, parts.name);
+  variables.setText(var::kLastInFolder, parts.folder);
+  return 0;
+}
+
+}  // namespace qb

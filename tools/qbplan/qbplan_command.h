@@ -1,0 +1,28 @@
+// The qbplan command line: "run" a plan over standard input, or "check" that it parses.
+#pragma once
+#include <istream>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "platform/clock.h"
+#include "platform/file_system.h"
+
+namespace qb {
+
+inline constexpr int kQbplanCompleted = 0;
+inline constexpr int kQbplanFailed = 1;
+inline constexpr int kQbplanUsage = 2;
+inline constexpr int kQbplanCancelled = 3;
+
+struct QbplanStreams {
+  std::istream& in;
+  std::ostream& out;
+  std::ostream& err;
+};
+
+// `arguments` without the program name. `dataHome` is the default <$データホームフォルダ>.
+int RunQbplan(const std::vector<std::string>& arguments, QbplanStreams streams, FileSystem& files,
+              Clock& clock, const std::string& dataHome);
+
+}  // namespace qb

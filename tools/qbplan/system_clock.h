@@ -1,0 +1,21 @@
+// The Clock port over the machine's clock. A console program has no window messages: a wait
+// simply sleeps.
+#pragma once
+#include <cstdint>
+
+#include "platform/clock.h"
+
+namespace qb {
+
+class SystemClock : public Clock {
+ public:
+  SystemClock();
+  DateTime localNow() override;
+  std::uint64_t milliseconds() override;
+  void pumpWait(int milliseconds) override;
+
+ private:
+  std::int64_t startMilliseconds_;
+};
+
+}  // namespace qb
