@@ -33,6 +33,12 @@ if build native; then
   while IFS= read -r program; do
     qb_run_gtest build/logs/native-tests.log "$program"
   done < <(find build/native -type f -perm -u+x -name '*_tests' | sort)
+  # Tests that are scripts around the real programs (not GoogleTest): one case each.
+  ctest --test-dir build/native -E '_tests$' --output-on-failure >build/logs/native-ctest.log 2>&1
+  QB_PASSED=$((QB_PASSED + $(grep -cE 'Test +#[0-9]+: .* Passed' build/logs/native-ctest.log)))
+  script_failures=$(grep -cE 'Test +#[0-9]+: .*(Failed|Not Run|Timeout|Exception)' build/logs/native-ctest.log)
+  QB_FAILED=$((QB_FAILED + script_failures))
+  [ "$script_failures" -eq 0 ] || grep -E 'Test +#' build/logs/native-ctest.log | grep -v Passed
   record native
   step "benchmarks (one short pass each)"
   : >build/logs/bench.log

@@ -11,7 +11,7 @@ std::string BlockLabel(std::string_view displayName) {
 std::string BlockContext::substitute(std::string_view setting) {
   if (setting.find("<$") == std::string_view::npos) return std::string(setting);
   variables_.setNow(world_.clock.localNow());
-  return variables_.substitute(setting, kRunValueBytes + 1);
+  return variables_.substitute(setting, kRunGrowthCeiling);
 }
 
 int BlockContext::error(std::string_view message) {

@@ -23,7 +23,7 @@ int CCHANGE::m_Run(BlockContext& context, BlockSettings& settings, std::string& 
     request.ignoreCase = ignoreCase;
   }
   if (replaceKind == 2) request.replacement = ConvertEscapes(request.replacement);
-  if (Replace(text, request, kRunValueBytes) == ReplaceOutcome::kTooLong) {
+  if (Replace(text, request, kRunGrowthCeiling) == ReplaceOutcome::kTooLong) {
     return context.valueLimitExceeded();
   }
   return 0;

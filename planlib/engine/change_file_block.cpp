@@ -1,6 +1,6 @@
 #include <vector>
 
-#include "planlib/engine/file_error_reason.h"
+#include "history/file_helpers.h"
 #include "planlib/engine/plan_limits.h"
 #include "planlib/engine/replace_engine.h"
 #include "planlib/engine/text_blocks.h"
@@ -60,14 +60,14 @@ int CChangeFile::m_Run(BlockContext& context, BlockSettings& settings, std::stri
   FileResult<std::string> content = files.readWhole(path);
   if (!content.ok()) {
     return context.error(BlockLabel(kName) + "\n\nパターンファイルの読み込みに失敗しました。　\n" +
-                         FileErrorReason(content.error.cause) + "\n( " + path + " )");
+                         FileErrorText(content.error.cause) + "\n( " + path + " )");
   }
   std::vector<PatternPair> pairs;
   std::string message;
   if (!ReadPairs(*content.value, path, pairs, message)) return context.error(message);
   for (PatternPair& pair : pairs) {
     ReplaceRequest request{std::move(pair.search), std::move(pair.replacement), kind, n, ignoreCase};
-    if (Replace(text, request, kRunValueBytes) == ReplaceOutcome::kTooLong) {
+    if (Replace(text, request, kRunGrowthCeiling) == ReplaceOutcome::kTooLong) {
       return context.valueLimitExceeded();
     }
   }

@@ -121,7 +121,7 @@ int CCutting::m_Run(BlockContext& context, BlockSettings& settings, ChildSequenc
   std::string after = text.substr(r);
   int result = children.run(piece);
   if (result == 101 || result == 103 || result == -1) return result;
-  if (before.size() + piece.size() + after.size() > kRunValueBytes) {
+  if (before.size() + piece.size() + after.size() > kRunGrowthCeiling) {
     return context.valueLimitExceeded();
   }
   text = std::move(before) + piece + after;

@@ -14,7 +14,7 @@ int CInsert::m_Run(BlockContext& context, BlockSettings& settings, std::string& 
   if (!settings.ok()) return settings.fail(context);
   if (kind == 2) insert = ConvertEscapes(insert);
   std::size_t resultSize = (where == 3 ? 0 : text.size()) + insert.size();
-  if (resultSize > kRunValueBytes) return context.valueLimitExceeded();
+  if (resultSize > kRunGrowthCeiling) return context.valueLimitExceeded();
   switch (where) {
     case 4: text.insert(0, insert); break;
     case 5: text += insert; break;
@@ -36,7 +36,7 @@ int CLineAdd::m_Run(BlockContext& context, BlockSettings& settings, std::string&
   int where = settings.number("KIND_ADR");
   std::string line = context.substitute(settings.text("DATAIN"));
   if (!settings.ok()) return settings.fail(context);
-  if (text.size() + 2 + line.size() > kRunValueBytes) return context.valueLimitExceeded();
+  if (text.size() + 2 + line.size() > kRunGrowthCeiling) return context.valueLimitExceeded();
   if (where == 19) text = line + "\r\n" + text;
   if (where == 20) text += "\r\n" + line;
   return 0;

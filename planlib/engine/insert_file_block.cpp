@@ -1,4 +1,5 @@
-#include "planlib/engine/file_error_reason.h"
+#include "history/file_helpers.h"
+#include "planlib/engine/path_parts.h"
 #include "planlib/engine/plan_limits.h"
 #include "planlib/engine/text_blocks.h"
 
@@ -49,11 +50,11 @@ int CInsertFile::m_Run(BlockContext& context, BlockSettings& settings, std::stri
   FileResult<std::string> content = files.readWhole(path);
   if (!content.ok()) {
     return context.error(BlockLabel(kName) + "\n\nファイルの読み込みに失敗しました。　\n" +
-                         FileErrorReason(content.error.cause) + "\n( " + path + " )");
+                         FileErrorText(content.error.cause) + "\n( " + path + " )");
   }
   std::string_view piece = SelectLines(*content.value, kind, first, last);
   std::size_t resultSize = piece.size() + (where == 3 ? 0 : text.size());
-  if (resultSize > kRunValueBytes) return context.valueLimitExceeded();
+  if (resultSize > kRunGrowthCeiling) return context.valueLimitExceeded();
   if (where == 14) text.insert(0, piece);
   if (where == 15) text.append(piece);
   if (where == 3) text.assign(piece);

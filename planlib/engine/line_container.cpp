@@ -53,7 +53,7 @@ int CLine::m_Run(BlockContext& context, BlockSettings&, ChildSequence& children,
       recent += lineText;
       if (cursor.hadBreak()) recent += "\r\n";
     }
-    if (output.size() + recent.size() > kRunValueBytes) return context.valueLimitExceeded();
+    if (output.size() + recent.size() > kRunGrowthCeiling) return context.valueLimitExceeded();
     if (k % kLineFlushInterval == 0) {
       output += recent;
       recent.clear();

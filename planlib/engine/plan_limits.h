@@ -16,6 +16,10 @@ inline constexpr int kCloseTagScanSteps = 999999;      // "<@@" looked at per cl
 inline constexpr int kElementsPerSequence = 1000000;
 
 inline constexpr std::size_t kRunValueBytes = kMaxValueBytes;  // largest working text
+// The value limit is checked before every block. No block builds a text longer than this
+// ceiling, though: such a result stops the plan at once with the value-limit message, so that no
+// plan can grow a text (or a plan variable) without bound.
+inline constexpr std::size_t kRunGrowthCeiling = 4 * kRunValueBytes;
 inline constexpr int kRunLineLimit = 10000;
 inline constexpr long kBlocksPerSequence = 1000000;
 inline constexpr int kLineFlushInterval = 200;

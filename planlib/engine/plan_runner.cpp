@@ -36,9 +36,6 @@ int CPlanRunner::m_Run(const CPlanMain& plan, const PlanRunSettings& settings, s
   plan_ = &plan;
   context_ = &context;
   int result = runSequence(0, plan.m_Blocks().size(), text);
-  if (PlanCompleted(result) && text.size() > kRunValueBytes) {
-    result = context.valueLimitExceeded();
-  }
   plan_ = nullptr;
   context_ = nullptr;
   return result;

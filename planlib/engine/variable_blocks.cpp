@@ -60,7 +60,7 @@ int CPlanHensuSet::m_Run(BlockContext& context, BlockSettings& settings, std::st
     case 16: stored = current + value + "\r\n"; break;
     default: return 0;
   }
-  if (stored.size() > kRunValueBytes) return context.valueLimitExceeded();
+  if (stored.size() > kRunGrowthCeiling) return context.valueLimitExceeded();
   variables.setText(target, std::move(stored));
   return 0;
 }

@@ -40,14 +40,12 @@ setup_failed() {
 
 # Polls (50 ms steps) until the command succeeds or the limit in seconds passes.
 poll_until() {
-  local limit_s=$1
+  local deadline=$((SECONDS + $1))
   shift
-  local step
-  for ((step = 0; step < limit_s * 20; step++)); do
-    "$@" && return 0
+  until "$@"; do
+    [ "$SECONDS" -ge "$deadline" ] && return 1
     sleep 0.05
   done
-  return 1
 }
 
 xvfb_ready() {  # <display number>: our Xvfb holds the display's lock and listens
@@ -77,18 +75,18 @@ start_xvfb() {
 # Linux process ids of the Windows programs running in our prefix whose command line names one
 # of the given programs.
 own_wine_processes() {
-  local proc pid
-  for proc in /proc/[0-9]*; do
-    pid=${proc#/proc/}
+  local environ pid name
+  while read -r environ; do
+    pid=${environ#/proc/}
+    pid=${pid%/environ}
     [ "$pid" = "$$" ] && continue
-    { tr '\0' '\n' <"$proc/environ"; } 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" || continue
-    local cmdline
-    cmdline=$({ tr '\0' ' ' <"$proc/cmdline"; } 2>/dev/null)
-    local name
     for name in "$@"; do
-      case "$cmdline" in *"$name"*) echo "$pid"; break ;; esac
+      if grep -qzF "$name" "/proc/$pid/cmdline" 2>/dev/null; then
+        echo "$pid"
+        break
+      fi
     done
-  done
+  done < <(grep -lzxF "WINEPREFIX=$WINEPREFIX" /proc/[0-9]*/environ 2>/dev/null)
 }
 
 none_left() { [ -z "$(own_wine_processes "$@")" ]; }
@@ -105,6 +103,7 @@ end_own_programs() {
 }
 
 finish() {
+  trap - EXIT INT TERM
   # A closed output (say, piped into head) must not stop the clean-up half way.
   trap '' PIPE
   exec >/dev/null 2>&1
@@ -130,12 +129,11 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 
 # A new prefix first: its set-up takes 10-15 s. Mono and Gecko are not needed.
-if [ ! -f "$WINEPREFIX/.qb-e2e-ready" ]; then
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
   echo "e2e: making the Wine prefix $WINEPREFIX"
   WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i >"$log_dir/wineboot.log" 2>&1 ||
     setup_failed "wineboot -i failed (see $log_dir/wineboot.log)"
   timeout 120 wineserver -w
-  touch "$WINEPREFIX/.qb-e2e-ready"
 fi
 wineserver -p 2>/dev/null
 wineserver_started=yes
@@ -156,8 +154,10 @@ for scenario in $scenarios; do
   out="$log_dir/$scenario.out"
   steps="$log_dir/$scenario.steps"
   started=$(date +%s)
-  timeout -k 5 "$scenario_limit_s" wine "$driver" --keep-on-failure "$scenario" \
-    "$program_win" "$scratch_win" >"$out" 2>"$steps"
+  # In the background, so that a signal to this script is handled at once.
+  timeout --foreground -k 5 "$scenario_limit_s" wine "$driver" --keep-on-failure "$scenario" \
+    "$program_win" "$scratch_win" >"$out" 2>"$steps" &
+  wait $!
   status=$?
   took=$(($(date +%s) - started))
   verdict=$(tr -d '\r' <"$out" | grep -E '^(PASS|FAIL) ' | tail -n 1)

@@ -1,9 +1,9 @@
 #include "tools/qbplan/qbplan_command.h"
 
-#include <iterator>
 #include <optional>
+#include <sstream>
 
-#include "planlib/engine/file_error_reason.h"
+#include "history/file_helpers.h"
 #include "planlib/engine/plan_main.h"
 #include "planlib/engine/plan_runner.h"
 #include "tools/qbplan/console_ui.h"
@@ -58,7 +58,7 @@ bool LoadPlan(const Options& options, FileSystem& files, CPlanMain& plan, std::o
   FileResult<std::string> text = files.readWhole(options.planFile);
   if (!text.ok()) {
     err << "プランファイルを読み込めません: " << options.planFile << "\n"
-        << FileErrorReason(text.error.cause) << "\n";
+        << FileErrorText(text.error.cause) << "\n";
     return false;
   }
   if (plan.m_Analyze(*text.value) != 0) {
@@ -89,7 +89,9 @@ int Run(const Options& options, const CPlanMain& plan, QbplanStreams streams, Fi
     streams.err << kNewerVersion << "\n";
     return kQbplanFailed;
   }
-  std::string input((std::istreambuf_iterator<char>(streams.in)), std::istreambuf_iterator<char>());
+  std::ostringstream buffer;
+  buffer << streams.in.rdbuf();  // sets the buffer's failbit on an empty input, which is fine
+  std::string input = std::move(buffer).str();
   ConsoleUi ui(streams.err, options.answerYes);
   PlanWorld world{files, clock, ui};
   CPlanRunner runner(world);

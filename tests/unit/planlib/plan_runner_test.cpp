@@ -122,17 +122,21 @@ TEST(EscapeNotationTest, KeepsOnlyTheNamedCharacters) {
   EXPECT_EQ(ConvertEscapes(""), "");
 }
 
-TEST_F(PlanRunnerTest, ValueLimitCancelsBeforeTheNextBlockAndAtTheEnd) {
+TEST_F(PlanRunnerTest, ValueLimitCancelsBeforeTheNextBlock) {
   PlanRun before = harness.runBlocks(Insert(5, "x"), std::string(512001, 'a'));
   EXPECT_EQ(before.result, 103);
   ASSERT_EQ(before.messages.size(), 1u);
   EXPECT_EQ(before.messages[0], kValueLimitMessage);
   EXPECT_EQ(harness.runBlocks(Insert(5, "x"), std::string(511999, 'a')).result, 0);
-  EXPECT_EQ(harness.runBlocks(Insert(5, "xy"), std::string(511999, 'a')).result, 103);
+  EXPECT_EQ(harness.runBlocks(Insert(5, "xy") + Insert(5, "z"), std::string(511999, 'a')).result, 103);
+  // The last block may leave a longer text: no block follows that could use it.
+  PlanRun last = harness.runBlocks(Insert(5, "xy"), std::string(511999, 'a'));
+  EXPECT_EQ(last.result, 0);
+  EXPECT_EQ(last.text.size(), 512001u);
 }
 
 TEST_F(PlanRunnerTest, GrowthBeyondTheLimitNeverBuildsTheHugeText) {
-  // Every character replaced by 400 characters would need 200 MB.
+  // Every character replaced by 400 characters would need 200 MB; the block stops at 2 MB.
   std::string blocks = Change(3, "a", std::string(400, 'b'));
   PlanRun run = harness.runBlocks(blocks, std::string(500000, 'a'));
   EXPECT_EQ(run.result, 103);

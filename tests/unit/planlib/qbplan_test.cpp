@@ -58,7 +58,7 @@ TEST_F(QbplanTest, RefusedPlans) {
   EXPECT_EQ(run({"run", "C:\\plans\\p.txt"}, "in"), 1);
   EXPECT_EQ(err.str(), "プラン解析中にエラーが発生しました　\n");
   EXPECT_EQ(out.str(), "");
-  plan(Plan(Block("PLAN_GVL", {}) + "<@@PLAN_GVL>V1.21<@@/PLAN_GVL>"));
+  plan(Plan("<@@PLAN_GVL>V1.21<@@/PLAN_GVL>"));
   EXPECT_EQ(run({"run", "C:\\plans\\p.txt"}, "in"), 1);
   EXPECT_EQ(err.str(), "上位のバージョンで作成/保存されたプランのため操作できません　\n");
   plan(Plan("<@@PLAN_GVL>V1.00<@@/PLAN_GVL>"));

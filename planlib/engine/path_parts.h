@@ -1,12 +1,9 @@
-// The reason part of a file message: "エラー詳細：" and the text of the cause.
+// Folder and name of a Windows path.
 #pragma once
 #include <string>
-
-#include "platform/file_system.h"
+#include <string_view>
 
 namespace qb {
-
-std::string FileErrorReason(FileCause cause);
 
 // Splits a Windows path at its last separator ("\" or "/", never a trail byte):
 // folder (without the separator) and name.

@@ -1,0 +1,20 @@
+// The writer: the content of a settings file from its line table and the current field values.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "app/settings/bound_key_list.h"
+#include "app/settings/loaded_line_table.h"
+
+namespace qb {
+
+struct ComposedSettings {
+  std::string text;                      // the whole file, CR LF line ends
+  std::vector<std::string> unknownKeys;  // keys of lines that were left out, in line order
+};
+
+// One line per line of the table, in order: its key, the field's current value formatted by its
+// type, and the line's comment. Lines whose key is not in `keys` are left out.
+ComposedSettings ComposeSettingsText(const LoadedLineTable& lines, const BoundKeyList& keys);
+
+}  // namespace qb
