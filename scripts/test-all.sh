@@ -22,7 +22,7 @@ record() {  # record NAME: adds the summary line of the suite just run
 build() {  # build PRESET
   cmake --preset "$1" >"build/logs/configure-$1.log" 2>&1 &&
     cmake --build --preset "$1" -j2 >"build/logs/build-$1.log" 2>&1 || {
-      echo "build $1 failed:"; tail -40 "build/logs/build-$1.log" "build/logs/configure-$1.log"
+      echo "build $1 failed:"; tail -n 40 "build/logs/configure-$1.log" "build/logs/build-$1.log"
       return 1; }
 }
 
@@ -65,7 +65,7 @@ if build fuzz; then
     else
       QB_FAILED=$((QB_FAILED + 1)); echo "  $target found a fault (see build/logs/fuzz.log)"
     fi
-  done < <(find build/fuzz -type f -perm -u+x -name 'fuzz_*' | sort)
+  done < <(find build/fuzz/fuzzers -type f -perm -u+x | sort)
   record fuzz
 else
   summary+=("fuzz: 0 passed, 1 failed"); overall=1

@@ -3,12 +3,14 @@
 # scripts trap EXIT); they end only what they started.
 QB_XVFB_PID=""
 QB_WINE_STARTED=""
+QB_DISPLAY_BEFORE=""
 
 qb_wine_start() {
   local build_dir=$1
   export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
   export WINEPREFIX="$(cd "$build_dir" && pwd)/wineprefix"
   if [ -z "${DISPLAY:-}" ]; then
+    QB_DISPLAY_BEFORE="unset"
     local display=99
     while [ -e "/tmp/.X${display}-lock" ] || [ -e "/tmp/.X11-unix/X${display}" ]; do
       display=$((display + 1))
@@ -36,5 +38,10 @@ qb_wine_stop() {
     kill "$QB_XVFB_PID" 2>/dev/null || true
     wait "$QB_XVFB_PID" 2>/dev/null || true
     QB_XVFB_PID=""
+  fi
+  # The display this script started is gone: later steps must not use it.
+  if [ "$QB_DISPLAY_BEFORE" = "unset" ]; then
+    unset DISPLAY
+    QB_DISPLAY_BEFORE=""
   fi
 }
