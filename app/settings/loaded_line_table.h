@@ -2,7 +2,9 @@
 // the file lacked.
 #pragma once
 #include <cstddef>
+#include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "app/settings/settings_line.h"
@@ -27,17 +29,17 @@ class LoadedLineTable {
   // still gains every key it lacks.
   void append(SettingsLine line);
 
-  // Keeps only the lines for which `keep` is true.
-  template <class Predicate>
-  void keepOnly(Predicate keep) {
-    std::erase_if(lines_, [&keep](const SettingsLine& line) { return !keep(line); });
-  }
+  // Keeps only the lines with these indices (ascending).
+  void keepOnly(const std::vector<std::size_t>& indices);
 
   const std::vector<SettingsLine>& lines() const { return lines_; }
   std::size_t size() const { return lines_.size(); }
 
  private:
+  void indexLine(std::size_t index);
+
   std::vector<SettingsLine> lines_;
+  std::unordered_map<std::string, int> firstIndexByKey_;
 };
 
 }  // namespace qb

@@ -53,7 +53,7 @@ int SettingsFile::save() {
   for (const std::string& key : composed.unknownKeys) {
     ui_.showMessage(std::string(texts_.unknownKeyMessage) + key + "]", MessageIcon::kStop);
   }
-  lines_.keepOnly([this](const SettingsLine& line) { return keys_.find(line.key) != nullptr; });
+  lines_.keepOnly(composed.writtenLines);
   if (fs_.replaceAtomically(path_, composed.text)) {
     ui_.showMessage(texts_.writeFailure, MessageIcon::kStop);
     if (requestClose_) requestClose_();

@@ -38,7 +38,8 @@ class SettingsFile {
   int load();
 
   // Rewrites the whole file from the line table and the current field values; lines with an
-  // unknown key are left out, each with its message, and leave the table. Nothing happens unless
+  // unknown key are left out, each with its message, and so are repeated lines of one key; both
+  // leave the table, which then matches the file. Nothing happens unless
   // the file was loaded. 0, or -1 after the message and the close request when writing fails.
   int save();
 

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/wildcard.h"
+
 namespace qb {
 
 struct WindowsPath {
@@ -24,19 +26,9 @@ enum class WildcardUse { kRefused, kInLastName };
 std::optional<WindowsPath> ParseWindowsPath(std::string_view text,
                                             WildcardUse wildcards = WildcardUse::kRefused);
 
-// A-Z to a-z in single-byte characters; the trail bytes of double-byte characters stay.
-std::string FoldAsciiCase(std::string_view text);
-
 // One key per object: the folded root and names joined with backslashes.
 std::string PathKey(const WindowsPath& path);
 std::string PathKey(const WindowsPath& path, std::size_t nameCount);
 
-// '*' (any run of characters) and '?' (one character), case-insensitive, over whole Shift-JIS
-// characters. '*' also crosses backslashes, so a pattern can cover whole paths.
-bool MatchesGlob(std::string_view pattern, std::string_view text);
-
-// A file-name pattern as a directory search reads it: the glob, and a pattern ending in ".*"
-// also matches names without any dot ("*.*" matches every name).
-bool MatchesNamePattern(std::string_view pattern, std::string_view name);
 
 }  // namespace qb

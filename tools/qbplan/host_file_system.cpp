@@ -1,5 +1,8 @@
 #include "tools/qbplan/host_file_system.h"
 
+#include "base/wildcard.h"
+#include "tools/qbplan/system_clock.h"
+
 #include <chrono>
 #include <ctime>
 #include <filesystem>
@@ -7,17 +10,9 @@
 #include <iterator>
 #include <system_error>
 
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#include <share.h>
-#include <sys/stat.h>
-#include <windows.h>
-#else
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
-#endif
 
 namespace qb {
 
@@ -25,26 +20,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-#ifdef _WIN32
-fs::path ToPath(std::string_view path) {
-  int length = MultiByteToWideChar(932, 0, path.data(), static_cast<int>(path.size()), nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(932, 0, path.data(), static_cast<int>(path.size()), wide.data(), length);
-  return fs::path(wide);
-}
-std::string FromPath(const fs::path& path) {
-  std::wstring wide = path.wstring();
-  int length = WideCharToMultiByte(932, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
-                                   nullptr, nullptr);
-  std::string bytes(static_cast<std::size_t>(length), '\0');
-  WideCharToMultiByte(932, 0, wide.data(), static_cast<int>(wide.size()), bytes.data(), length,
-                      nullptr, nullptr);
-  return bytes;
-}
-#else
 fs::path ToPath(std::string_view path) { return fs::path(std::string(path)); }
 std::string FromPath(const fs::path& path) { return path.string(); }
-#endif
 
 FileError ErrorOf(const std::error_code& code) {
   auto cause = FileCause::kGeneric;
@@ -78,23 +55,8 @@ FileFailure WriteBytes(const fs::path& path, std::string_view bytes, std::ios::o
 
 DateTime LocalTime(fs::file_time_type stamp) {
   auto system = std::chrono::file_clock::to_sys(stamp);
-  std::time_t seconds = std::chrono::system_clock::to_time_t(
-      std::chrono::time_point_cast<std::chrono::system_clock::duration>(system));
-  std::tm local{};
-#ifdef _WIN32
-  localtime_s(&local, &seconds);
-#else
-  localtime_r(&seconds, &local);
-#endif
-  DateTime time;
-  time.year = local.tm_year + 1900;
-  time.month = local.tm_mon + 1;
-  time.day = local.tm_mday;
-  time.hour = local.tm_hour;
-  time.minute = local.tm_min;
-  time.second = local.tm_sec;
-  time.dayOfWeek = local.tm_wday;
-  return time;
+  return LocalDateTime(std::chrono::system_clock::to_time_t(
+      std::chrono::time_point_cast<std::chrono::system_clock::duration>(system)));
 }
 
 fs::file_time_type FileTime(const DateTime& time) {
@@ -111,30 +73,11 @@ fs::file_time_type FileTime(const DateTime& time) {
   return std::chrono::file_clock::from_sys(system);
 }
 
-char Fold(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool Matches(std::string_view pattern, std::string_view name) {
-  if (pattern.empty()) return name.empty();
-  if (pattern[0] == '*') {
-    for (std::size_t skip = 0; skip <= name.size(); ++skip) {
-      if (Matches(pattern.substr(1), name.substr(skip))) return true;
-    }
-    return false;
-  }
-  if (name.empty()) return false;
-  if (pattern[0] != '?' && Fold(pattern[0]) != Fold(name[0])) return false;
-  return Matches(pattern.substr(1), name.substr(1));
-}
-
 class HeldFile : public ExclusiveFile {
  public:
   explicit HeldFile(int handle) : handle_(handle) {}
   ~HeldFile() override {
-#ifdef _WIN32
-    _close(handle_);
-#else
     close(handle_);
-#endif
   }
 
  private:
@@ -228,7 +171,7 @@ std::vector<FileEntry> HostFileSystem::list(std::string_view wildcardPath) {
   for (fs::directory_iterator it(ToPath(folder), code), end; !code && it != end; it.increment(code)) {
     FileEntry entry;
     entry.name = FromPath(it->path().filename());
-    if (!Matches(pattern, entry.name)) continue;
+    if (!MatchesNamePattern(pattern, entry.name)) continue;
     std::error_code itemCode;
     entry.isFolder = it->is_directory(itemCode);
     entry.size = entry.isFolder ? 0 : it->file_size(itemCode);
@@ -260,21 +203,12 @@ FileFailure HostFileSystem::setTimes(std::string_view path, std::optional<DateTi
 
 FileResult<std::unique_ptr<ExclusiveFile>> HostFileSystem::openExclusive(std::string_view path) {
   using Result = FileResult<std::unique_ptr<ExclusiveFile>>;
-#ifdef _WIN32
-  int handle = -1;
-  std::wstring wide = ToPath(path).wstring();
-  if (_wsopen_s(&handle, wide.c_str(), _O_RDWR | _O_CREAT | _O_BINARY, _SH_DENYRW,
-                _S_IREAD | _S_IWRITE) != 0) {
-    return Result::failure({FileCause::kSharingViolation, 32});
-  }
-#else
   int handle = open(ToPath(path).c_str(), O_RDWR | O_CREAT, 0644);
   if (handle < 0) return Result::failure(OpenError(ToPath(path)));
   if (flock(handle, LOCK_EX | LOCK_NB) != 0) {
     close(handle);
     return Result::failure({FileCause::kSharingViolation, 32});
   }
-#endif
   return Result::success(std::make_unique<HeldFile>(handle));
 }
 

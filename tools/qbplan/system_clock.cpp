@@ -20,16 +20,9 @@ std::int64_t SteadyMilliseconds() {
 
 SystemClock::SystemClock() : startMilliseconds_(SteadyMilliseconds()) {}
 
-DateTime SystemClock::localNow() {
-  auto now = std::chrono::system_clock::now();
-  std::time_t seconds = std::chrono::system_clock::to_time_t(now);
-  auto millis = std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()) % 1000;
+DateTime LocalDateTime(std::time_t seconds) {
   std::tm local{};
-#ifdef _WIN32
-  localtime_s(&local, &seconds);
-#else
   localtime_r(&seconds, &local);
-#endif
   DateTime time;
   time.year = local.tm_year + 1900;
   time.month = local.tm_mon + 1;
@@ -37,8 +30,15 @@ DateTime SystemClock::localNow() {
   time.hour = local.tm_hour;
   time.minute = local.tm_min;
   time.second = local.tm_sec;
-  time.millisecond = static_cast<int>(millis.count());
   time.dayOfWeek = local.tm_wday;
+  return time;
+}
+
+DateTime SystemClock::localNow() {
+  auto now = std::chrono::system_clock::now();
+  auto millis = std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()) % 1000;
+  DateTime time = LocalDateTime(std::chrono::system_clock::to_time_t(now));
+  time.millisecond = static_cast<int>(millis.count());
   return time;
 }
 

@@ -2,10 +2,14 @@
 // simply sleeps.
 #pragma once
 #include <cstdint>
+#include <ctime>
 
 #include "platform/clock.h"
 
 namespace qb {
+
+// The machine's local time of a moment given in whole seconds.
+DateTime LocalDateTime(std::time_t seconds);
 
 class SystemClock : public Clock {
  public:

@@ -122,12 +122,15 @@ TEST_F(SettingsFilesTest, AValueWithACommaIsCutAtTheComma) {
   EXPECT_EQ(environment().Open_MyName, "山田");
 }
 
-TEST_F(SettingsFilesTest, TheFirstOfTwoLinesWithOneKeyCountsAndBothAreWritten) {
-  std::vector<std::string> saved =
-      roundTrip({Line("PasteWait=", "5", "a"), Line("PasteWait=", "7", "b")});
+TEST_F(SettingsFilesTest, OfTwoLinesWithOneKeyTheFirstCountsAndStays) {
+  std::vector<std::string> saved = roundTrip({Line("PasteWait=", "5", "a"), Line("MaxFile=", "9", ""),
+                                              Line("PasteWait=", "7", "b")});
   EXPECT_EQ(environment().PasteWait, 5);
   EXPECT_EQ(saved[0], Line("PasteWait=", "5", "a"));
-  EXPECT_EQ(saved[1], Line("PasteWait=", "5", "b"));
+  EXPECT_EQ(saved[1], Line("MaxFile=", "9", ""));
+  EXPECT_EQ(saved[2], Line("VL=", "V3.34", "<= ﾊﾞｰｼﾞｮﾝ"));
+  EXPECT_EQ(saved.size(), 355u);
+  EXPECT_TRUE(ui.boxes().empty());
 }
 
 TEST_F(SettingsFilesTest, ChangedSettingsReachTheFileAtTheNextSave) {
@@ -208,9 +211,17 @@ TEST_F(SettingsFilesTest, ANewerFileStopsTheProgramAndIsLeftUntouched) {
 }
 
 TEST_F(SettingsFilesTest, VersionsCompareByteWise) {
-  roundTrip({Line("VL=", "V3.4", "")});  // "V3.4" > "V3.34"
+  fs.putFile(kEnvironmentPath, Line("VL=", "V3.4", ""));  // "V3.4" > "V3.34"
+  EXPECT_EQ(files().loadEnvironment(), -1);
+  EXPECT_EQ(files().save(), 0);
   EXPECT_EQ(closeRequests, 1);
-  EXPECT_EQ(content(kEnvironmentPath), Line("VL=", "V3.4", "") + "\r\n");
+  EXPECT_EQ(content(kEnvironmentPath), Line("VL=", "V3.4", ""));
+  ui.clear();
+  fs.putFile(kEnvironmentPath, Line("VL=", "V3.340", ""));
+  EXPECT_EQ(files().loadEnvironment(), -1);
+  fs.putFile(kEnvironmentPath, Line("VL=", "V3.33z", ""));
+  EXPECT_EQ(files().loadEnvironment(), 0);
+  EXPECT_TRUE(environment().version.upgraded);
 }
 
 // --- Unknown keys -----------------------------------------------------------------------------
