@@ -80,6 +80,16 @@ if build windows; then
   while IFS= read -r program; do
     qb_run_gtest build/logs/windows-tests.log wine "$program"
   done < <(find build/windows/bin -type f -name '*_tests.exe' | sort)
+  # The command-line plan runner, checked by the same script as natively.
+  printf '#!/bin/sh\nexec bash "%s/scripts/wine-run.sh" "%s/build/windows/bin/qbplan.exe" "$@"\n' \
+    "$root" "$root" >build/windows/qbplan-under-wine
+  chmod +x build/windows/qbplan-under-wine
+  if sh tests/unit/planlib/qbplan_cli_test.sh build/windows/qbplan-under-wine \
+      >>build/logs/windows-tests.log 2>&1; then
+    QB_PASSED=$((QB_PASSED + 1))
+  else
+    QB_FAILED=$((QB_FAILED + 1)); echo "  qbplan.exe under Wine failed (see build/logs/windows-tests.log)"
+  fi
   record windows
   qb_wine_stop
   step "end-to-end scenarios under Wine"

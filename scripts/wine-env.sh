@@ -7,7 +7,7 @@ QB_DISPLAY_BEFORE=""
 
 qb_wine_start() {
   local build_dir=$1
-  export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  export LANG=ja_JP.UTF-8 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
   export WINEPREFIX="$(cd "$build_dir" && pwd)/wineprefix"
   if [ -z "${DISPLAY:-}" ]; then
     QB_DISPLAY_BEFORE="unset"
