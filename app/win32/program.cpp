@@ -32,15 +32,29 @@ std::optional<DataHome> Program::chooseDataHome() {
   return ChooseDataHome(system_, fs_, ui_, mover, userName);
 }
 
+// The three settings files: loaded, and written back at once so that keys missing from them are
+// in the files from now on. A settings file that cannot be read, or that a newer release wrote,
+// aborts the start.
+bool Program::loadSettings() {
+  settings_ = std::make_unique<SettingsFiles>(fs_, ui_, system_, home_->folder, [this] {
+    if (window_) window_->requestClose();
+  });
+  if (settings_->loadEnvironment() != 0) return false;
+  settings_->loadCompanions();  // a companion that fails keeps its defaults; its box was shown
+  settings_->save();
+  return true;
+}
+
 bool Program::start(HINSTANCE instance) {
   home_ = chooseDataHome();
   if (!home_ || EnsureDataHomeExists(fs_, ui_, *home_) != 0) return false;
+  if (!loadSettings()) return false;
   HookInitProc();
   ui_.setBusyChangedHook([](bool busy) { HookPlanMenuStop(busy ? 1 : 0); });
 
   window_ = std::make_unique<MainWindow>(MainWindow::Handlers{
       [this] { onClipboardChanged(); },
-      [this] { if (capture_) capture_->setViewReady(false); }});
+      [this] { onClosing(); }});
   store_ = std::make_unique<HistoryItemStore>(fs_, clock_, ui_, home_->folder, home_->userName,
                                               [this] { window_->requestClose(); });
   if (store_->open() != 0) return false;
@@ -49,8 +63,15 @@ bool Program::start(HINSTANCE instance) {
   planInterface_.m_hHostWnd = window_->handle();
   clipboard_ = std::make_unique<Win32Clipboard>(window_->handle());
   capture_ = std::make_unique<ClipboardCapture>(*clipboard_, clock_, ui_, *store_);
+  capture_->setStopped(settings_->settings().environment.RirekiStop == 1);
   capture_->setViewReady(true);
   return true;
+}
+
+// The ordered end: nothing more is captured, and the settings files are written.
+void Program::onClosing() {
+  if (capture_) capture_->setViewReady(false);
+  if (settings_) settings_->save();
 }
 
 void Program::onClipboardChanged() {

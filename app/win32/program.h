@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "app/data_home.h"
+#include "app/settings/settings_files.h"
 #include "app/win32/main_window.h"
 #include "history/clipboard_capture.h"
 #include "history/history_item_store.h"
@@ -27,13 +28,16 @@ class Program {
  private:
   bool start(HINSTANCE instance);
   std::optional<DataHome> chooseDataHome();
+  bool loadSettings();
   void onClipboardChanged();
+  void onClosing();
 
   Win32Ui ui_;
   Win32SystemInfo system_;
   Win32FileSystem fs_;
   Win32Clock clock_;
   std::optional<DataHome> home_;
+  std::unique_ptr<SettingsFiles> settings_;
   std::unique_ptr<MainWindow> window_;
   std::unique_ptr<Win32Clipboard> clipboard_;
   std::unique_ptr<HistoryItemStore> store_;

@@ -123,6 +123,8 @@ trap 'exit 130' INT TERM
 [ -f "$driver" ] || setup_failed "missing $driver (build the target qb_e2e_driver)"
 rm -rf "$scratch_dir"
 mkdir -p "$scratch_dir" "$log_dir" "$shot_dir"
+# The settings files a start on an empty data home writes, as the unit tests expect them.
+cp -r "$(dirname "$0")/../unit/app_settings/golden" "$scratch_dir/golden"
 
 if [ -z "${DISPLAY:-}" ]; then
   start_xvfb || setup_failed "no free X display for Xvfb (see $log_dir/xvfb.log)"

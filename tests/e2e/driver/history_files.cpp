@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "tests/e2e/driver/data_files.h"
 #include "tests/e2e/driver/text.h"
 
 namespace qb::e2e {
@@ -39,17 +40,9 @@ std::vector<std::wstring> historyFileNames(const std::wstring& folder) {
 }
 
 std::optional<std::string> readUnshifted(const std::wstring& path) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return std::nullopt;
-  std::string content;
-  char buffer[4096];
-  DWORD read = 0;
-  while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) {
-    content.append(buffer, read);
-  }
-  CloseHandle(file);
-  for (char& byte : content) byte = static_cast<char>(static_cast<unsigned char>(byte) - 1);
+  std::optional<std::string> content = readFileBytes(path);
+  if (!content) return std::nullopt;
+  for (char& byte : *content) byte = static_cast<char>(static_cast<unsigned char>(byte) - 1);
   return content;
 }
 

@@ -12,6 +12,8 @@ const std::vector<Scenario>& allScenarios() {
       {"capture", runCaptureScenario},
       {"second-instance", runSecondInstanceScenario},
       {"tray-exit", runTrayExitScenario},
+      {"settings-files", runSettingsFilesScenario},
+      {"settings-repair", runSettingsRepairScenario},
   };
   return scenarios;
 }

@@ -24,5 +24,7 @@ std::wstring freshDataHome(const ScenarioContext& context, const std::wstring& s
 void runCaptureScenario(const ScenarioContext& context);
 void runSecondInstanceScenario(const ScenarioContext& context);
 void runTrayExitScenario(const ScenarioContext& context);
+void runSettingsFilesScenario(const ScenarioContext& context);
+void runSettingsRepairScenario(const ScenarioContext& context);
 
 }  // namespace qb::e2e

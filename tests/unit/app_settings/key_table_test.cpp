@@ -84,18 +84,6 @@ TEST(KeyTableTest, ExpandsEntriesInReadingOrderWithTheirDefaults) {
   EXPECT_EQ(keys.find("w1_0="), nullptr);
 }
 
-TEST(KeyTableTest, KeysAreBoundToTheirOwnFields) {
-  SampleSettings settings;
-  BoundKeyList keys = BindKeyTable(SampleTable(), settings, ScreenSize{});
-  ReadFieldValue(keys.find("W1_0=")->field, "33", {});
-  ReadFieldValue(keys.find("Name02=")->field, "x", {});
-  ReadFieldValue(keys.find("Single=")->field, "12", keys.find("Single=")->limit);
-  EXPECT_EQ(settings.Width[1][0], 33);
-  EXPECT_EQ(settings.Width[0][1], 0);
-  EXPECT_EQ(settings.Names[2], "x");
-  EXPECT_EQ(settings.Single, 9);
-}
-
 TEST(KeyTableTest, FaultsOfATableAreRefused) {
   using S = SampleSettings;
   SampleSettings settings;
@@ -104,27 +92,6 @@ TEST(KeyTableTest, FaultsOfATableAreRefused) {
   KeyTable<S> unequal = {Interleaved({Member<&S::On>("On%d=", 0, ""),
                                       Member<&S::Other>("Other%d=", 0, "")})};
   EXPECT_THROW(BindKeyTable(unequal, settings, {}), std::logic_error);
-}
-
-TEST(SettingValueTest, ConvertsLeadingNumbersAndFormatsByType) {
-  std::int32_t integer = 1;
-  double decimal = 1;
-  std::string text;
-  ReadFieldValue(&integer, "12abc", {});
-  EXPECT_EQ(integer, 12);
-  ReadFieldValue(&integer, "abc", {});
-  EXPECT_EQ(integer, 0);
-  ReadFieldValue(&integer, "-40", {});
-  EXPECT_EQ(FormatFieldValue(&integer), "-40");
-  ReadFieldValue(&decimal, "12.3456x", {});
-  EXPECT_EQ(FormatFieldValue(&decimal), "12.346");
-  ReadFieldValue(&decimal, "x", {});
-  EXPECT_EQ(FormatFieldValue(&decimal), "0.000");
-  decimal = 1e300;
-  EXPECT_EQ(FormatFieldValue(&decimal).size(), 301u + 4u);
-  ReadFieldValue(&text, " a b ", {});
-  EXPECT_EQ(FormatFieldValue(&text), " a b ");
-  EXPECT_THROW(AssignFieldValue(&integer, SettingValue(std::string("x"))), std::logic_error);
 }
 
 }  // namespace

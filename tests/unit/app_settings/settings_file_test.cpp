@@ -105,10 +105,14 @@ TEST_F(SettingsFilesTest, LabelWidthFamiliesAreClamped) {
 
 TEST_F(SettingsFilesTest, DecimalsAndTextsKeepTheirForm) {
   std::vector<std::string> saved =
-      roundTrip({Line("SCREEN_X=", "12.3456abc", "c"), Line("SCREEN_Y=", "-1", "c"),
+      roundTrip({Line("SCREEN_X=", "12.3456abc", "c"),
+                 Line("SCREEN_Y=", "-1" + std::string(300, '0'), "c"),
                  Line("CLIPDIR_AR0=", "表ソ 予定", "c"), Line("MyIp=", " 10.0.0.1 ", "")});
   EXPECT_EQ(saved[0], Line("SCREEN_X=", "12.346", "c"));
-  EXPECT_EQ(saved[1], Line("SCREEN_Y=", "-1.000", "c"));
+  // -1e300 in full: 301 digits and three places.
+  EXPECT_EQ(saved[1].size(), Line("SCREEN_Y=", "", "c").size() + 1 + 301 + 4);
+  EXPECT_EQ(saved[1].rfind("\"SCREEN_Y=\",\"-1000000000000000", 0), 0u);
+  EXPECT_EQ(saved[1].substr(saved[1].size() - 9), ".000\",\"c\"");
   EXPECT_EQ(saved[2], Line("CLIPDIR_AR0=", "表ソ 予定", "c"));
   EXPECT_EQ(saved[3], Line("MyIp=", " 10.0.0.1 ", ""));
 }
@@ -278,6 +282,18 @@ TEST_F(SettingsFilesTest, ACompanionThatCannotBeReadKeepsItsDefaultsAndItsFile) 
   EXPECT_EQ(content(kRelatedPath), Line("ENABLE=", "0", ""));
   EXPECT_EQ(content(kEnvironmentPath), GoldenSettingsFile("quillbox2.dat"));
   EXPECT_EQ(content(kPlanPath), GoldenSettingsFile("quillboxplan.dat"));
+}
+
+TEST_F(SettingsFilesTest, PlanHotkeysThatCannotBeReadAreNotOverwrittenWithDefaults) {
+  const std::string hotkeys = Line("PlanHotKey1_00=", "17", "") + "\r\n";
+  fs.putFile(kPlanPath, hotkeys);
+  fs.failNext(FileOperation::kReadWhole, kPlanPath, FakeFileError::kSharingViolation);
+  EXPECT_EQ(files().load(), -1);
+  EXPECT_EQ(boxTexts(), std::vector<std::string>{"プラン環境設定ファイルの読み込みに失敗しました"});
+  EXPECT_EQ(files().settings().planHotkeys.PlanHotKey1[0], 0);
+  ASSERT_EQ(files().save(), 0);
+  EXPECT_EQ(content(kPlanPath), hotkeys);
+  EXPECT_EQ(closeRequests, 0);
 }
 
 TEST_F(SettingsFilesTest, AWriteFailureIsReportedAndAsksTheProgramToClose) {
