@@ -41,8 +41,11 @@ bool Program::loadSettings() {
   });
   if (settings_->loadEnvironment() != 0) return false;
   settings_->loadCompanions();  // a companion that fails keeps its defaults; its box was shown
-  settings_->save();
-  return true;
+  WindowsVersion version = system_.windowsVersion();
+  settings_->settings().environment.WinVer = version.major;
+  settings_->settings().environment.WinVerMinor = version.minor;
+  // No window yet to take a close request: a file that cannot be written ends the start here.
+  return settings_->save() == 0;
 }
 
 bool Program::start(HINSTANCE instance) {

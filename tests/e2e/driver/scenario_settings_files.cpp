@@ -32,17 +32,35 @@ void waitForFile(const std::wstring& path) {
   waitFor(toUtf8(path) + " to be written", kStandardLimitMs, [&] { return fileExists(path); });
 }
 
-void expectSameBytes(const std::wstring& path, const std::string& expected, const char* when) {
-  std::optional<std::string> written = readFileBytes(path);
-  expect(written.has_value(), toUtf8(path) + " cannot be read " + when);
-  if (*written == expected) return;
-  std::size_t at = std::mismatch(written->begin(), written->end(), expected.begin(), expected.end())
-                       .first - written->begin();
-  std::size_t lineStart = written->rfind('\n', at == 0 ? 0 : at - 1);
+// The values of "WinVer=" and "WinVerMinor=" are the running system's: they are left out of the
+// comparison, and must be numbers.
+std::string withoutWindowsVersion(std::string text, const std::string& path) {
+  for (const std::string key : {"\"WinVer=\",\"", "\"WinVerMinor=\",\""}) {
+    std::size_t at = text.find(key);
+    if (at == std::string::npos) continue;
+    std::size_t start = at + key.size();
+    std::size_t end = text.find('"', start);
+    expect(end != std::string::npos && end > start &&
+               text.find_first_not_of("0123456789", start) == end,
+           path + ": " + key + " holds no number");
+    text.erase(start, end - start);
+  }
+  return text;
+}
+
+void expectSameBytes(const std::wstring& path, const std::string& expectedFile, const char* when) {
+  std::optional<std::string> read = readFileBytes(path);
+  expect(read.has_value(), toUtf8(path) + " cannot be read " + when);
+  const std::string expected = withoutWindowsVersion(expectedFile, "the expected file");
+  const std::string written = withoutWindowsVersion(*read, toUtf8(path));
+  if (written == expected) return;
+  std::size_t at = std::mismatch(written.begin(), written.end(), expected.begin(), expected.end())
+                       .first - written.begin();
+  std::size_t lineStart = written.rfind('\n', at == 0 ? 0 : at - 1);
   lineStart = lineStart == std::string::npos ? 0 : lineStart + 1;
   expect(false, toUtf8(path) + " " + when + " differs from the expected file at byte " +
                     std::to_string(at) + ", in the line " +
-                    quotedShiftJis(written->substr(lineStart, written->find('\r', lineStart) - lineStart)));
+                    quotedShiftJis(written.substr(lineStart, written.find('\r', lineStart) - lineStart)));
 }
 
 }  // namespace
