@@ -1,5 +1,6 @@
 #include "planlib/engine/block_context.h"
 
+#include "history/file_helpers.h"
 #include "planlib/engine/plan_limits.h"
 
 namespace qb {
@@ -44,6 +45,24 @@ bool BlockContext::wait(long long milliseconds) {
     if (world_.host != nullptr) world_.host->pumpMessages();
   }
   return !stopRequested();
+}
+
+std::optional<std::string> BlockContext::readBlockFile(std::string_view blockName,
+                                                       const std::string& path,
+                                                       std::string_view readFailure) {
+  FileSystem& files = world().files;
+  std::optional<FileAttributes> found = files.attributes(path);
+  if (!found || found->isFolder) {
+    error(BlockLabel(blockName) + "\n\nファイルが見つかりません。　\n( " + path + " )");
+    return std::nullopt;
+  }
+  FileResult<std::string> content = files.readWhole(path);
+  if (!content.ok()) {
+    error(BlockLabel(blockName) + "\n\n" + std::string(readFailure) + "\n" +
+          FileErrorText(content.error.cause) + "\n( " + path + " )");
+    return std::nullopt;
+  }
+  return std::move(content.value);
 }
 
 }  // namespace qb

@@ -1,6 +1,7 @@
 // What a block sees of the run: the ports, the plan variables, substitution and the messages.
 #pragma once
 #include <atomic>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -31,6 +32,11 @@ class BlockContext {
   int valueLimitExceeded();
   // The line-limit message of a block ("行単位", "行並び替え", "同一行削除"); returns 103.
   int lineLimitExceeded(std::string_view blockName);
+
+  // The content of a file a block reads its data from. A missing file or a failed read shows the
+  // block's message (`readFailure` and the cause for the latter) and gives nothing.
+  std::optional<std::string> readBlockFile(std::string_view blockName, const std::string& path,
+                                           std::string_view readFailure);
 
   // Waits `milliseconds` in 10 ms steps; false when the stop flag ended it early.
   bool wait(long long milliseconds);

@@ -52,19 +52,11 @@ int CChangeFile::m_Run(BlockContext& context, BlockSettings& settings, std::stri
   if (!settings.ok()) return settings.fail(context);
   if (find != 1) return 0;
 
-  FileSystem& files = context.world().files;
-  std::optional<FileAttributes> found = files.attributes(path);
-  if (!found || found->isFolder) {
-    return context.error(BlockLabel(kName) + "\n\nファイルが見つかりません。　\n( " + path + " )");
-  }
-  FileResult<std::string> content = files.readWhole(path);
-  if (!content.ok()) {
-    return context.error(BlockLabel(kName) + "\n\nパターンファイルの読み込みに失敗しました。　\n" +
-                         FileErrorText(content.error.cause) + "\n( " + path + " )");
-  }
+  std::optional<std::string> content = context.readBlockFile(kName, path, "パターンファイルの読み込みに失敗しました。　");
+  if (!content) return -1;
   std::vector<PatternPair> pairs;
   std::string message;
-  if (!ReadPairs(*content.value, path, pairs, message)) return context.error(message);
+  if (!ReadPairs(*content, path, pairs, message)) return context.error(message);
   for (PatternPair& pair : pairs) {
     ReplaceRequest request{std::move(pair.search), std::move(pair.replacement), kind, n, ignoreCase};
     if (Replace(text, request, kRunGrowthCeiling) == ReplaceOutcome::kTooLong) {

@@ -42,17 +42,9 @@ int CInsertFile::m_Run(BlockContext& context, BlockSettings& settings, std::stri
   std::string path = context.expandPath(settings.text("FILE_PATH"));
   if (!settings.ok()) return settings.fail(context);
 
-  FileSystem& files = context.world().files;
-  std::optional<FileAttributes> found = files.attributes(path);
-  if (!found || found->isFolder) {
-    return context.error(BlockLabel(kName) + "\n\nファイルが見つかりません。　\n( " + path + " )");
-  }
-  FileResult<std::string> content = files.readWhole(path);
-  if (!content.ok()) {
-    return context.error(BlockLabel(kName) + "\n\nファイルの読み込みに失敗しました。　\n" +
-                         FileErrorText(content.error.cause) + "\n( " + path + " )");
-  }
-  std::string_view piece = SelectLines(*content.value, kind, first, last);
+  std::optional<std::string> content = context.readBlockFile(kName, path, "ファイルの読み込みに失敗しました。　");
+  if (!content) return -1;
+  std::string_view piece = SelectLines(*content, kind, first, last);
   std::size_t resultSize = piece.size() + (where == 3 ? 0 : text.size());
   if (resultSize > kRunGrowthCeiling) return context.valueLimitExceeded();
   if (where == 14) text.insert(0, piece);
