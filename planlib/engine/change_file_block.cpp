@@ -1,6 +1,5 @@
 #include <vector>
 
-#include "history/file_helpers.h"
 #include "planlib/engine/plan_limits.h"
 #include "planlib/engine/replace_engine.h"
 #include "planlib/engine/text_blocks.h"

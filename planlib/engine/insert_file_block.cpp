@@ -1,4 +1,3 @@
-#include "history/file_helpers.h"
 #include "planlib/engine/path_parts.h"
 #include "planlib/engine/plan_limits.h"
 #include "planlib/engine/text_blocks.h"
