@@ -36,3 +36,14 @@ if(QB_WINDOWS)
   # Self-contained Windows binaries: no libgcc/libstdc++/winpthread DLLs beside them.
   add_link_options(-static -static-libgcc -static-libstdc++)
 endif()
+
+# Adds every child folder of `parent` that has a CMakeLists.txt of its own, in name order.
+function(qb_add_child_folders parent)
+  file(GLOB children LIST_DIRECTORIES true RELATIVE ${parent} ${parent}/*)
+  list(SORT children)
+  foreach(child IN LISTS children)
+    if(EXISTS ${parent}/${child}/CMakeLists.txt)
+      add_subdirectory(${parent}/${child})
+    endif()
+  endforeach()
+endfunction()
