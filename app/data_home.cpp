@@ -77,23 +77,29 @@ std::string WithTrailingBackslash(std::string_view folder) {
   return path;
 }
 
-std::optional<DataHome> ChooseDataHome(SystemInfo& system, FileSystem& fs, Ui& ui,
-                                       FolderMover& mover, const std::string& userName) {
+DataHome DataHomeOf(SystemInfo& system, const std::string& userName) {
   std::string programFolder = ProgramFolderOf(system.programFilePath());
-  std::string earlierHome = programFolder + userName + "\\";
   if (!IsUnderProgramFiles(system.windowsVersion(), programFolder, system.programFilesFolder())) {
-    return MakeDataHome(userName, programFolder, earlierHome);
+    std::string folder = programFolder + userName + "\\";
+    return MakeDataHome(userName, std::move(programFolder), std::move(folder));
   }
   std::string appData =
       userName == kCommonUserName ? system.commonAppDataFolder() : system.appDataFolder();
-  std::string newHome = appData + "\\tova-works\\quillbox\\";
+  return MakeDataHome(userName, std::move(programFolder), appData + "\\tova-works\\quillbox\\");
+}
+
+std::optional<DataHome> ChooseDataHome(SystemInfo& system, FileSystem& fs, Ui& ui,
+                                       FolderMover& mover, const std::string& userName) {
+  DataHome home = DataHomeOf(system, userName);
+  std::string earlierHome = home.programFolder + userName + "\\";
+  if (home.folder == earlierHome) return home;  // not under Program Files: nothing to move
   std::string earlier = WithoutTrailingBackslash(earlierHome);
-  std::string target = WithoutTrailingBackslash(newHome);
+  std::string target = WithoutTrailingBackslash(home.folder);
   if (PathExists(fs, earlier) && !PathExists(fs, target) &&
       !MoveEarlierData(ui, mover, earlier, target)) {
     return std::nullopt;
   }
-  return MakeDataHome(userName, programFolder, newHome);
+  return home;
 }
 
 DataHome DataHomeAt(SystemInfo& system, std::string_view folder, const std::string& userName) {

@@ -43,6 +43,11 @@ bool IsUnderProgramFiles(WindowsVersion version, std::string_view programFolder,
 // Adds the trailing backslash a folder path of the program always has.
 std::string WithTrailingBackslash(std::string_view folder);
 
+// The data home of a user as the start computes it: program folder + user name, or under
+// Program Files the (all-users, for "QuillBoxCommonUser") application-data folder +
+// "\tova-works\quillbox\". Nothing is asked or moved.
+DataHome DataHomeOf(SystemInfo& system, const std::string& userName);
+
 // Chooses the data home as the program does at start. `userName` is the logon name already
 // resolved, or "QuillBoxCommonUser" for the common-user data home, which lies in the all-users
 // application-data folder. Under Program Files it offers to move the data of the earlier location

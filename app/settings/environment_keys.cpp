@@ -165,6 +165,7 @@ const KeyTable<EnvironmentSettings>& EnvironmentKeyTable() {
     Key<&E::PlanMenuNowGroup>("PlanMenuNowGroup=", 2, "<=プランメニュー現在G(V3.30)", AtOrAboveBecomes(10, 9)),
     Key<&E::PasteWait>("PasteWait=", 0, "<=貼り付け待ち時間(V3.31)"),
     Key<&E::PasteRefoFlg>("PasteRefoFlg=", 1, "<=貼り付け変更(V3.33)"),
+    Key<&E::CommonUserFlg>("CommonUserFlg=", 0, "<=共通ユーザ領域を使用する(0 or 1)(V3.34)"),
   };
   return table;
 }

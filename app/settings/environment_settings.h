@@ -165,6 +165,8 @@ struct EnvironmentSettings {
   std::int32_t PlanMenuNowGroup = 0;
   std::int32_t PasteWait = 0;
   std::int32_t PasteRefoFlg = 0;
+  // 1: every Windows user of the machine shares the data home of "QuillBoxCommonUser".
+  std::int32_t CommonUserFlg = 0;
 
   VersionState version;
 };

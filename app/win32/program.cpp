@@ -1,7 +1,6 @@
 #include "app/win32/program.h"
 
 #include "app/win32/command_line.h"
-#include "app/win32/shell_folder_mover.h"
 #include "app/win32/single_instance.h"
 #include "history/history_record.h"
 #include "hooklib/qlbxhook.h"
@@ -24,41 +23,24 @@ int Program::run(HINSTANCE instance) {
   return 0;
 }
 
-std::optional<DataHome> Program::chooseDataHome() {
-  std::string userName = ResolveUserName(system_.userName());
-  CommandLineOptions options = ParseCommandLine();
-  if (options.dataHome) return DataHomeAt(system_, *options.dataHome, userName);
-  ShellFolderMover mover;
-  return ChooseDataHome(system_, fs_, ui_, mover, userName);
-}
-
-// The three settings files: loaded, and written back at once so that keys missing from them are
-// in the files from now on. A settings file that cannot be read, or that a newer release wrote,
-// aborts the start.
-bool Program::loadSettings() {
-  settings_ = std::make_unique<SettingsFiles>(fs_, ui_, system_, home_->folder, [this] {
+bool Program::start(HINSTANCE instance) {
+  // The data home and the three settings files, written back at once so that keys missing from
+  // them are in the files from now on. There is no window yet to take a close request: any
+  // failure here ends the start.
+  settingsHome_ = std::make_unique<SettingsHome>(fs_, ui_, system_, mover_, [this] {
     if (window_) window_->requestClose();
   });
-  if (settings_->loadEnvironment() != 0) return false;
-  settings_->loadCompanions();  // a companion that fails keeps its defaults; its box was shown
-  WindowsVersion version = system_.windowsVersion();
-  settings_->settings().environment.WinVer = version.major;
-  settings_->settings().environment.WinVerMinor = version.minor;
-  // No window yet to take a close request: a file that cannot be written ends the start here.
-  return settings_->save() == 0;
-}
-
-bool Program::start(HINSTANCE instance) {
-  home_ = chooseDataHome();
-  if (!home_ || EnsureDataHomeExists(fs_, ui_, *home_) != 0) return false;
-  if (!loadSettings()) return false;
+  if (!settingsHome_->open(ResolveUserName(system_.userName()), ParseCommandLine().dataHome)) {
+    return false;
+  }
+  const DataHome& home = settingsHome_->home();
   HookInitProc();
   ui_.setBusyChangedHook([](bool busy) { HookPlanMenuStop(busy ? 1 : 0); });
 
   window_ = std::make_unique<MainWindow>(MainWindow::Handlers{
       [this] { onClipboardChanged(); },
       [this] { onClosing(); }});
-  store_ = std::make_unique<HistoryItemStore>(fs_, clock_, ui_, home_->folder, home_->userName,
+  store_ = std::make_unique<HistoryItemStore>(fs_, clock_, ui_, home.folder, home.userName,
                                               [this] { window_->requestClose(); });
   if (store_->open() != 0) return false;
   if (!window_->create(instance)) return false;
@@ -66,7 +48,7 @@ bool Program::start(HINSTANCE instance) {
   planInterface_.m_hHostWnd = window_->handle();
   clipboard_ = std::make_unique<Win32Clipboard>(window_->handle());
   capture_ = std::make_unique<ClipboardCapture>(*clipboard_, clock_, ui_, *store_);
-  capture_->setStopped(settings_->settings().environment.RirekiStop == 1);
+  capture_->setStopped(settingsHome_->settings().environment.RirekiStop == 1);
   capture_->setViewReady(true);
   return true;
 }
@@ -74,7 +56,7 @@ bool Program::start(HINSTANCE instance) {
 // The ordered end: nothing more is captured, and the settings files are written.
 void Program::onClosing() {
   if (capture_) capture_->setViewReady(false);
-  if (settings_) settings_->save();
+  if (settingsHome_) settingsHome_->saveAtExit();
 }
 
 void Program::onClipboardChanged() {

@@ -3,10 +3,9 @@
 #include <windows.h>
 
 #include <memory>
-#include <optional>
 
-#include "app/data_home.h"
-#include "app/settings/settings_files.h"
+#include "app/settings_home.h"
+#include "app/win32/shell_folder_mover.h"
 #include "app/win32/main_window.h"
 #include "history/clipboard_capture.h"
 #include "history/history_item_store.h"
@@ -27,8 +26,6 @@ class Program {
 
  private:
   bool start(HINSTANCE instance);
-  std::optional<DataHome> chooseDataHome();
-  bool loadSettings();
   void onClipboardChanged();
   void onClosing();
 
@@ -36,8 +33,8 @@ class Program {
   Win32SystemInfo system_;
   Win32FileSystem fs_;
   Win32Clock clock_;
-  std::optional<DataHome> home_;
-  std::unique_ptr<SettingsFiles> settings_;
+  ShellFolderMover mover_;
+  std::unique_ptr<SettingsHome> settingsHome_;
   std::unique_ptr<MainWindow> window_;
   std::unique_ptr<Win32Clipboard> clipboard_;
   std::unique_ptr<HistoryItemStore> store_;

@@ -57,7 +57,7 @@ TEST_F(SettingsFilesTest, TooHighMaxFileIsWrittenBackAs500WithItsComment) {
   ASSERT_GE(saved.size(), 2u);
   EXPECT_EQ(saved[0], Line("MaxFile=", "500", "x"));
   EXPECT_EQ(saved[1], Line("VL=", "V3.34", "<= ﾊﾞｰｼﾞｮﾝ"));  // added keys follow, VL first
-  EXPECT_EQ(saved.size(), 355u);
+  EXPECT_EQ(saved.size(), 356u);
 }
 
 TEST_F(SettingsFilesTest, LimitsApplyToReadValuesOnly) {
@@ -133,7 +133,7 @@ TEST_F(SettingsFilesTest, OfTwoLinesWithOneKeyTheFirstCountsAndStays) {
   EXPECT_EQ(saved[0], Line("PasteWait=", "5", "a"));
   EXPECT_EQ(saved[1], Line("MaxFile=", "9", ""));
   EXPECT_EQ(saved[2], Line("VL=", "V3.34", "<= ﾊﾞｰｼﾞｮﾝ"));
-  EXPECT_EQ(saved.size(), 355u);
+  EXPECT_EQ(saved.size(), 356u);
   EXPECT_TRUE(ui.boxes().empty());
 }
 
