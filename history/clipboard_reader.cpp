@@ -7,12 +7,14 @@
 namespace qb {
 namespace {
 
-constexpr std::array<int, 4> kRetryWaits = {300, 500, 600, 700};
+constexpr std::array<int, 4> kReadRetryWaits = {300, 500, 600, 700};
+constexpr std::array<int, 4> kWriteRetryWaits = {100, 400, 500, 600};
 
-bool OpenWithRetries(Clipboard& clipboard, Clock& clock, Ui& ui, ClipboardTries tries) {
+bool OpenWithRetries(Clipboard& clipboard, Clock& clock, Ui& ui, ClipboardTries tries,
+                     const std::array<int, 4>& waits) {
   if (clipboard.open()) return true;
   if (tries == ClipboardTries::kSingle) return false;
-  for (int wait : kRetryWaits) {
+  for (int wait : waits) {
     clock.pumpWait(wait);
     if (clipboard.open()) return true;
   }
@@ -26,7 +28,8 @@ bool OpenWithRetries(Clipboard& clipboard, Clock& clock, Ui& ui, ClipboardTries 
 
 ClipboardText ReadClipboardText(Clipboard& clipboard, Clock& clock, Ui& ui, ClipboardTries tries) {
   ClipboardText result;
-  if (!OpenWithRetries(clipboard, clock, ui, tries)) return result;
+  if (!OpenWithRetries(clipboard, clock, ui, tries, kReadRetryWaits)) return result;
+  result.isPrivate = clipboard.isPrivate();
   if (clipboard.hasText()) {
     if (std::optional<std::string> text = clipboard.getText()) {
       result.fullLength = text->size();
@@ -36,6 +39,10 @@ ClipboardText ReadClipboardText(Clipboard& clipboard, Clock& clock, Ui& ui, Clip
   }
   clipboard.close();
   return result;
+}
+
+bool OpenClipboardForWrite(Clipboard& clipboard, Clock& clock, Ui& ui) {
+  return OpenWithRetries(clipboard, clock, ui, ClipboardTries::kFive, kWriteRetryWaits);
 }
 
 }  // namespace qb

@@ -12,6 +12,7 @@ namespace qb {
 struct ClipboardText {
   std::string text;            // at most 512000 bytes
   std::size_t fullLength = 0;  // bytes the clipboard held, before the cut
+  bool isPrivate = false;      // the content carries a privacy format
 };
 
 enum class ClipboardTries { kFive, kSingle };
@@ -21,5 +22,8 @@ enum class ClipboardTries { kFive, kSingle };
 // another application seems to hold the clipboard.
 ClipboardText ReadClipboardText(Clipboard& clipboard, Clock& clock, Ui& ui,
                                 ClipboardTries tries = ClipboardTries::kFive);
+
+// Opening for a write: retried after 100, 400, 500 and 600 ms, then the same warning.
+bool OpenClipboardForWrite(Clipboard& clipboard, Clock& clock, Ui& ui);
 
 }  // namespace qb

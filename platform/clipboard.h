@@ -19,6 +19,10 @@ class Clipboard {
   virtual std::optional<std::string> getText() = 0;
   virtual bool empty() = 0;
   virtual bool setText(std::string_view text) = 0;
+  // True when the owner of the content asked clipboard tools to leave it alone: one of the
+  // formats "ExcludeClipboardContentFromMonitorProcessing" or "Clipboard Viewer Ignore" is on the
+  // clipboard, or "CanIncludeInClipboardHistory" holds the DWORD 0 (passwords and the like).
+  virtual bool isPrivate() = 0;
 };
 
 }  // namespace qb

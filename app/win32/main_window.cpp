@@ -58,6 +58,13 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_COMMAND:
       if (LOWORD(wParam) == static_cast<UINT>(Command::kExit)) requestClose();
+      if (LOWORD(wParam) == static_cast<UINT>(Command::kDeferredCapture) &&
+          handlers_.deferredCapture && !closing_) {
+        handlers_.deferredCapture();
+      }
+      return 0;
+    case WM_TIMER:
+      onTimer(static_cast<UINT_PTR>(wParam));
       return 0;
     case WM_CLOSE:
     case WM_ENDSESSION:
@@ -82,9 +89,34 @@ void MainWindow::onCreate() {
   joinClipboardChain();
 }
 
-void MainWindow::joinClipboardChain() {
+void MainWindow::postDeferredCapture() const {
+  PostMessageW(window_, WM_COMMAND, static_cast<WPARAM>(Command::kDeferredCapture), 0);
+}
+
+void MainWindow::flashTrayIcon() {
+  if (!tray_.shown()) return;
+  tray_.showCaptureImage(true);
+  SetTimer(window_, kTrayFlashTimer, kTrayFlashPeriod, nullptr);
+}
+
+void MainWindow::startWatchdog() { SetTimer(window_, kWatchdogTimer, kWatchdogPeriod, nullptr); }
+
+void MainWindow::onTimer(UINT_PTR timer) {
+  if (timer == kTrayFlashTimer) {
+    KillTimer(window_, kTrayFlashTimer);
+    tray_.showCaptureImage(false);
+  } else if (timer == kWatchdogTimer && handlers_.watchdogTick && !closing_) {
+    handlers_.watchdogTick();
+  }
+}
+
+void MainWindow::joinClipboardChain(bool announce) {
   usesListener_ = AddClipboardFormatListener(window_) != FALSE;
-  if (!usesListener_) nextViewer_ = SetClipboardViewer(window_);
+  if (!usesListener_) {
+    nextViewer_ = SetClipboardViewer(window_);
+  } else if (announce) {
+    PostMessageW(window_, WM_CLIPBOARDUPDATE, 0, 0);
+  }
 }
 
 void MainWindow::leaveClipboardChain() {
@@ -127,6 +159,8 @@ void MainWindow::showTrayMenu() {
 void MainWindow::onClose() {
   if (closing_) return;
   closing_ = true;
+  KillTimer(window_, kWatchdogTimer);
+  KillTimer(window_, kTrayFlashTimer);
   if (handlers_.closing) handlers_.closing();
   leaveClipboardChain();
   tray_.remove();

@@ -14,6 +14,10 @@ class MainWindow {
  public:
   struct Handlers {
     std::function<void()> clipboardChanged;
+    // "クリップボードから取得（不具合アプリ用）": the late read for applications that need it.
+    std::function<void()> deferredCapture;
+    // Every 15 s.
+    std::function<void()> watchdogTick;
     // Runs once, before the window is destroyed.
     std::function<void()> closing;
   };
@@ -22,6 +26,14 @@ class MainWindow {
   bool create(HINSTANCE instance);
   HWND handle() const { return window_; }
   void requestClose() const;
+  // With the clipboard listener, joining sends no notice by itself: `announce` posts one, as
+  // joining the viewer chain does.
+  void joinClipboardChain(bool announce = false);
+  void leaveClipboardChain();
+  void postDeferredCapture() const;
+  // The tray icon shows its capture image for 700 ms (when it is shown).
+  void flashTrayIcon();
+  void startWatchdog();
 
  private:
   static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -30,11 +42,14 @@ class MainWindow {
   void onTrayCallback(LPARAM mouseMessage);
   void showTrayMenu();
   void onClose();
-  void joinClipboardChain();
-  void leaveClipboardChain();
+  void onTimer(UINT_PTR timer);
   LRESULT onChangeClipboardChain(HWND leaving, HWND following);
 
-  enum class Command : UINT { kExit = 1001 };
+  enum class Command : UINT { kExit = 1001, kDeferredCapture = 1002 };
+  static constexpr UINT_PTR kWatchdogTimer = 3;
+  static constexpr UINT kWatchdogPeriod = 15000;
+  static constexpr UINT_PTR kTrayFlashTimer = 6;
+  static constexpr UINT kTrayFlashPeriod = 700;
 
   Handlers handlers_;
   HINSTANCE instance_ = nullptr;

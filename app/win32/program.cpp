@@ -2,7 +2,7 @@
 
 #include "app/win32/command_line.h"
 #include "app/win32/single_instance.h"
-#include "history/history_record.h"
+#include "history/store_folders.h"
 #include "hooklib/qlbxhook.h"
 
 namespace qb {
@@ -38,29 +38,44 @@ bool Program::start(HINSTANCE instance) {
   ui_.setBusyChangedHook([](bool busy) { HookPlanMenuStop(busy ? 1 : 0); });
 
   window_ = std::make_unique<MainWindow>(MainWindow::Handlers{
-      [this] { onClipboardChanged(); },
+      [this] { if (capture_) capture_->onClipboardChanged(); },
+      [this] { if (capture_) capture_->onDeferredCapture(); },
+      [this] { if (capture_) capture_->onWatchdogTick(); },
       [this] { onClosing(); }});
-  store_ = std::make_unique<HistoryItemStore>(fs_, clock_, ui_, home.folder, home.userName,
-                                              [this] { window_->requestClose(); });
-  if (store_->open() != 0) return false;
+  if (!startHistory(home)) return false;
   if (!window_->create(instance)) return false;
   ui_.setOwner(window_->handle());
   planInterface_.m_hHostWnd = window_->handle();
   clipboard_ = std::make_unique<Win32Clipboard>(window_->handle());
-  capture_ = std::make_unique<ClipboardCapture>(*clipboard_, clock_, ui_, *store_);
-  capture_->setStopped(settingsHome_->settings().environment.RirekiStop == 1);
+  capture_ = std::make_unique<CaptureController>(CaptureParts{
+      *clipboard_, clock_, ui_, settingsHome_->settings().environment, *history_, *stack_,
+      *this, *this, home.folder});
   capture_->setViewReady(true);
+  window_->startWatchdog();
   return true;
 }
 
-// The ordered end: nothing more is captured, and the settings files are written.
-void Program::onClosing() {
-  if (capture_) capture_->setViewReady(false);
-  if (settingsHome_) settingsHome_->saveAtExit();
+// The store folders, then the History from clipsave. Before the window exists a failure ends the
+// start; later failures ask the window to close.
+bool Program::startHistory(const DataHome& home) {
+  if (!CreateStoreFolders(fs_, ui_, home.folder)) return false;
+  EnvironmentSettings& environment = settingsHome_->settings().environment;
+  history_ = std::make_unique<CHistoryList>(
+      fs_, clock_, ui_, environment,
+      HistoryStoreSetup{home.folder, home.userName, [this] { window_->requestClose(); }});
+  stack_ = std::make_unique<StackItemWriter>(fs_, clock_, ui_);
+  return history_->load(environment.MaxFile) == 0;
 }
 
-void Program::onClipboardChanged() {
-  if (capture_) capture_->onClipboardChanged(kOwnStoreLabel);
+// The ordered end: nothing more is captured, the history follows its exit rules, and the
+// settings files are written.
+void Program::onClosing() {
+  if (capture_) capture_->setViewReady(false);
+  if (history_ && settingsHome_) {
+    EnvironmentSettings& environment = settingsHome_->settings().environment;
+    history_->trimAtExit(history_->maximumCount(), environment.MaxFile, environment.AutoSave == 1);
+  }
+  if (settingsHome_) settingsHome_->saveAtExit();
 }
 
 }  // namespace qb

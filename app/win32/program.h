@@ -5,10 +5,11 @@
 #include <memory>
 
 #include "app/settings_home.h"
-#include "app/win32/shell_folder_mover.h"
 #include "app/win32/main_window.h"
-#include "history/clipboard_capture.h"
-#include "history/history_item_store.h"
+#include "app/win32/shell_folder_mover.h"
+#include "history/capture_controller.h"
+#include "history/history_list.h"
+#include "history/save_stack_items.h"
 #include "planlib/plan_interface.h"
 #include "platform/win32/win32_clipboard.h"
 #include "platform/win32/win32_clock.h"
@@ -18,7 +19,7 @@
 
 namespace qb {
 
-class Program {
+class Program : private CaptureHandOffs, private ClipboardChain {
  public:
   Program();
   // The whole run; the process's exit code.
@@ -26,8 +27,15 @@ class Program {
 
  private:
   bool start(HINSTANCE instance);
-  void onClipboardChanged();
+  bool startHistory(const DataHome& home);
   void onClosing();
+
+  // CaptureHandOffs
+  void flashTrayIcon() override { window_->flashTrayIcon(); }
+  void postDeferredCapture() override { window_->postDeferredCapture(); }
+  // ClipboardChain
+  void join() override { window_->joinClipboardChain(/*announce=*/true); }
+  void leave() override { window_->leaveClipboardChain(); }
 
   Win32Ui ui_;
   Win32SystemInfo system_;
@@ -37,8 +45,9 @@ class Program {
   std::unique_ptr<SettingsHome> settingsHome_;
   std::unique_ptr<MainWindow> window_;
   std::unique_ptr<Win32Clipboard> clipboard_;
-  std::unique_ptr<HistoryItemStore> store_;
-  std::unique_ptr<ClipboardCapture> capture_;
+  std::unique_ptr<CHistoryList> history_;
+  std::unique_ptr<StackItemWriter> stack_;
+  std::unique_ptr<CaptureController> capture_;
   CPlanInterface planInterface_;
 };
 

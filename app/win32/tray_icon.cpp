@@ -6,7 +6,9 @@ namespace qb {
 
 void TrayIcon::attach(HWND window, HINSTANCE instance) {
   window_ = window;
-  icon_ = LoadIconW(instance, MAKEINTRESOURCEW(kNormalIcon));
+  normalIcon_ = LoadIconW(instance, MAKEINTRESOURCEW(kNormalIcon));
+  captureIcon_ = LoadIconW(instance, MAKEINTRESOURCEW(kCaptureIcon));
+  icon_ = normalIcon_;
   taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
 }
 
@@ -26,6 +28,14 @@ bool TrayIcon::show() {
   NOTIFYICONDATAW icon = data();
   shown_ = Shell_NotifyIconW(NIM_ADD, &icon) != FALSE;
   return shown_;
+}
+
+void TrayIcon::showCaptureImage(bool capture) {
+  icon_ = capture ? captureIcon_ : normalIcon_;
+  if (!shown_) return;
+  NOTIFYICONDATAW icon = data();
+  icon.uFlags = NIF_ICON;
+  Shell_NotifyIconW(NIM_MODIFY, &icon);
 }
 
 void TrayIcon::remove() {

@@ -15,6 +15,8 @@ class TrayIcon {
   // Adds the icon (again after the taskbar was re-created). False when the shell refused.
   bool show();
   void remove();
+  // Shows the capture image (true) or the normal one.
+  void showCaptureImage(bool capture);
   bool shown() const { return shown_; }
   // The message the shell broadcasts when the taskbar is re-created.
   UINT taskbarCreatedMessage() const { return taskbarCreated_; }
@@ -24,6 +26,8 @@ class TrayIcon {
 
   HWND window_ = nullptr;
   HICON icon_ = nullptr;
+  HICON normalIcon_ = nullptr;
+  HICON captureIcon_ = nullptr;
   UINT taskbarCreated_ = 0;
   bool shown_ = false;
 };

@@ -42,6 +42,7 @@ bool FakeClipboard::empty() {
   if (!requireOpen("empty()")) return false;
   content_ = Content::kNothing;
   text_.clear();
+  private_ = false;
   return true;
 }
 
@@ -54,6 +55,7 @@ bool FakeClipboard::setText(std::string_view text) {
   }
   content_ = Content::kText;
   text_ = std::string(text);
+  private_ = false;
   setTexts_.push_back(text_);
   return true;
 }
@@ -62,18 +64,32 @@ void FakeClipboard::putText(std::string_view text) {
   std::lock_guard lock(mutex_);
   content_ = Content::kText;
   text_ = std::string(text);
+  private_ = false;
+}
+
+void FakeClipboard::markPrivate() {
+  std::lock_guard lock(mutex_);
+  private_ = true;
+}
+
+bool FakeClipboard::isPrivate() {
+  std::lock_guard lock(mutex_);
+  if (!requireOpen("isPrivate()")) return false;
+  return private_;
 }
 
 void FakeClipboard::setNonText() {
   std::lock_guard lock(mutex_);
   content_ = Content::kNonText;
   text_.clear();
+  private_ = false;
 }
 
 void FakeClipboard::clearContent() {
   std::lock_guard lock(mutex_);
   content_ = Content::kNothing;
   text_.clear();
+  private_ = false;
 }
 
 void FakeClipboard::busyForNextOpens(int count) {

@@ -24,11 +24,14 @@ class FakeClipboard : public Clipboard {
   std::optional<std::string> getText() override;
   bool empty() override;
   bool setText(std::string_view text) override;
+  bool isPrivate() override;
 
   // What another program does.
   void putText(std::string_view text);
   void setNonText();
   void clearContent();
+  // The content carries a privacy format (until the content changes).
+  void markPrivate();
   // The next `count` open() calls fail; holding fails every open() until released.
   void busyForNextOpens(int count);
   void holdElsewhere(bool held);
@@ -50,6 +53,7 @@ class FakeClipboard : public Clipboard {
   mutable std::mutex mutex_;
   Content content_ = Content::kNothing;
   std::string text_;
+  bool private_ = false;
   bool open_ = false;
   bool heldElsewhere_ = false;
   int busyOpens_ = 0;

@@ -28,6 +28,24 @@ std::optional<std::string> Win32Clipboard::getText() {
   return converted;
 }
 
+bool Win32Clipboard::isPrivate() {
+  static const UINT kExclude =
+      RegisterClipboardFormatW(L"ExcludeClipboardContentFromMonitorProcessing");
+  static const UINT kViewerIgnore = RegisterClipboardFormatW(L"Clipboard Viewer Ignore");
+  static const UINT kCanInclude = RegisterClipboardFormatW(L"CanIncludeInClipboardHistory");
+  if (IsClipboardFormatAvailable(kExclude) || IsClipboardFormatAvailable(kViewerIgnore)) {
+    return true;
+  }
+  if (!IsClipboardFormatAvailable(kCanInclude)) return false;
+  HANDLE data = GetClipboardData(kCanInclude);
+  if (data == nullptr || GlobalSize(data) < sizeof(DWORD)) return false;
+  const auto* value = static_cast<const DWORD*>(GlobalLock(data));
+  if (value == nullptr) return false;
+  const bool excluded = *value == 0;
+  GlobalUnlock(data);
+  return excluded;
+}
+
 bool Win32Clipboard::empty() { return EmptyClipboard() != 0; }
 
 bool Win32Clipboard::setText(std::string_view text) {

@@ -16,6 +16,7 @@ class Win32Clipboard : public Clipboard {
   void close() override;
   bool hasText() override;
   std::optional<std::string> getText() override;
+  bool isPrivate() override;
   bool empty() override;
   bool setText(std::string_view text) override;
 

@@ -57,6 +57,25 @@ TEST_P(ClipboardContract, ContentThatIsNotTextIsNoText) {
   clipboard().close();
 }
 
+TEST_P(ClipboardContract, PrivacyFormatsMarkTheContentPrivate) {
+  using Mark = ClipboardHarness::PrivacyMark;
+  for (Mark mark : {Mark::kExcludeFromMonitoring, Mark::kViewerIgnore, Mark::kNotInHistory}) {
+    harness().placeMarkedText("secret", mark);
+    ASSERT_TRUE(clipboard().open());
+    EXPECT_TRUE(clipboard().isPrivate()) << static_cast<int>(mark);
+    EXPECT_EQ(clipboard().getText(), std::string("secret"));
+    clipboard().close();
+  }
+  // "CanIncludeInClipboardHistory" with 1 allows it, and a plain text is not private.
+  harness().placeMarkedText("public", Mark::kInHistory);
+  ASSERT_TRUE(clipboard().open());
+  EXPECT_FALSE(clipboard().isPrivate());
+  clipboard().empty();
+  clipboard().setText("plain");
+  EXPECT_FALSE(clipboard().isPrivate());
+  clipboard().close();
+}
+
 TEST_P(ClipboardContract, OpenFailsWhileAnotherProgramHoldsTheClipboard) {
   harness().holdOutside();
   EXPECT_FALSE(clipboard().open());

@@ -43,6 +43,9 @@ class ClipboardHarness {
   virtual Clipboard& clipboard() = 0;
   // Another program puts content on the clipboard that is not text.
   virtual void placeNonText() = 0;
+  // Another program puts a text on the clipboard together with a privacy format.
+  enum class PrivacyMark { kExcludeFromMonitoring, kViewerIgnore, kNotInHistory, kInHistory };
+  virtual void placeMarkedText(const std::string& text, PrivacyMark mark) = 0;
   // Another program opens the clipboard and keeps it open until releaseOutsideHold().
   virtual void holdOutside() = 0;
   virtual void releaseOutsideHold() = 0;

@@ -53,6 +53,13 @@ class Event {
 };
 
 class Win32ClipboardHarness : public contract::ClipboardHarness {
+  static void SetGlobal(UINT format, const void* bytes, std::size_t size) {
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
+    std::memcpy(GlobalLock(memory), bytes, size);
+    GlobalUnlock(memory);
+    if (SetClipboardData(format, memory) == nullptr) GlobalFree(memory);
+  }
+
  public:
   Win32ClipboardHarness() : clipboard_(window_.handle()) {}
   ~Win32ClipboardHarness() override { releaseOutsideHold(); }
@@ -67,6 +74,28 @@ class Win32ClipboardHarness : public contract::ClipboardHarness {
     std::memcpy(GlobalLock(memory), "\x01\x02\x03\x04", 4);
     GlobalUnlock(memory);
     if (SetClipboardData(format, memory) == nullptr) GlobalFree(memory);
+    CloseClipboard();
+  }
+
+  void placeMarkedText(const std::string& text, PrivacyMark mark) override {
+    ASSERT_TRUE(OpenClipboard(other_.handle()));
+    EmptyClipboard();
+    SetGlobal(CF_UNICODETEXT, SjisToWide(text).c_str(), (SjisToWide(text).size() + 1) * 2);
+    const DWORD allowed = mark == PrivacyMark::kInHistory ? 1 : 0;
+    switch (mark) {
+      case PrivacyMark::kExcludeFromMonitoring:
+        SetGlobal(RegisterClipboardFormatW(L"ExcludeClipboardContentFromMonitorProcessing"),
+                  &allowed, sizeof allowed);
+        break;
+      case PrivacyMark::kViewerIgnore:
+        SetGlobal(RegisterClipboardFormatW(L"Clipboard Viewer Ignore"), &allowed, sizeof allowed);
+        break;
+      case PrivacyMark::kNotInHistory:
+      case PrivacyMark::kInHistory:
+        SetGlobal(RegisterClipboardFormatW(L"CanIncludeInClipboardHistory"), &allowed,
+                  sizeof allowed);
+        break;
+    }
     CloseClipboard();
   }
 

@@ -1,173 +1,272 @@
-#include "history/clipboard_capture.h"
+#include "history/capture_controller.h"
 
 #include <gtest/gtest.h>
 
-#include "base/byte_shift.h"
 #include "history/clipboard_reader.h"
+#include "history/history_options.h"
+#include "history/store_folders.h"
 #include "platform/fake/fake_clipboard.h"
-#include "platform/fake/fake_clock.h"
-#include "platform/fake/fake_file_system.h"
-#include "platform/fake/scripted_ui.h"
+#include "tests/support/ui_expect.h"
+#include "tests/unit/history/history_fixture.h"
 
 namespace qb {
 namespace {
 
-constexpr char kHome[] = "C:\\QB\\tester\\";
-constexpr char kFolder[] = "C:\\QB\\tester\\clipsave";
-
-class CaptureTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    fs.putFolder("C:\\QB\\tester");
-    ASSERT_EQ(store.open(), 0);
-    capture.setViewReady(true);
+// Records what capture hands on.
+struct RecordingHandOffs : CaptureHandOffs {
+  std::string workingDocumentStatus() override { return status; }
+  std::optional<std::string> takeLanPublisherOf(std::string_view text) override {
+    if (lanText.empty() || text != lanText) return std::nullopt;
+    lanText.clear();
+    return std::string("佐藤");
   }
-
-  std::string item(int number) {
-    char name[64];
-    std::snprintf(name, sizeof name, "%s\\SAVE%04d.cln", kFolder, number);
-    std::optional<std::string> content = fs.contentOf(name);
-    return content ? ShiftBytesDown(*content) : std::string("<missing>");
+  void publishToLan(std::string_view text) override { published.emplace_back(text); }
+  bool planClipboardFlag() override { return planRunning; }
+  void stackItemStored(const std::string& fileName) override { stackFiles.push_back(fileName); }
+  void flashTrayIcon() override { ++flashes; }
+  void runCapturePlan(std::string_view plan, std::string_view text) override {
+    planRuns.push_back(std::string(plan) + "|" + std::string(text));
   }
-  std::size_t itemCount() { return fs.list(std::string(kFolder) + "\\*.cln").size(); }
-  void copy(std::string_view text) {
-    clipboard.putText(text);
-    capture.onClipboardChanged(" ");
-  }
+  void postDeferredCapture() override { ++deferred; }
 
-  FakeClock clock;
-  FakeFileSystem fs{clock};
-  FakeClipboard clipboard;
-  ScriptedUi ui;
-  int closeRequests = 0;
-  HistoryItemStore store{fs, clock, ui, kHome, "tester", [this] { ++closeRequests; }};
-  ClipboardCapture capture{clipboard, clock, ui, store};
+  std::string status;
+  std::string lanText;
+  bool planRunning = false;
+  std::vector<std::string> published, stackFiles, planRuns;
+  int flashes = 0;
+  int deferred = 0;
 };
 
-TEST_F(CaptureTest, NewTextsBecomeShiftedItemsWithSequenceNumbers) {
-  copy("表示ソフト");
-  copy("二番目\r\n改行");
-  EXPECT_EQ(item(1), "00000000:::tester:::001: :::0:::表示ソフト");
-  EXPECT_EQ(item(2), "00000000:::tester:::002: :::0:::二番目\r\n改行");
-  clock.advance(1000);
-  copy("next second");
-  EXPECT_EQ(item(3), "00000000:::tester:::001: :::0:::next second");
+struct RecordingChain : ClipboardChain {
+  explicit RecordingChain(FakeClock& c) : clock(c) {}
+  void join() override { events.push_back("join@" + std::to_string(clock.milliseconds())); }
+  void leave() override { events.push_back("leave@" + std::to_string(clock.milliseconds())); }
+  FakeClock& clock;
+  std::vector<std::string> events;
+};
+
+class CaptureTest : public ::testing::Test, public HistoryWorld {
+ protected:
+  void SetUp() override {
+    settings.Stack_Enable = 1;
+    settings.StackHistNotFlg = 0;
+    settings.TrayIcomAnimeFlg = 1;
+    ASSERT_TRUE(CreateStoreFolders(fs, ui, kHome));
+    ASSERT_EQ(history->load(300), 0);
+    capture.setViewReady(true);
+  }
+  void copy(std::string_view text) {
+    clipboard.putText(text);
+    capture.onClipboardChanged();
+  }
+  std::string values() {
+    std::string all;
+    for (int i = 0; i < history->rowCount(); ++i) all += history->text(i, 9) + ",";
+    return all;
+  }
+
+  FakeClipboard clipboard;
+  RecordingHandOffs handOffs;
+  RecordingChain chain{clock};
+  std::unique_ptr<CHistoryList> history = makeList();
+  StackItemWriter stack{fs, clock, ui};
+  CaptureController capture{
+      {clipboard, clock, ui, settings, *history, stack, handOffs, chain, kHome}};
+};
+
+TEST_F(CaptureTest, ARepeatIsStoredOnceUnlessEveryNoticeIsTaken) {
+  copy("same");
+  copy("same");
+  EXPECT_EQ(values(), "same,");
+  settings.Rireki_All_Flg = 1;
+  copy("same");
+  copy("same");
+  EXPECT_EQ(values(), "same,same,same,");
+  EXPECT_EQ(handOffs.flashes, 3);
   EXPECT_EQ(clipboard.protocolViolations(), 0);
 }
 
-TEST_F(CaptureTest, StoredBytesAreShiftedByOne) {
-  copy("A:");
-  std::optional<std::string> raw = fs.contentOf(std::string(kFolder) + "\\SAVE0001.cln");
-  ASSERT_TRUE(raw);
-  EXPECT_EQ(raw->substr(0, 4), "1111");  // "0000" shifted
-  EXPECT_EQ(raw->substr(raw->size() - 2), "B;");
-}
-
-TEST_F(CaptureTest, RepeatsEmptyAndNonTextStoreNothing) {
-  copy("same");
-  copy("same");
-  clipboard.setNonText();
-  capture.onClipboardChanged(" ");
-  copy("");
-  EXPECT_EQ(itemCount(), 1u);
-  copy("other");
-  copy("same");
-  EXPECT_EQ(itemCount(), 3u);
+TEST_F(CaptureTest, ABAKeepsThreeItemsOrDropsTheOlderA) {
+  copy("A");
+  copy("B");
+  copy("A");
+  EXPECT_EQ(values(), "A,B,A,");
+  history->m_AllDel();
+  settings.RirekiDuplicate = 1;
+  copy("C");
+  history->afterValueUsed(0, false);
+  copy("D");
+  copy("C");
+  EXPECT_EQ(values(), "C,D,");
+  EXPECT_EQ(history->text(0, 0), ".");  // the reuse mark came along
 }
 
 TEST_F(CaptureTest, NothingIsTakenWhileBusyStoppedOrBeforeTheViewIsReady) {
   ui.setWhileShown([this](const MessageBoxRecord&) { copy("during a box"); });
   ui.showMessage("a box", MessageIcon::kInformation);
-  capture.setStopped(true);
+  ui.setWhileShown(nullptr);
+  settings.RirekiStop = 1;
   copy("stopped");
-  capture.setStopped(false);
+  EXPECT_EQ(handOffs.published, (std::vector<std::string>{"stopped"}));  // the publish still sees it
+  settings.RirekiStop = 0;
   capture.setViewReady(false);
   copy("not ready");
-  EXPECT_EQ(itemCount(), 0u);
+  clipboard.setNonText();
+  capture.setViewReady(true);
+  capture.onClipboardChanged();
+  EXPECT_EQ(history->rowCount(), 0);
 }
 
-TEST_F(CaptureTest, OwnTextIsNotCapturedAgain) {
-  capture.rememberOwnText("pasted by us");
-  copy("pasted by us");
-  EXPECT_EQ(itemCount(), 0u);
+TEST_F(CaptureTest, PrivateContentIsNeitherStoredNorPublished) {
+  clipboard.putText("password");
+  clipboard.markPrivate();
+  capture.onClipboardChanged();
+  capture.onWatchdogTick();
+  EXPECT_EQ(history->rowCount(), 0);
+  EXPECT_TRUE(handOffs.published.empty());
+  EXPECT_TRUE(chain.events.empty());
+  handOffs.planRunning = true;
+  capture.onClipboardChanged();
+  EXPECT_TRUE(handOffs.stackFiles.empty());
 }
 
-TEST_F(CaptureTest, LongTextIsCutButItsFullLengthCountsForTheRepeatTest) {
+TEST_F(CaptureTest, DuringAPlanRunTextsGoToStackGroup00Only) {
+  handOffs.planRunning = true;
+  copy("plan text");
+  EXPECT_EQ(history->rowCount(), 0);
+  EXPECT_EQ(handOffs.stackFiles, (std::vector<std::string>{"STAK001.cln"}));
+  EXPECT_EQ(fs.contentOf(std::string(kHome) + "Stack\\StackDir00\\STAK001.cln"),
+            "00000000:::001:::－:::0:::0:::plan text");
+  settings.StackHistNotFlg = 1;
+  copy("not kept");
+  EXPECT_EQ(handOffs.stackFiles.size(), 1u);
+  handOffs.planRunning = false;
+  copy("not kept");  // the plan's last text counts as taken
+  EXPECT_EQ(history->rowCount(), 0);
+}
+
+TEST_F(CaptureTest, LabelsComeFromThePublisherOrTheWorkingDocument) {
+  handOffs.status = "作業中文書：メモ帳 - 無題";
+  copy("typed");
+  handOffs.lanText = "from lan";
+  copy("from lan");
+  handOffs.status = "no mark";
+  copy("plain");
+  EXPECT_EQ(history->text(2, 8), "メモ帳 - 無題");
+  EXPECT_EQ(history->text(1, 8), "公開者：佐藤");
+  EXPECT_EQ(history->text(0, 8), " ");
+}
+
+TEST_F(CaptureTest, TheCaptureHandsOnTheTextToPublishAndPlan) {
+  settings.RirekiGetPlanFlg = 1;
+  settings.RirekiGetPlanName = "整形";
+  copy(std::string(9000, 'x'));
+  ASSERT_EQ(handOffs.published.size(), 1u);
+  EXPECT_EQ(handOffs.published[0].size(), 8192u);
+  EXPECT_EQ(handOffs.planRuns, (std::vector<std::string>{"整形|" + std::string(9000, 'x')}));
+}
+
+TEST_F(CaptureTest, ALongTextIsCutButItsFullLengthCountsForTheRepeatTest) {
   std::string longText(512000, 'a');
   copy(longText + "b");
-  EXPECT_EQ(item(1).size(), std::string("00000000:::tester:::001: :::0:::").size() + 512000);
-  copy(longText);  // same first 512000 bytes, other full length: a new text
-  EXPECT_EQ(itemCount(), 2u);
+  EXPECT_EQ(history->text(0, 7), "00512000");
+  copy(longText);
+  EXPECT_EQ(history->rowCount(), 2);
 }
 
-TEST_F(CaptureTest, FreedNumbersAreReused) {
-  copy("one");
-  copy("two");
-  copy("three");
-  fs.remove(std::string(kFolder) + "\\SAVE0002.cln");
-  copy("four");
-  EXPECT_EQ(item(2), "00000000:::tester:::004: :::0:::four");
+TEST_F(CaptureTest, ListedApplicationsAreReadLate) {
+  settings.DisabledAp[3] = "表計算";
+  handOffs.status = "作業中文書：表計算 - Book1";
+  copy("cells");
+  EXPECT_EQ(handOffs.deferred, 1);
+  EXPECT_EQ(history->rowCount(), 0);
+  capture.onDeferredCapture();
+  EXPECT_EQ(clock.waits(), (std::vector<int>{150}));
+  EXPECT_EQ(values(), "cells,");
 }
 
-TEST_F(CaptureTest, CreationTimeIsTheTimeOfTheStore) {
-  clock.setLocalNow({2026, 12, 8, 10, 30, 15, 0});
-  copy("timed");
-  FileResult<FileTimes> times = fs.times(std::string(kFolder) + "\\SAVE0001.cln");
-  ASSERT_TRUE(times.ok());
-  EXPECT_EQ(times.value->created.hour, 10);
-  EXPECT_EQ(times.value->created.minute, 30);
-  EXPECT_EQ(times.value->created.second, 15);
+TEST_F(CaptureTest, TheWatchdogRejoinsWhenANoticeWasMissed) {
+  copy("seen");
+  capture.onWatchdogTick();
+  EXPECT_TRUE(chain.events.empty());
+  clipboard.putText("missed");
+  clock.advance(15000);
+  capture.onWatchdogTick();
+  EXPECT_EQ(chain.events, (std::vector<std::string>{"leave@15000", "join@15500"}));
+  settings.RirekiStop = 1;
+  capture.onWatchdogTick();
+  EXPECT_EQ(chain.events.size(), 2u);
 }
 
-TEST_F(CaptureTest, WriteFailuresReportAndAskToClose) {
-  fs.failNext(FileOperation::kWriteNew, "*SAVE0001.cln", {FileCause::kDiskFull, 112});
-  copy("lost?");
-  ASSERT_EQ(ui.boxes().size(), 1u);
-  EXPECT_EQ(ui.boxes()[0].text, "ﾌｧｲﾙの書き込みに失敗しました(m_FileAdd)");
-  EXPECT_EQ(ui.boxes()[0].icon, MessageIcon::kStop);
-  EXPECT_EQ(closeRequests, 1);
-
-  fs.failNext(FileOperation::kSetTimes, "*", {FileCause::kAccessDenied, 5});
-  copy("times");
-  EXPECT_EQ(ui.boxes().back().text, "ﾌｧｲﾙの属性変更に失敗しました(m_FileAdd)");
-  EXPECT_EQ(closeRequests, 2);
-}
-
-TEST_F(CaptureTest, UncreatableHistoryFolderStopsTheStart) {
-  FakeFileSystem emptyFs{clock};
-  emptyFs.failAlways(FileOperation::kCreateFolder, "*", {FileCause::kAccessDenied, 5});
-  HistoryItemStore failing{emptyFs, clock, ui, "C:\\none\\", "tester", [this] { ++closeRequests; }};
-  EXPECT_EQ(failing.open(), -1);
-  EXPECT_EQ(ui.boxes().back().text, "履歴格納用ﾌｫﾙﾀﾞの作成に失敗しました");
-}
-
-TEST(ReadClipboardText, RetriesAfterTheDocumentedWaitsThenWarns) {
-  FakeClock clock;
-  FakeClipboard clipboard;
-  ScriptedUi ui;
+TEST_F(CaptureTest, TheFiveTryWarningComesAfterTheFifthFailedOpen) {
   clipboard.putText("held");
-  clipboard.busyForNextOpens(4);
-  EXPECT_EQ(ReadClipboardText(clipboard, clock, ui).text, "held");
+  clipboard.holdElsewhere(true);
+  std::vector<std::uint64_t> openTimes;
+  capture.onClipboardChanged();
   EXPECT_EQ(clock.waits(), (std::vector<int>{300, 500, 600, 700}));
-  EXPECT_TRUE(ui.boxes().empty());
-
-  clipboard.busyForNextOpens(5);
-  EXPECT_EQ(ReadClipboardText(clipboard, clock, ui).text, "");
+  EXPECT_EQ(clock.milliseconds(), 2100u);
+  EXPECT_EQ(clipboard.failedOpens(), 5);
   ASSERT_EQ(ui.boxes().size(), 1u);
   EXPECT_EQ(ui.boxes()[0].text,
             "クリップボードが開けません(5回ﾘﾄﾗｲ)。\n他のアプリケーションが占有している可能性があります。　");
   EXPECT_EQ(ui.boxes()[0].icon, MessageIcon::kExclamation);
+  EXPECT_EQ(history->rowCount(), 0);
 }
 
-TEST(ReadClipboardText, SingleTryGivesUpQuietly) {
-  FakeClock clock;
-  FakeClipboard clipboard;
-  ScriptedUi ui;
-  clipboard.putText("x");
-  clipboard.busyForNextOpens(1);
-  EXPECT_EQ(ReadClipboardText(clipboard, clock, ui, ClipboardTries::kSingle).text, "");
-  EXPECT_TRUE(clock.waits().empty());
-  EXPECT_TRUE(ui.boxes().empty());
+TEST_F(CaptureTest, OwnTextsAreNotTakenAgain) {
+  ASSERT_EQ(capture.putTextOnClipboard("pasted by us", false), 0);
+  capture.onClipboardChanged();
+  EXPECT_EQ(history->rowCount(), 0);
+  EXPECT_EQ(clipboard.currentText(), "pasted by us");
+  ASSERT_EQ(capture.putTextOnClipboard("from lan", true), 0);
+  capture.onClipboardChanged();
+  EXPECT_EQ(values(), "from lan,");
+}
+
+TEST_F(CaptureTest, WritingRightAfterPlacingTheWindowWaitsFirstAndRetries) {
+  capture.windowPlaced();
+  clock.advance(249);
+  clipboard.busyForNextOpens(2);
+  ASSERT_EQ(capture.putTextOnClipboard("v", false), 0);
+  EXPECT_EQ(clock.waits(), (std::vector<int>{100, 100, 400}));
+  clipboard.failNextSetTexts(1);
+  EXPECT_EQ(capture.putTextOnClipboard("w", false), -1);
+  EXPECT_EQ(ui.boxes().back().text, "クリップボードにデータをセットできません");
+  EXPECT_FALSE(clipboard.isOpen());
+}
+
+TEST_F(CaptureTest, ValuesFromOtherTabsAndHistoryPartsFollowTheirOptions) {
+  EXPECT_FALSE(capture.onValuePasted(TabKind::kSave, false, "saved"));
+  settings.OthersTabGet = 1;
+  settings.RirekiBubunGet = 1;
+  EXPECT_FALSE(capture.onValuePasted(TabKind::kSave, false, "saved"));
+  EXPECT_FALSE(capture.onValuePasted(TabKind::kHistory, false, "whole"));
+  EXPECT_TRUE(capture.onValuePasted(TabKind::kHistory, true, "part"));
+  EXPECT_EQ(values(), "part,saved,");
+}
+
+TEST(HistoryOptionMenu, SwitchingOnAsksForTheVariantAndSwitchingOffDoesNot) {
+  EnvironmentSettings settings;
+  std::vector<std::string> prompts;
+  int answer = 2;
+  ChooseVariant choose = [&](const TwoChoicePrompt& prompt) {
+    prompts.push_back(std::string(prompt.title) + "|" + std::string(prompt.secondChoice));
+    return answer;
+  };
+  EXPECT_FALSE(ToggleHistoryOption(settings, HistoryOption::kTopMove, choose));
+  EXPECT_EQ(settings.RirekiTopMove, 2);
+  ToggleHistoryOption(settings, HistoryOption::kTopMove, choose);
+  EXPECT_EQ(settings.RirekiTopMove, 0);
+  answer = 0;  // cancelled
+  ToggleHistoryOption(settings, HistoryOption::kDuplicate, choose);
+  EXPECT_EQ(settings.RirekiDuplicate, 0);
+  EXPECT_EQ(prompts, (std::vector<std::string>{"履歴タブオプション設定|選択状態も移動する",
+                                               "履歴タブオプション設定|チェックマークは引き継がない"}));
+  ToggleHistoryOption(settings, HistoryOption::kStop, choose);
+  EXPECT_EQ(settings.RirekiStop, 1);
+  EXPECT_TRUE(ToggleHistoryOption(settings, HistoryOption::kStop, choose));  // rejoin now
+  EXPECT_EQ(prompts.size(), 2u);
+  EXPECT_EQ(HistoryOptionEntries().size(), 8u);
 }
 
 }  // namespace

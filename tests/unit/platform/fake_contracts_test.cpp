@@ -37,6 +37,10 @@ class FakeClipboardHarness : public ClipboardHarness {
   }
   qb::Clipboard& clipboard() override { return clipboard_; }
   void placeNonText() override { clipboard_.setNonText(); }
+  void placeMarkedText(const std::string& text, PrivacyMark mark) override {
+    clipboard_.putText(text);
+    if (mark != PrivacyMark::kInHistory) clipboard_.markPrivate();
+  }
   void holdOutside() override { clipboard_.holdElsewhere(true); }
   void releaseOutsideHold() override { clipboard_.holdElsewhere(false); }
 

@@ -1,0 +1,17 @@
+// What the import dialog adds as a new item: a file's name, its full path or its contents.
+#pragma once
+#include <string>
+#include <string_view>
+
+#include "app/tablist/tab_list.h"
+#include "platform/file_system.h"
+#include "platform/ui.h"
+
+namespace qb {
+
+// 0 and the value (contents cut to 512000 bytes); -1 after a message when the file cannot be
+// read, so that nothing half-read is stored.
+int ImportedValue(FileSystem& fs, Ui& ui, ImportKind kind, std::string_view path,
+                  std::string& value);
+
+}  // namespace qb

@@ -1,0 +1,252 @@
+#include "history/history_list.h"
+
+#include <cstdio>
+#include <vector>
+
+#include "app/tablist/tab_columns.h"
+#include "base/byte_shift.h"
+#include "base/numbers.h"
+#include "base/preview.h"
+#include "base/text_limits.h"
+#include "base/time_format.h"
+#include "history/file_helpers.h"
+#include "history/history_record.h"
+#include "history/item_numbers.h"
+
+namespace qb {
+
+namespace col = history_column;
+
+namespace {
+
+constexpr int kImageUnused = 1;
+constexpr int kImageReused = 0;
+
+std::string Eight(long long number) {
+  char text[24];
+  std::snprintf(text, sizeof text, "%08lld", number);
+  return text;
+}
+
+}  // namespace
+
+CHistoryList::CHistoryList(FileSystem& fs, Clock& clock, Ui& ui,
+                           const EnvironmentSettings& settings, HistoryStoreSetup setup)
+    : CTabList(TabKind::kHistory),
+      fs_(fs),
+      clock_(clock),
+      ui_(ui),
+      settings_(settings),
+      folder_(setup.dataHome + "clipsave"),
+      owner_(std::move(setup.owner)),
+      requestClose_(std::move(setup.requestClose)) {
+  // Newest, most used and reused items first; values and sizes ascending.
+  for (int column : {col::kMarker, col::kCreated, col::kUpdated, col::kCount}) {
+    setDefaultDirection(column, 0);
+  }
+  setInitialSortColumn(col::kCreated);
+}
+
+std::string CHistoryList::pathOf(int row) const {
+  return folder_ + "\\" + text(row, col::kFileName);
+}
+
+std::string CHistoryList::displayValue(std::string_view preview) const {
+  if (settings_.KaigyoTabDsp != 1) return std::string(preview);
+  std::string shown;
+  shown.reserve(preview.size());
+  for (char c : preview) {
+    if (c == '\r' || c == '\n' || c == '\t') {
+      shown += "・";
+    } else {
+      shown += c;
+    }
+  }
+  return shown;
+}
+
+TabRow CHistoryList::newRow(std::string_view value, std::string_view fileName,
+                            const std::string& stamp, std::string_view label) const {
+  std::string preview = MakePreview(value);
+  TabRow row;
+  row.image = kImageUnused;
+  row.columns.resize(static_cast<std::size_t>(columnCount()));
+  row.columns[col::kValue] = displayValue(preview);
+  row.columns[col::kFileName] = std::string(fileName);
+  row.columns[col::kCreated] = stamp;
+  row.columns[col::kUpdated] = stamp;
+  row.columns[col::kCount] = "00000000";
+  row.columns[col::kSize] = Eight(static_cast<long long>(value.size()));
+  row.columns[col::kSource] = std::string(label);
+  row.columns[col::kRealValue] = std::move(preview);
+  return row;
+}
+
+int CHistoryList::fail(std::string_view message) {
+  ui_.showMessage(message, MessageIcon::kStop);
+  if (requestClose_) requestClose_();
+  return -1;
+}
+
+// ---- Loading ----
+
+int CHistoryList::loadGroup(std::string_view folder, int maximum) {
+  setMaximumCount(maximum);
+  removeAllRows();
+  if (!PathExists(fs_, folder) && fs_.createFolder(folder)) {
+    return fail("履歴格納用ﾌｫﾙﾀﾞの作成に失敗しました");
+  }
+  for (const FileEntry& file : fs_.list(std::string(folder) + "\\*.cln")) {
+    if (rowCount() >= maximum) break;
+    if (file.isFolder) continue;
+    if (m_FileGet(file) != 0) return -1;
+  }
+  sortAgain();
+  return 0;
+}
+
+int CHistoryList::m_FileGet_2(std::string_view path, std::string& record) {
+  FileResult<std::string> read = fs_.readWhole(path);
+  if (!read.ok()) {
+    record.clear();
+    return fail("ﾌｧｲﾙの読み込みに失敗しました(m_FileGet_2)");
+  }
+  record = std::move(*read.value);
+  ShiftBytesDownInPlace(record);
+  return 0;
+}
+
+int CHistoryList::m_FileGet(const FileEntry& file) {
+  std::string path = folder_ + "\\" + file.name;
+  std::string record;
+  if (m_FileGet_2(path, record) != 0) return -1;
+  HistoryRecord parts = SplitHistoryRecord(record);
+  if (parts.owner != owner_) {
+    if (fs_.remove(path)) return fail("ﾌｧｲﾙの削除に失敗しました(m_FileGet)");
+    return 0;
+  }
+  TabRow row = newRow(parts.value, file.name, TimeStamp14(file.created) + parts.sequence,
+                      parts.label);
+  row.columns[col::kUpdated] = TimeStamp14(file.lastWritten) + parts.sequence;
+  row.columns[col::kCount] = parts.useCount;
+  if (parts.useCount != "00000000") {
+    row.columns[col::kMarker] = ".";
+    row.image = kImageReused;
+  }
+  insertRow(rowCount(), std::move(row));
+  return 0;
+}
+
+// ---- Storing ----
+
+ItemNumberChoice CHistoryList::NextItemNumber() const {
+  std::vector<NumberedRow> rows;
+  rows.reserve(static_cast<std::size_t>(rowCount()));
+  for (int i = 0; i < rowCount(); ++i) {
+    rows.push_back({text(i, col::kFileName), text(i, col::kUpdated), i});
+  }
+  return ChooseItemNumber(std::move(rows), maximumCount());
+}
+
+int CHistoryList::writeItem(const std::string& path, std::string_view record,
+                            bool replacesItem) {
+  FileFailure written =
+      replacesItem ? fs_.replaceAtomically(path, record) : fs_.writeNew(path, record);
+  return written ? fail("ﾌｧｲﾙの書き込みに失敗しました(m_FileAdd)") : 0;
+}
+
+int CHistoryList::m_FileAdd(std::string_view value) { return addItem(value, " "); }
+
+int CHistoryList::addItem(std::string_view value, std::string_view label) {
+  value = value.substr(0, std::min(value.size(), kMaxValueBytes));
+  ItemNumberChoice choice = NextItemNumber();
+  std::string fileName = HistoryFileName(choice.number);
+  std::string path = folder_ + "\\" + fileName;
+
+  DateTime now = clock_.localNow();
+  std::string sequence = SequenceText(sequence_.next(now));
+  label = StorableLabel(label);
+  std::string record = BuildHistoryRecord(0, owner_, sequence, label, value);
+  ShiftBytesUpInPlace(record);
+
+  // At the maximum the least recently written item gives up its number: its file is replaced in
+  // one step, so a failed write leaves it in place.
+  bool replaces = choice.rowToDelete >= 0;
+  if (writeItem(path, record, replaces) != 0) return -1;
+  if (replaces) removeRow(choice.rowToDelete);
+  if (fs_.setTimes(path, now, std::nullopt)) {
+    return fail("ﾌｧｲﾙの属性変更に失敗しました(m_FileAdd)");
+  }
+  insertRow(0, newRow(value, fileName, TimeStamp14(now) + sequence, label));
+  return 0;
+}
+
+int CHistoryList::m_Dell(int row) {
+  if (row < 0 || row >= rowCount()) return -1;
+  std::string path = pathOf(row);
+  removeRow(row);
+  if (fs_.remove(path)) return fail("ﾌｧｲﾙの削除に失敗しました(m_Dell)");
+  return 0;
+}
+
+int CHistoryList::m_AllDel() {
+  removeAllRows();
+  for (const FileEntry& file : fs_.list(folder_ + "\\*.cln")) {
+    if (file.isFolder) continue;
+    if (fs_.remove(folder_ + "\\" + file.name)) return fail("ﾌｧｲﾙの削除に失敗しました(m_AllDel)");
+  }
+  return 0;
+}
+
+int CHistoryList::m_HistTopMove(int row) {
+  if (row < 0 || row >= rowCount()) return -1;
+  DateTime now = clock_.localNow();
+  if (fs_.setTimes(pathOf(row), now, std::nullopt)) {
+    return fail("ﾌｧｲﾙの属性変更に失敗しました(m_HistTopMove)：");
+  }
+  setText(row, col::kCreated, TimeStamp14(now) + SequenceText(sequence_.current()));
+  return 0;
+}
+
+int CHistoryList::incrementUseCount(int row) {
+  if (row < 0 || row >= rowCount()) return -1;
+  std::string path = pathOf(row);
+  std::string record;
+  if (m_FileGet_2(path, record) != 0) return -1;
+  long long count = ParseLeadingInt(SplitHistoryRecord(record).useCount) + 1LL;
+  std::string countText = Eight(count);
+  record.replace(0, std::min<std::size_t>(record.size(), 8), countText);
+  ShiftBytesUpInPlace(record);
+  if (fs_.replaceAtomically(path, record)) {
+    return fail("ﾌｧｲﾙの書き込みに失敗しました(m_CountUp)");
+  }
+  DateTime now = clock_.localNow();
+  setText(row, col::kMarker, ".");
+  setImage(row, kImageReused);
+  setText(row, col::kUpdated, TimeStamp14(now) + SequenceText(sequence_.next(now)));
+  setText(row, col::kCount, countText);
+  return 0;
+}
+
+int CHistoryList::getValue(int row, std::string& value) {
+  value.clear();
+  if (row < 0 || row >= rowCount()) return -1;
+  if (static_cast<std::size_t>(ParseLeadingInt(text(row, col::kSize))) <= kPreviewBytes) {
+    value = text(row, col::kRealValue);
+    return 0;
+  }
+  std::string record;
+  if (m_FileGet_2(pathOf(row), record) != 0) return -1;
+  value = SplitHistoryRecord(record).value;
+  return 0;
+}
+
+int CHistoryList::trimAtExit(int maximumInForce, std::int32_t& storedMaxFile, bool autoSave) {
+  int result = 0;
+  if (maximumInForce < storedMaxFile) result = m_AllDel();
+  storedMaxFile = maximumInForce;
+  if (result == 0 && !autoSave) result = m_AllDel();
+  return result;
+}
+
+}  // namespace qb

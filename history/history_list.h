@@ -1,0 +1,89 @@
+// The History tab's list and store: one byte-shifted "SAVE%04d.cln" file per item in
+// data home + "clipsave", one row per item. Every file failure is reported, then the main window
+// is asked to close so that the program ends in order.
+#pragma once
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "app/settings/environment_settings.h"
+#include "app/tablist/tab_list.h"
+#include "history/item_numbers.h"
+#include "history/sequence_counter.h"
+#include "platform/clock.h"
+#include "platform/file_system.h"
+#include "platform/ui.h"
+
+namespace qb {
+
+struct HistoryStoreSetup {
+  std::string dataHome;  // ends in a backslash
+  std::string owner;     // the user name of the data home
+  std::function<void()> requestClose;
+};
+
+class CHistoryList : public CTabList {
+ public:
+  // Reads the history options (`RirekiDuplicate`, `RirekiTopMove`, `KaigyoTabDsp`) as they stand
+  // at each call.
+  CHistoryList(FileSystem& fs, Clock& clock, Ui& ui, const EnvironmentSettings& settings,
+               HistoryStoreSetup setup);
+
+  const std::string& folder() const { return folder_; }
+
+  // Creates the folder when missing, then loads up to `maximum` items and sorts them.
+  int load(int maximum) { return loadGroup(folder_, maximum); }
+
+  // Stores a new item with its source label; the row goes to the top. 0 or -1.
+  int addItem(std::string_view value, std::string_view label);
+
+  int m_FileGet(const FileEntry& file);
+  int m_FileGet_2(std::string_view path, std::string& record);
+  int m_HistTopMove(int row);
+  // Adds one to the item's use count and rewrites its file in one step.
+  int incrementUseCount(int row);
+  // The number of the next item file; at the maximum, the least recently written item, which the
+  // new one replaces.
+  ItemNumberChoice NextItemNumber() const;
+
+  // "履歴を全て削除します。よろしいですか？　"; Yes deletes every item.
+  int deleteAllAfterQuestion();
+
+  // Exit rules: with a maximum lowered below the stored `MaxFile` or with `AutoSave` off every
+  // item goes; the maximum in force becomes the stored one.
+  int trimAtExit(int maximumInForce, std::int32_t& storedMaxFile, bool autoSave);
+
+  // Hooks.
+  void reSort() override { sortAgain(); }
+  int afterValueUsed(int row, bool bulkPaste) override;
+  int getValue(int row, std::string& value) override;
+  int m_AllDel() override;
+  int loadGroup(std::string_view folder, int maximum) override;
+  int joinLines(bool withBreaks) override;
+  int splitLines(bool withBreaks) override;
+  MenuModel loadMenu(const TabMenuContext& context) override;
+  int importFile(ImportKind kind, std::string_view path) override;
+  int removeDuplicates(std::string_view text, std::size_t length) override;
+  void afterChange() override;
+  int m_Dell(int row) override;
+  int m_FileAdd(std::string_view value) override;
+
+ private:
+  std::string pathOf(int row) const;
+  std::string displayValue(std::string_view preview) const;
+  TabRow newRow(std::string_view value, std::string_view fileName, const std::string& stamp,
+                std::string_view label) const;
+  int writeItem(const std::string& path, std::string_view record, bool replacesItem);
+  int fail(std::string_view message);
+
+  FileSystem& fs_;
+  Clock& clock_;
+  Ui& ui_;
+  const EnvironmentSettings& settings_;
+  std::string folder_;
+  std::string owner_;
+  std::function<void()> requestClose_;
+  SequenceCounter sequence_;
+};
+
+}  // namespace qb

@@ -1,0 +1,42 @@
+// Choosing the number of a new item file, and keeping a folder below its maximum.
+#pragma once
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/file_system.h"
+#include "platform/ui.h"
+
+namespace qb {
+
+// One row of the list a new item goes into.
+struct NumberedRow {
+  std::string fileName;  // "ﾌｧｲﾙ名", up to 30 bytes used
+  std::string updated;   // "更新日時", up to 30 bytes used
+  int row = 0;
+};
+
+struct ItemNumberChoice {
+  int number = 1;
+  int rowToDelete = -1;  // the least recently written row, when the list is full
+};
+
+// With `maximum` rows or more: the least recently written row goes and its number is reused.
+// Else the lowest number missing below the highest in use, or the row count + 1.
+ItemNumberChoice ChooseItemNumber(std::vector<NumberedRow> rows, int maximum);
+
+// The number part of an item file name as four characters: "0" + the three digits after the
+// prefixes "CLIP", "PLAN" and "STAK"; the four characters after any other prefix.
+std::string FourDigitNumberPart(std::string_view fileName);
+
+// The number for a new file in a folder the list does not show: the lowest gap in the
+// three-digit numbers, or count + 1. -1 after "指定された保存場所は最大数に達しています"
+// (information) when the folder holds `maximum` files already.
+int NextFolderItemNumber(FileSystem& fs, Ui& ui, std::string_view folder, int maximum);
+
+// When the folder holds `maximum` files matching the pattern, deletes the one written longest
+// ago. 0, or -1 after "ﾌｧｲﾙの削除に失敗しました(m_MaxUpdateDateDel)".
+int m_MaxUpdateDateDel(FileSystem& fs, Ui& ui, std::string_view folder, std::string_view pattern,
+                       int maximum);
+
+}  // namespace qb

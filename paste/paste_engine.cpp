@@ -1,0 +1,164 @@
+#include "paste/paste_engine.h"
+
+#include <cstdio>
+
+#include "paste/clipboard_writer.h"
+#include "paste/partial_selection_model.h"
+
+namespace qb {
+namespace {
+
+constexpr int kFocusChecks = 5;
+constexpr int kFocusCheckMilliseconds = 100;
+constexpr int kChordLeadMilliseconds = 30;
+constexpr int kChordHoldMilliseconds = 20;
+
+}  // namespace
+
+PasteFlags ChoosePasteFlags(bool directSend, bool ctrlHeld, bool shiftHeld) {
+  PasteFlags flags;
+  flags.partial = shiftHeld;
+  flags.paste = directSend ? !ctrlHeld : ctrlHeld;
+  return flags;
+}
+
+PasteEngine::PasteEngine(PastePorts ports, PasteHost& host, WorkingWindow& working,
+                         PasteSettings settings)
+    : ports_(ports), host_(host), working_(working), settings_(settings) {}
+
+PasteFlags PasteEngine::choosePasteFlags() {
+  return ChoosePasteFlags(settings_.directSend, ports_.keyboard.isDown(kVkControl),
+                          ports_.keyboard.isDown(kVkShift));
+}
+
+void PasteEngine::finish(PasteSource* source) {
+  if (source != nullptr) source->afterPaste();
+  kind_ = PasteKind::kOrdinary;
+  flags_ = PasteFlags{};
+}
+
+int PasteEngine::pasteSelected(PasteSource& source, PasteFlags flags) {
+  flags_ = flags;
+  const std::optional<int> row = source.selectedRow();
+  if (!row) {
+    finish(nullptr);
+    return -1;
+  }
+  const bool bulk = IsBulkPaste(kind_);
+  std::string value = bulk ? JoinRows(source, *row, kind_) : source.valueForUse(*row);
+  if (value.empty()) {
+    finish(nullptr);
+    return -1;
+  }
+  value = ApplyValueKind(value, kind_);
+  if (!windowStep(value)) {
+    finish(nullptr);
+    return -1;
+  }
+  source.countUse(*row, bulk);
+  const KeyPasteResult result = PasteKeyMacroText(value, *this, ports_.keyboard, ports_.clock);
+  finish(&source);
+  return result == KeyPasteResult::kFailed ? -1 : 0;
+}
+
+bool PasteEngine::windowStep(std::string& value) {
+  const WindowId main = host_.mainWindow();
+  const bool onTop = host_.alwaysOnTop();
+  bool accepted = true;
+  if (!onTop) ports_.desktop.raise(main);
+  if (flags_.partial) {
+    PartialSelectionModel model(value, flags_.paste);
+    {
+      Ui::BusyScope busy(ports_.ui);
+      accepted = host_.runPartialSelection(model);
+    }
+    if (accepted) {
+      value = model.result();
+      flags_.paste = model.pasteMode();
+      partialMark_ = model.partChosen();
+    }
+  }
+  if (!onTop) {
+    ports_.desktop.raise(main);
+    ports_.desktop.setTopmost(main, false);
+    host_.leaveLinkAndRefresh();
+  }
+  if (!accepted) return false;
+  if (working_.window != 0) {
+    ports_.desktop.activate(working_.window);
+    if (settings_.precise) SendPasteKeys(true, false);
+  }
+  return true;
+}
+
+int PasteEngine::pastePiece(std::string_view text, bool continuation) {
+  return PasteValue(text, continuation);
+}
+
+int PasteEngine::PasteValue(std::string_view value, bool continuation) {
+  if (PutTextOnClipboard(value, ports_.clipboard, ports_.clock, ports_.ui, host_) != 0) return -1;
+  if (working_.window != 0) {
+    if (host_.alwaysOnTop() && !ports_.desktop.activate(working_.window)) {
+      char details[96];
+      std::snprintf(details, sizeof details, "wS:[%d] ACTIVE_WIN:[%d]\n", 0,
+                    static_cast<int>(working_.window));
+      ports_.ui.showMessage(std::string("SetForegroundWindow失敗：") + details,
+                            MessageIcon::kExclamation);
+      return -1;
+    }
+    SendPasteKeys(false, continuation);
+  } else if (flags_.paste) {
+    ports_.ui.showMessage("連携している作業中文書がありません", MessageIcon::kInformation);
+    return -1;
+  }
+  host_.storePastedValue(value, partialMark_);
+  partialMark_ = false;
+  return 0;
+}
+
+void PasteEngine::SendPasteKeys(bool focusOnly, bool continuation) {
+  if (continuation) {
+    if (flags_.paste) sendChord();
+    return;
+  }
+  Desktop& desktop = ports_.desktop;
+  const bool precise = settings_.precise && working_.ownThread != 0 && working_.windowThread != 0;
+  if (precise) {
+    if (!desktop.attachInput(working_.ownThread, working_.windowThread, true)) return;
+    desktop.activate(working_.window);
+    if (working_.focus != 0) {
+      desktop.setFocus(working_.focus);
+      for (int check = 0; check < kFocusChecks && desktop.focusedWindow() != working_.focus;
+           ++check) {
+        ports_.clock.pumpWait(kFocusCheckMilliseconds);
+        desktop.setFocus(working_.focus);
+      }
+    }
+  }
+  if (!focusOnly && flags_.paste) sendChord();
+  if (precise) {
+    desktop.attachInput(working_.ownThread, working_.windowThread, false);
+    desktop.attachInput(working_.windowThread, working_.ownThread, false);
+  }
+}
+
+void PasteEngine::sendChord() {
+  Clock& clock = ports_.clock;
+  Keyboard& keyboard = ports_.keyboard;
+  clock.pumpWait(settings_.pasteWait);
+  pasting_ = true;
+  if (settings_.refocusTap) {
+    clock.pumpWait(kChordLeadMilliseconds);
+    keyboard.keyDown(kVkControl);
+    keyboard.keyUp(kVkControl);
+  }
+  clock.pumpWait(kChordLeadMilliseconds);
+  keyboard.keyDown(kVkControl);
+  keyboard.keyDown(kVkV);
+  clock.pumpWait(kChordHoldMilliseconds);
+  keyboard.keyUp(kVkV);
+  keyboard.keyUp(kVkControl);
+  pasting_ = false;
+}
+
+}  // namespace qb

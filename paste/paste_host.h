@@ -1,0 +1,53 @@
+// What the paste engine needs of the program around it: the main window, the list the value
+// comes from, and the places it reports to. The main window and the tab lists implement these.
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/desktop.h"
+
+namespace qb {
+
+class PartialSelectionModel;
+
+// The main window and the program state around a paste.
+class PasteHost {
+ public:
+  virtual ~PasteHost() = default;
+  // True for the program's own top windows (main window, dialogs), which are never the
+  // working window.
+  virtual bool isOwnWindow(WindowId window) = 0;
+  virtual WindowId mainWindow() = 0;
+  virtual bool alwaysOnTop() = 0;
+  // Before the engine writes to the clipboard: the change notice of this text is not captured.
+  virtual void rememberOwnText(std::string_view text) = 0;
+  // The process-clock time of the last placement of the main window.
+  virtual std::uint64_t lastPlacementMilliseconds() = 0;
+  // The window step of a paste: leave the window link, refresh the view, close the input method.
+  virtual void leaveLinkAndRefresh() = 0;
+  // Runs the partial-selection dialog modally; true on OK.
+  virtual bool runPartialSelection(PartialSelectionModel& model) = 0;
+  // After a value was pasted or copied: store it into the History when OthersTabGet= or
+  // RirekiBubunGet= asks for it (`partial` tells a part chosen in the partial selection).
+  virtual void storePastedValue(std::string_view value, bool partial) = 0;
+};
+
+// The tab list the value comes from.
+class PasteSource {
+ public:
+  virtual ~PasteSource() = default;
+  virtual std::optional<int> selectedRow() = 0;
+  virtual int rowCount() = 0;
+  // The value for use: macros expanded and inputs filled; empty when cancelled.
+  virtual std::string valueForUse(int row) = 0;
+  // The whole stored value of a row (the bulk pastes join these).
+  virtual std::string wholeValue(int row) = 0;
+  // The use-count hook; `bulk` for the pastes of several rows (no move to the top).
+  virtual void countUse(int row, bool bulk) = 0;
+  // The after-paste hook (History: re-sort).
+  virtual void afterPaste() = 0;
+};
+
+}  // namespace qb
