@@ -2,7 +2,6 @@
 
 #include <cstdio>
 
-#include "paste/clipboard_writer.h"
 #include "paste/partial_selection_model.h"
 
 namespace qb {
@@ -96,7 +95,7 @@ int PasteEngine::pastePiece(std::string_view text, bool continuation) {
 }
 
 int PasteEngine::PasteValue(std::string_view value, bool continuation) {
-  if (PutTextOnClipboard(value, ports_.clipboard, ports_.clock, ports_.ui, host_) != 0) return -1;
+  if (host_.putTextOnClipboard(value) != 0) return -1;
   if (working_.window != 0) {
     if (host_.alwaysOnTop() && !ports_.desktop.activate(working_.window)) {
       char details[96];

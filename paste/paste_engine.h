@@ -10,7 +10,6 @@
 #include "paste/paste_settings.h"
 #include "paste/special_paste.h"
 #include "paste/working_window.h"
-#include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/desktop.h"
 #include "platform/keyboard.h"
@@ -33,7 +32,6 @@ struct PastePorts {
   Desktop& desktop;
   Keyboard& keyboard;
   Clock& clock;
-  Clipboard& clipboard;
   Ui& ui;
 };
 

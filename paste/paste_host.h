@@ -21,10 +21,9 @@ class PasteHost {
   virtual bool isOwnWindow(WindowId window) = 0;
   virtual WindowId mainWindow() = 0;
   virtual bool alwaysOnTop() = 0;
-  // Before the engine writes to the clipboard: the change notice of this text is not captured.
-  virtual void rememberOwnText(std::string_view text) = 0;
-  // The process-clock time of the last placement of the main window.
-  virtual std::uint64_t lastPlacementMilliseconds() = 0;
+  // Puts the value on the clipboard so that its change notice is not captured again (the
+  // clipboard capture does this, with its retries and messages). 0, or -1 after the message.
+  virtual int putTextOnClipboard(std::string_view text) = 0;
   // The window step of a paste: leave the window link, refresh the view, close the input method.
   virtual void leaveLinkAndRefresh() = 0;
   // Runs the partial-selection dialog modally; true on OK.

@@ -8,6 +8,7 @@ packages=(
   libbenchmark-dev
   g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
   wine wine64 xvfb xauth fonts-ipafont-gothic locales imagemagick xclip
+  iproute2
 )
 
 missing=()

@@ -71,11 +71,19 @@ class Host : public PasteHost {
   bool isOwnWindow(WindowId) override { return false; }
   WindowId mainWindow() override { return 0; }
   bool alwaysOnTop() override { return true; }
-  void rememberOwnText(std::string_view) override {}
-  std::uint64_t lastPlacementMilliseconds() override { return 0; }
+  explicit Host(Clipboard& clipboard) : clipboard_(clipboard) {}
+  int putTextOnClipboard(std::string_view text) override {
+    if (!clipboard_.open()) return -1;
+    const bool written = clipboard_.empty() && clipboard_.setText(text);
+    clipboard_.close();
+    return written ? 0 : -1;
+  }
   void leaveLinkAndRefresh() override {}
   bool runPartialSelection(PartialSelectionModel&) override { return false; }
   void storePastedValue(std::string_view, bool) override {}
+
+ private:
+  Clipboard& clipboard_;
 };
 
 class OneRow : public PasteSource {
@@ -95,7 +103,7 @@ TEST(Win32PasteTest, AValueArrivesInTheEditControlOfAnotherThreadsWindow) {
   Win32Clock clock;
   Win32Clipboard clipboard(nullptr);
   ScriptedUi ui;
-  Host host;
+  Host host(clipboard);
   WorkingWindow working;
   working.window = reinterpret_cast<WindowId>(target.window());
   working.focus = reinterpret_cast<WindowId>(target.edit());
@@ -107,7 +115,7 @@ TEST(Win32PasteTest, AValueArrivesInTheEditControlOfAnotherThreadsWindow) {
 
   PasteSettings settings;
   settings.precise = true;
-  PasteEngine engine(PastePorts{desktop, keyboard, clock, clipboard, ui}, host, working, settings);
+  PasteEngine engine(PastePorts{desktop, keyboard, clock, ui}, host, working, settings);
   OneRow row;
   ASSERT_EQ(engine.pasteSelected(row, PasteFlags{true, false}), 0);
   // The target thread handles the keys on its own; give it a bounded time.

@@ -235,6 +235,15 @@ TEST_F(CaptureTest, WritingRightAfterPlacingTheWindowWaitsFirstAndRetries) {
   EXPECT_FALSE(clipboard.isOpen());
 }
 
+TEST_F(CaptureTest, ABusyClipboardStopsTheWriteAfterFiveTries) {
+  clipboard.holdElsewhere(true);
+  EXPECT_EQ(capture.putTextOnClipboard("v", false), -1);
+  EXPECT_EQ(clock.milliseconds(), 1600u);
+  ASSERT_EQ(ui.boxes().size(), 1u);
+  EXPECT_EQ(ui.boxes()[0].icon, MessageIcon::kExclamation);
+  EXPECT_FALSE(clipboard.isOpen());
+}
+
 TEST_F(CaptureTest, ValuesFromOtherTabsAndHistoryPartsFollowTheirOptions) {
   EXPECT_FALSE(capture.onValuePasted(TabKind::kSave, false, "saved"));
   settings.OthersTabGet = 1;
