@@ -30,7 +30,7 @@ ClipboardText ReadClipboardText(Clipboard& clipboard, Clock& clock, Ui& ui, Clip
   ClipboardText result;
   if (!OpenWithRetries(clipboard, clock, ui, tries, kReadRetryWaits)) return result;
   result.isPrivate = clipboard.isPrivate();
-  if (clipboard.hasText()) {
+  if (!result.isPrivate && clipboard.hasText()) {
     if (std::optional<std::string> text = clipboard.getText()) {
       result.fullLength = text->size();
       if (text->size() > kMaxValueBytes) text->resize(kMaxValueBytes);

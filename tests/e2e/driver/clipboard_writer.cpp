@@ -97,6 +97,25 @@ void putClipboardText(const std::wstring& text) {
   noteStep("copied " + quoted(text));
 }
 
+void putPrivateClipboardText(const std::wstring& text) {
+  withOpenClipboard([&text] {
+    HANDLE data = textHandle(text);
+    if (!data || !SetClipboardData(CF_UNICODETEXT, data)) {
+      if (data) GlobalFree(data);
+      return false;
+    }
+    HGLOBAL mark = GlobalAlloc(GMEM_MOVEABLE, sizeof(DWORD));
+    if (!mark) return false;
+    *static_cast<DWORD*>(GlobalLock(mark)) = 0;
+    GlobalUnlock(mark);
+    const UINT format = RegisterClipboardFormatW(L"ExcludeClipboardContentFromMonitorProcessing");
+    if (SetClipboardData(format, mark)) return true;
+    GlobalFree(mark);
+    return false;
+  });
+  noteStep("copied " + quoted(text) + " marked private");
+}
+
 void offerClipboardText(const std::wstring& text) {
   offer = Offer{};
   withOpenClipboard([&text] {

@@ -10,6 +10,10 @@ namespace qb::e2e {
 // as CF_UNICODETEXT.
 void putClipboardText(const std::wstring& text);
 
+// As putClipboardText, with the format "ExcludeClipboardContentFromMonitorProcessing" that asks
+// clipboard tools to leave the text alone (password managers set it).
+void putPrivateClipboardText(const std::wstring& text);
+
 // As putClipboardText, but the data are handed over only when a program asks for them (delayed
 // rendering), so that the driver learns that the clipboard was read.
 void offerClipboardText(const std::wstring& text);

@@ -14,6 +14,7 @@ const std::vector<Scenario>& allScenarios() {
       {"tray-exit", runTrayExitScenario},
       {"settings-files", runSettingsFilesScenario},
       {"settings-repair", runSettingsRepairScenario},
+      {"history-store", runHistoryStoreScenario},
   };
   return scenarios;
 }

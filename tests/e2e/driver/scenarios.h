@@ -26,5 +26,6 @@ void runSecondInstanceScenario(const ScenarioContext& context);
 void runTrayExitScenario(const ScenarioContext& context);
 void runSettingsFilesScenario(const ScenarioContext& context);
 void runSettingsRepairScenario(const ScenarioContext& context);
+void runHistoryStoreScenario(const ScenarioContext& context);
 
 }  // namespace qb::e2e
