@@ -1,0 +1,61 @@
+#include <gtest/gtest.h>
+
+#include "app/shell/exit_command.h"
+#include "app/shell/help_commands.h"
+#include "platform/fake/fake_shell.h"
+#include "tests/support/ui_expect.h"
+
+namespace qb {
+namespace {
+
+TEST(ExitCommandTest, NoKeepsTheWindowShownAndYesOrNoConfirmationCloses) {
+  ScriptedUi ui;
+  std::vector<std::string> log;
+  ExitCommand exit(ui, {[&] { log.push_back("hide"); }, [&] { log.push_back("show"); },
+                        [&] { log.push_back("close"); }});
+  ui.expectAnswer(MessageAnswer::kNo);
+  ui.expectAnswer(MessageAnswer::kYes);
+  EXPECT_FALSE(exit.run(1));
+  EXPECT_EQ(log, (std::vector<std::string>{"hide", "show"}));
+  EXPECT_TRUE(exit.run(1));
+  EXPECT_TRUE(exit.run(0));  // END_MSG 0: no question
+  EXPECT_EQ(log, (std::vector<std::string>{"hide", "show", "hide", "close", "close"}));
+  ASSERT_EQ(ui.boxes().size(), 2u);
+  EXPECT_EQ(ui.boxes()[0].text, "終了します。\nよろしいですか。");
+  EXPECT_EQ(ui.boxes()[0].icon, MessageIcon::kQuestion);
+  ExpectUiScriptFinished(ui);
+}
+
+TEST(HelpCommandsTest, MissingHelpFilesAreReportedWithAWarning) {
+  FakeShell shell;
+  ScriptedUi ui;
+  HelpCommands help(shell, ui, "C:\\Tools\\Quillbox\\");
+  EXPECT_TRUE(help.openHelp());
+  shell.failEveryOpen(true);
+  EXPECT_FALSE(help.openHelp());
+  EXPECT_FALSE(help.openPlanHelp());
+  EXPECT_EQ(shell.opened(), (std::vector<std::string>{"C:\\Tools\\Quillbox\\quillbox2.chm",
+                                                      "C:\\Tools\\Quillbox\\quillbox2.chm",
+                                                      "C:\\Tools\\Quillbox\\QlbxPlan.chm"}));
+  ASSERT_EQ(ui.boxes().size(), 2u);
+  EXPECT_EQ(ui.boxes()[0].text, "ヘルプが存在しません。　");
+  EXPECT_EQ(ui.boxes()[1].text, "プランヘルプが見つかりません　");
+  EXPECT_EQ(ui.boxes()[1].icon, MessageIcon::kExclamation);
+}
+
+TEST(HelpCommandsTest, AFolderEndingInADoubleByteCharacterGetsItsBackslash) {
+  EXPECT_EQ(JoinFolderAndName("C:\\図表", "a.chm"), "C:\\図表\\a.chm");  // 表 = 95 5C
+  EXPECT_EQ(JoinFolderAndName("C:\\図表\\", "a.chm"), "C:\\図表\\a.chm");
+}
+
+TEST(SettingsCommandTest, RefusedDuringAPlanAndSaysWhenThereIsNoSheet) {
+  ScriptedUi ui;
+  EXPECT_FALSE(SettingsCommand(ui, [] { FAIL(); }).run(true));
+  EXPECT_FALSE(SettingsCommand(ui).run(false));
+  ASSERT_EQ(ui.boxes().size(), 2u);
+  EXPECT_EQ(ui.boxes()[0].text, "プラン編集／実行中は環境設定画面の表示はできません。　");
+  EXPECT_EQ(ui.boxes()[1].icon, MessageIcon::kInformation);
+}
+
+}  // namespace
+}  // namespace qb
