@@ -94,8 +94,9 @@ std::string CaptureController::sourceLabel(std::string_view text) {
   }
   std::string status = handOffs_.workingDocumentStatus();
   std::size_t mark = status.find("：");
-  if (mark != std::string::npos) return status.substr(mark + std::string_view("：").size());
-  return " ";
+  if (mark == std::string::npos) return " ";
+  std::string title = status.substr(mark + std::string_view("：").size());
+  return title.empty() ? " " : title;
 }
 
 void CaptureController::store(const std::string& text) {

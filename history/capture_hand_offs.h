@@ -12,7 +12,8 @@ class CaptureHandOffs {
  public:
   virtual ~CaptureHandOffs() = default;
 
-  // The working-document status text ("作業中文書：" + the window title).
+  // The working-document status text ("作業中文書：" + the window title); empty while there is
+  // no working window.
   virtual std::string workingDocumentStatus() { return {}; }
   // The publisher's name when `text` equals the text that last arrived from the LAN publish;
   // that text is forgotten then.

@@ -43,6 +43,10 @@ class MacroInsertionModel {
   // The selected format; empty when none is selected or its display form cannot be made.
   std::optional<InsertedMacro> ok();
 
+  // What the definition editor that "定義..." opens works on.
+  MacroAnalyzer& analyzer() { return analyzer_; }
+  SysdateStore& store() { return store_; }
+
  private:
   int display(const std::string& macroText, std::string& text);
 

@@ -19,6 +19,8 @@ CommandLineOptions ParseCommandLine() {
     std::wstring_view arg = args[i];
     if (arg.substr(0, kDataHome.size()) == kDataHome && arg.size() > kDataHome.size()) {
       options.dataHome = WideToSjis(arg.substr(kDataHome.size()));
+    } else if (arg == L"--show") {
+      options.show = true;
     }
   }
   LocalFree(args);

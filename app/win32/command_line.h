@@ -8,6 +8,8 @@ namespace qb {
 struct CommandLineOptions {
   // "--data-home=PATH": use PATH as the data home (tests, portable installs). Shift-JIS.
   std::optional<std::string> dataHome;
+  // "--show": the window is called up once the start is done, as a tray click would.
+  bool show = false;
 };
 
 CommandLineOptions ParseCommandLine();

@@ -1,48 +1,47 @@
 #include "app/win32/main_window.h"
 
+#include <commctrl.h>
+
 #include "app/win32/window_identity.h"
 #include "platform/win32/text_conversion.h"
 
 namespace qb {
+namespace {
 
-MainWindow::MainWindow(Handlers handlers) : handlers_(std::move(handlers)) {}
+constexpr const char* kTabCaptions[kTabKindCount] = {"履歴", "保存", "関連ファイル", "共有",
+                                                     "公開", "プラン", "スタック"};
+constexpr int kTabButtonHeight = 24;
+constexpr int kBarHeight = 24;
+constexpr const char* kHistoryBarCaptions[] = {"並び替え▼", "オプション▼", "取り込み...", "全て削除"};
+constexpr int kStatusPaneWidths[] = {220, 60, 90, 80, -1};
 
-bool MainWindow::create(HINSTANCE instance) {
+}  // namespace
+
+MainWindow::MainWindow(Handlers handlers, std::wstring fontName)
+    : handlers_(std::move(handlers)), fontName_(std::move(fontName)) {}
+
+bool MainWindow::create(HINSTANCE instance, const RECT& placement) {
   instance_ = instance;
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = &MainWindow::WindowProcedure;
-  windowClass.hInstance = instance;
-  windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(TrayIcon::kNormalIcon));
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.lpszClassName = kMainWindowClass;
-  if (!RegisterClassExW(&windowClass)) return false;
-  window_ = CreateWindowExW(WS_EX_TOOLWINDOW, kMainWindowClass, kMainWindowTitle,
-                            WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 480, 360, nullptr,
-                            nullptr, instance, this);
-  return window_ != nullptr;
+  winui::WindowSpec spec{kMainWindowClass};
+  spec.title = kMainWindowTitle;
+  spec.style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+  spec.exStyle = WS_EX_TOOLWINDOW;
+  spec.rect = placement;
+  spec.icon = LoadIconW(instance, MAKEINTRESOURCEW(Win32TrayShell::kNormalIcon));
+  return winui::Window::create(instance, spec);
 }
 
 void MainWindow::requestClose() const {
-  if (window_) PostMessageW(window_, WM_CLOSE, 0, 0);
+  if (handle()) PostMessageW(handle(), WM_CLOSE, 0, 0);
 }
 
-LRESULT CALLBACK MainWindow::WindowProcedure(HWND window, UINT message, WPARAM wParam,
-                                             LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (!self) return DefWindowProcW(window, message, wParam, lParam);
-  return self->handle(message, wParam, lParam);
-}
-
-LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
       onCreate();
+      return 0;
+    case WM_SIZE:
+      layout();
       return 0;
     case WM_CLIPBOARDUPDATE:
       if (handlers_.clipboardChanged && !closing_) handlers_.clipboardChanged();
@@ -56,13 +55,20 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case kTrayCallbackMessage:
       onTrayCallback(lParam);
       return 0;
-    case WM_COMMAND:
-      if (LOWORD(wParam) == static_cast<UINT>(Command::kExit)) requestClose();
-      if (LOWORD(wParam) == static_cast<UINT>(Command::kDeferredCapture) &&
-          handlers_.deferredCapture && !closing_) {
-        handlers_.deferredCapture();
+    case WM_NOTIFY:
+      return onNotify(*reinterpret_cast<const NMHDR*>(lParam));
+    case WM_COMMAND: {
+      const int id = LOWORD(wParam);
+      if (closing_) return 0;
+      if (id == static_cast<int>(kDeferredCaptureCommand)) {
+        if (handlers_.deferredCapture) handlers_.deferredCapture();
+      } else if (id >= kTabButtonFirstId && id < kTabButtonFirstId + kTabKindCount) {
+        if (handlers_.tabChosen) handlers_.tabChosen(static_cast<TabKind>(id - kTabButtonFirstId + 1));
+      } else if (handlers_.command) {
+        handlers_.command(id);
       }
       return 0;
+    }
     case WM_TIMER:
       onTimer(static_cast<UINT_PTR>(wParam));
       return 0;
@@ -75,55 +81,174 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       PostQuitMessage(0);
       return 0;
     default:
-      if (message == tray_.taskbarCreatedMessage() && message != 0) {
-        tray_.show();
+      if (message == trayShell_.taskbarCreatedMessage() && message != 0) {
+        if (handlers_.taskbarCreated) handlers_.taskbarCreated();
         return 0;
       }
-      return DefWindowProcW(window_, message, wParam, lParam);
+      return winui::Window::onMessage(message, wParam, lParam);
   }
 }
 
 void MainWindow::onCreate() {
-  tray_.attach(window_, instance_);
-  tray_.show();
+  font_ = CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+                      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
+                      fontName_.c_str());
+  for (int i = 0; i < kTabKindCount; ++i) {
+    tabButtons_[static_cast<std::size_t>(i)] = CreateWindowExW(
+        0, WC_BUTTONW, SjisToWide(kTabCaptions[i]).c_str(),
+        WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 0, 0, 10, 10, handle(),
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kTabButtonFirstId + i)), instance_, nullptr);
+    SendMessageW(tabButtons_[static_cast<std::size_t>(i)], WM_SETFONT,
+                 reinterpret_cast<WPARAM>(font_), FALSE);
+  }
+  for (int i = 0; i < kHistoryBarButtons; ++i) {
+    HWND button = CreateWindowExW(0, WC_BUTTONW, SjisToWide(kHistoryBarCaptions[i]).c_str(),
+                                  WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 0, 0, 10, 10, handle(),
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(kHistoryBarFirstId + i)),
+                                  instance_, nullptr);
+    SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    historyBar_[static_cast<std::size_t>(i)] = button;
+  }
+  list_.create(handle(), kListViewId, font_,
+               {[this](int row) { if (handlers_.rowActivated) handlers_.rowActivated(row); },
+                [this](int row, POINT where) { if (handlers_.rowMenu) handlers_.rowMenu(row, where); },
+                nullptr});
+  statusBar_ = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP | SBARS_TOOLTIPS, 0,
+                               0, 0, 0, handle(),
+                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(kStatusBarId)),
+                               instance_, nullptr);
+  SendMessageW(statusBar_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  trayShell_.attach(handle(), instance_);
   joinClipboardChain();
+  layout();
+}
+
+void MainWindow::layout() {
+  if (!statusBar_) return;
+  RECT client{};
+  GetClientRect(handle(), &client);
+  const int width = client.right - client.left;
+  for (int i = 0; i < kTabKindCount; ++i) {
+    const int left = width * i / kTabKindCount;
+    const int right = width * (i + 1) / kTabKindCount;
+    MoveWindow(tabButtons_[static_cast<std::size_t>(i)], left, 0, right - left, kTabButtonHeight, TRUE);
+  }
+  for (int i = 0; i < kHistoryBarButtons; ++i) {
+    MoveWindow(historyBar_[static_cast<std::size_t>(i)], 2 + i * 96, kTabButtonHeight + 2, 92,
+               kBarHeight - 4, TRUE);
+  }
+  SendMessageW(statusBar_, WM_SIZE, 0, 0);
+  RECT status{};
+  GetWindowRect(statusBar_, &status);
+  int edges[kStatusPanes];
+  int x = 0;
+  for (int i = 0; i < kStatusPanes; ++i) {
+    x += kStatusPaneWidths[i];
+    edges[i] = kStatusPaneWidths[i] < 0 ? -1 : x;
+  }
+  SendMessageW(statusBar_, SB_SETPARTS, kStatusPanes, reinterpret_cast<LPARAM>(edges));
+  list_.move({0, kTabButtonHeight + kBarHeight, width, client.bottom - (status.bottom - status.top)});
+}
+
+void MainWindow::setStatusPane(int pane, const std::string& text) {
+  if (pane < 0 || pane >= kStatusPanes || !statusBar_) return;
+  std::string& shown = statusTexts_[static_cast<std::size_t>(pane)];
+  if (shown == text) return;
+  shown = text;
+  SendMessageW(statusBar_, SB_SETTEXTW, static_cast<WPARAM>(pane),
+               reinterpret_cast<LPARAM>(SjisToWide(text).c_str()));
+}
+
+void MainWindow::setSortPressed(bool pressed) {
+  SendMessageW(historyBar_[0], BM_SETSTATE, pressed ? TRUE : FALSE, 0);
+}
+
+RECT MainWindow::historyBarButton(int index) const {
+  RECT rect{};
+  if (index >= 0 && index < kHistoryBarButtons) {
+    GetWindowRect(historyBar_[static_cast<std::size_t>(index)], &rect);
+  }
+  return rect;
+}
+
+void MainWindow::setStatusTip(int pane, const std::string& tip) {
+  if (pane < 0 || pane >= kStatusPanes || !statusBar_) return;
+  SendMessageW(statusBar_, SB_SETTIPTEXTW, static_cast<WPARAM>(pane),
+               reinterpret_cast<LPARAM>(SjisToWide(tip).c_str()));
+}
+
+void MainWindow::showTab(TabKind kind, CTabList* list) {
+  for (int i = 0; i < kTabKindCount; ++i) {
+    SendMessageW(tabButtons_[static_cast<std::size_t>(i)], BM_SETSTATE,
+                 i + 1 == static_cast<int>(kind), 0);
+  }
+  list_.show(list);
+}
+
+LRESULT MainWindow::onNotify(const NMHDR& header) {
+  LRESULT result = 0;
+  if (list_.handleNotify(header, result)) return result;
+  return 0;
+}
+
+void MainWindow::showCalledUp() {
+  SetWindowPos(handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+  SetForegroundWindow(handle());
+  SetFocus(list_.handle());
+}
+
+void MainWindow::hide() { ShowWindow(handle(), SW_HIDE); }
+
+void MainWindow::setTopmost(bool topmost) {
+  SetWindowPos(handle(), topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void MainWindow::moveTo(const RECT& rect) {
+  SetWindowPos(handle(), nullptr, rect.left, rect.top, rect.right - rect.left,
+               rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void MainWindow::postDeferredCapture() const {
-  PostMessageW(window_, WM_COMMAND, static_cast<WPARAM>(Command::kDeferredCapture), 0);
+  PostMessageW(handle(), WM_COMMAND, kDeferredCaptureCommand, 0);
 }
 
-void MainWindow::flashTrayIcon() {
-  if (!tray_.shown()) return;
-  tray_.showCaptureImage(true);
-  SetTimer(window_, kTrayFlashTimer, kTrayFlashPeriod, nullptr);
+void MainWindow::start(int id, int milliseconds) {
+  SetTimer(handle(), static_cast<UINT_PTR>(id), static_cast<UINT>(milliseconds), nullptr);
 }
 
-void MainWindow::startWatchdog() { SetTimer(window_, kWatchdogTimer, kWatchdogPeriod, nullptr); }
+void MainWindow::stop(int id) { KillTimer(handle(), static_cast<UINT_PTR>(id)); }
+
+void MainWindow::startTimers() {
+  SetTimer(handle(), kUpkeepTimer, kUpkeepPeriod, nullptr);
+  SetTimer(handle(), kWatchdogTimer, kWatchdogPeriod, nullptr);
+}
 
 void MainWindow::onTimer(UINT_PTR timer) {
-  if (timer == kTrayFlashTimer) {
-    KillTimer(window_, kTrayFlashTimer);
-    tray_.showCaptureImage(false);
-  } else if (timer == kWatchdogTimer && handlers_.watchdogTick && !closing_) {
-    handlers_.watchdogTick();
+  if (closing_) return;
+  if (timer == kWatchdogTimer) {
+    if (handlers_.watchdogTick) handlers_.watchdogTick();
+  } else if (timer == kUpkeepTimer) {
+    if (handlers_.trackingTick) handlers_.trackingTick();
+  } else if (handlers_.shellTimer) {
+    handlers_.shellTimer(static_cast<int>(timer));
   }
 }
 
 void MainWindow::joinClipboardChain(bool announce) {
-  usesListener_ = AddClipboardFormatListener(window_) != FALSE;
+  usesListener_ = AddClipboardFormatListener(handle()) != FALSE;
   if (!usesListener_) {
-    nextViewer_ = SetClipboardViewer(window_);
+    nextViewer_ = SetClipboardViewer(handle());
   } else if (announce) {
-    PostMessageW(window_, WM_CLIPBOARDUPDATE, 0, 0);
+    PostMessageW(handle(), WM_CLIPBOARDUPDATE, 0, 0);
   }
 }
 
 void MainWindow::leaveClipboardChain() {
   if (usesListener_) {
-    RemoveClipboardFormatListener(window_);
+    RemoveClipboardFormatListener(handle());
   } else {
-    ChangeClipboardChain(window_, nextViewer_);
+    ChangeClipboardChain(handle(), nextViewer_);
   }
   usesListener_ = false;
   nextViewer_ = nullptr;
@@ -140,31 +265,19 @@ LRESULT MainWindow::onChangeClipboardChain(HWND leaving, HWND following) {
 }
 
 void MainWindow::onTrayCallback(LPARAM mouseMessage) {
-  if (mouseMessage == WM_RBUTTONUP) showTrayMenu();
-}
-
-void MainWindow::showTrayMenu() {
-  HMENU menu = CreatePopupMenu();
-  AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(Command::kExit),
-              SjisToWide("終了").c_str());
-  POINT cursor{};
-  GetCursorPos(&cursor);
-  // The menu closes when the user clicks elsewhere only if our window is in front.
-  SetForegroundWindow(window_);
-  TrackPopupMenu(menu, TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, window_, nullptr);
-  PostMessageW(window_, WM_NULL, 0, 0);
-  DestroyMenu(menu);
+  if (closing_) return;
+  if (handlers_.trayMouse) handlers_.trayMouse(static_cast<UINT>(mouseMessage));
 }
 
 void MainWindow::onClose() {
   if (closing_) return;
   closing_ = true;
-  KillTimer(window_, kWatchdogTimer);
-  KillTimer(window_, kTrayFlashTimer);
+  for (UINT_PTR timer = 1; timer <= kWatchdogTimer; ++timer) KillTimer(handle(), timer);
   if (handlers_.closing) handlers_.closing();
   leaveClipboardChain();
-  tray_.remove();
-  DestroyWindow(window_);
+  DestroyWindow(handle());
+  if (font_) DeleteObject(font_);
+  font_ = nullptr;
 }
 
 }  // namespace qb

@@ -1,60 +1,104 @@
-// The program's main window: hidden in the tray, it receives the clipboard notices, the tray
-// icon's clicks and the exit command.
+// The program's main window: the seven tab buttons, the list of the current tab and the status
+// bar; in tray mode it lives hidden behind its tray icon. It receives the clipboard notices, the
+// timers, the tray icon's clicks and the commands, and hands each to the program.
 #pragma once
 #include <windows.h>
 
+#include <array>
 #include <functional>
 #include <string>
 
+#include "app/shell/shell_timers.h"
+#include "app/tablist/tab_kind.h"
 #include "app/win32/tray_icon.h"
+#include "winui/list_view.h"
+#include "winui/window.h"
 
 namespace qb {
 
-class MainWindow {
+class MainWindow : public winui::Window, public ShellTimers {
  public:
   struct Handlers {
     std::function<void()> clipboardChanged;
     // "クリップボードから取得（不具合アプリ用）": the late read for applications that need it.
     std::function<void()> deferredCapture;
-    // Every 15 s.
-    std::function<void()> watchdogTick;
+    std::function<void()> watchdogTick;         // every 15 s
+    std::function<void()> trackingTick;         // every 100 ms: the working window, status bar
+    std::function<void(UINT mouseMessage)> trayMouse;  // a mouse message on the tray icon
+    std::function<void()> taskbarCreated;
+    // The timers the shell models own (tray hover, capture flash, translucency).
+    std::function<void(int id)> shellTimer;
+    std::function<void(TabKind)> tabChosen;
+    std::function<void(int row)> rowActivated;
+    std::function<void(int row, POINT)> rowMenu;
+    std::function<void(int command)> command;
     // Runs once, before the window is destroyed.
     std::function<void()> closing;
   };
 
-  explicit MainWindow(Handlers handlers);
-  bool create(HINSTANCE instance);
-  HWND handle() const { return window_; }
+  MainWindow(Handlers handlers, std::wstring fontName);
+  bool create(HINSTANCE instance, const RECT& placement);
+  TrayShell& trayShell() { return trayShell_; }
+  // ShellTimers
+  void start(int id, int milliseconds) override;
+  void stop(int id) override;
+
   void requestClose() const;
   // With the clipboard listener, joining sends no notice by itself: `announce` posts one, as
   // joining the viewer chain does.
   void joinClipboardChain(bool announce = false);
   void leaveClipboardChain();
   void postDeferredCapture() const;
-  // The tray icon shows its capture image for 700 ms (when it is shown).
-  void flashTrayIcon();
-  void startWatchdog();
+  void startTimers();
+
+  // Shows the window in the topmost band where it is, or hides it.
+  void showCalledUp();
+  void hide();
+  bool isShown() const { return IsWindowVisible(handle()) != FALSE; }
+  void setTopmost(bool topmost);
+  void moveTo(const RECT& rect);
+
+  winui::VirtualListView& list() { return list_; }
+  void showTab(TabKind kind, CTabList* list);
+  // The History bar's sort button shows pressed for every order but creation order.
+  void setSortPressed(bool pressed);
+  // The screen rectangle of a History bar button (a menu opens below it).
+  RECT historyBarButton(int index) const;
+  // Rewrites a status pane when its text changed.
+  void setStatusPane(int pane, const std::string& text);
+  void setStatusTip(int pane, const std::string& tip);
+
+ protected:
+  LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
   void onCreate();
+  void layout();
   void onTrayCallback(LPARAM mouseMessage);
-  void showTrayMenu();
   void onClose();
   void onTimer(UINT_PTR timer);
   LRESULT onChangeClipboardChain(HWND leaving, HWND following);
+  LRESULT onNotify(const NMHDR& header);
 
-  enum class Command : UINT { kExit = 1001, kDeferredCapture = 1002 };
-  static constexpr UINT_PTR kWatchdogTimer = 3;
+  // The working window and status bar upkeep, and the clipboard watchdog; the other timer ids
+  // belong to the shell models (app/shell/shell_timers.h).
+  static constexpr UINT_PTR kUpkeepTimer = frame_timer::kStatusUpkeep;
+  static constexpr UINT kUpkeepPeriod = 100;
+  static constexpr UINT_PTR kWatchdogTimer = 7;
   static constexpr UINT kWatchdogPeriod = 15000;
-  static constexpr UINT_PTR kTrayFlashTimer = 6;
-  static constexpr UINT kTrayFlashPeriod = 700;
+  static constexpr UINT kDeferredCaptureCommand = 1002;
+  static constexpr int kStatusPanes = 5;
 
   Handlers handlers_;
+  std::wstring fontName_;
   HINSTANCE instance_ = nullptr;
-  HWND window_ = nullptr;
-  TrayIcon tray_;
+  HFONT font_ = nullptr;
+  Win32TrayShell trayShell_;
+  std::array<HWND, kTabKindCount> tabButtons_{};
+  std::array<HWND, 4> historyBar_{};
+  winui::VirtualListView list_;
+  HWND statusBar_ = nullptr;
+  std::array<std::string, kStatusPanes> statusTexts_;
   bool usesListener_ = false;
   HWND nextViewer_ = nullptr;
   bool closing_ = false;

@@ -4,10 +4,12 @@
 #include "app/win32/single_instance.h"
 #include "history/store_folders.h"
 #include "hooklib/qlbxhook.h"
+#include "platform/win32/text_conversion.h"
 
 namespace qb {
 
 Program::Program() : ui_("Quillbox") {}
+Program::~Program() = default;
 
 int Program::run(HINSTANCE instance) {
   if (!AcquireSingleInstance()) {
@@ -37,21 +39,25 @@ bool Program::start(HINSTANCE instance) {
   HookInitProc();
   ui_.setBusyChangedHook([](bool busy) { HookPlanMenuStop(busy ? 1 : 0); });
 
-  window_ = std::make_unique<MainWindow>(MainWindow::Handlers{
-      [this] { if (capture_) capture_->onClipboardChanged(); },
-      [this] { if (capture_) capture_->onDeferredCapture(); },
-      [this] { if (capture_) capture_->onWatchdogTick(); },
-      [this] { onClosing(); }});
+  const EnvironmentSettings& environment = settingsHome_->settings().environment;
+  window_ = std::make_unique<MainWindow>(windowHandlers(), SjisToWide(environment.FontName));
   if (!startHistory(home)) return false;
-  if (!window_->create(instance)) return false;
+  const RECT placement{environment.WIN_SIZE_L, environment.WIN_SIZE_T, environment.WIN_SIZE_W,
+                       environment.WIN_SIZE_H};
+  if (!window_->create(instance, placement)) return false;
   ui_.setOwner(window_->handle());
   planInterface_.m_hHostWnd = window_->handle();
   clipboard_ = std::make_unique<Win32Clipboard>(window_->handle());
+  CaptureHandOffs& handOffs = *this;
+  ClipboardChain& chain = *this;
   capture_ = std::make_unique<CaptureController>(CaptureParts{
-      *clipboard_, clock_, ui_, settingsHome_->settings().environment, *history_, *stack_,
-      *this, *this, home.folder});
+      *clipboard_, clock_, ui_, environment, *history_, *stack_, handOffs, chain, home.folder});
+  startPaste();
+  window_->showTab(TabKind::kHistory, history_.get());
+  startTray();
+  if (ParseCommandLine().show) callUp(call_up_source::kTray);
   capture_->setViewReady(true);
-  window_->startWatchdog();
+  window_->startTimers();
   return true;
 }
 
@@ -67,15 +73,69 @@ bool Program::startHistory(const DataHome& home) {
   return history_->load(environment.MaxFile) == 0;
 }
 
-// The ordered end: nothing more is captured, the history follows its exit rules, and the
-// settings files are written.
+MainWindow::Handlers Program::windowHandlers() {
+  MainWindow::Handlers handlers;
+  handlers.clipboardChanged = [this] {
+    if (!capture_) return;
+    capture_->onClipboardChanged();
+    refreshList();
+  };
+  handlers.deferredCapture = [this] {
+    if (!capture_) return;
+    capture_->onDeferredCapture();
+    refreshList();
+  };
+  handlers.watchdogTick = [this] { if (capture_) capture_->onWatchdogTick(); };
+  handlers.trackingTick = [this] { onTrackingTick(); };
+  handlers.trayMouse = [this](UINT message) { if (tray_) tray_->onMouseMessage(message); };
+  handlers.taskbarCreated = [this] { if (tray_) tray_->onTaskbarCreated(); };
+  handlers.shellTimer = [this](int id) { if (tray_) tray_->onTimer(id); };
+  handlers.tabChosen = [this](TabKind kind) {
+    if (kind == TabKind::kHistory) window_->showTab(kind, history_.get());
+  };
+  handlers.rowActivated = [this](int row) { if (historyTab_) historyTab_->activate(row); };
+  handlers.rowMenu = [this](int row, POINT where) { showRowMenu(row, where); };
+  handlers.command = [this](int command) { onCommand(command); };
+  handlers.closing = [this] { onClosing(); };
+  return handlers;
+}
+
+void Program::refreshList() {
+  if (window_) window_->list().refresh();
+}
+
+// The ordered end: nothing more is captured; after a short wait that keeps answering messages
+// the window placement is kept, the history follows its exit rules, and the settings files are
+// written. The window then leaves the clipboard chain and removes its tray icon.
 void Program::onClosing() {
   if (capture_) capture_->setViewReady(false);
-  if (history_ && settingsHome_) {
-    EnvironmentSettings& environment = settingsHome_->settings().environment;
+  clock_.pumpWait(100);
+  if (!settingsHome_) return;
+  EnvironmentSettings& environment = settingsHome_->settings().environment;
+  if (window_ && window_->handle()) keepPlacement(environment);
+  if (history_) {
     history_->trimAtExit(history_->maximumCount(), environment.MaxFile, environment.AutoSave == 1);
   }
-  if (settingsHome_) settingsHome_->saveAtExit();
+  settingsHome_->saveAtExit();
+  if (tray_) tray_->removeIcon();
+}
+
+// The window's place and size; its position also as a percentage of the screen.
+void Program::keepPlacement(EnvironmentSettings& environment) {
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof placement;
+  if (!GetWindowPlacement(window_->handle(), &placement)) return;
+  const RECT& rect = placement.rcNormalPosition;
+  environment.WIN_SIZE_L = rect.left;
+  environment.WIN_SIZE_T = rect.top;
+  environment.WIN_SIZE_W = rect.right - rect.left;
+  environment.WIN_SIZE_H = rect.bottom - rect.top;
+  const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+  const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+  if (screenWidth > 0 && screenHeight > 0) {
+    environment.SCREEN_X = rect.left * 100.0 / screenWidth;
+    environment.SCREEN_Y = rect.top * 100.0 / screenHeight;
+  }
 }
 
 }  // namespace qb

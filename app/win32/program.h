@@ -1,46 +1,88 @@
 // The life of the running program: start-up in order, the message loop, and the ordered end.
+// It owns the stores and controllers and connects the main window's events to them.
 #pragma once
 #include <windows.h>
 
 #include <memory>
 
 #include "app/settings_home.h"
+#include "app/shell/call_up_placement.h"
+#include "app/shell/status_bar_model.h"
+#include "app/shell/tray_icon_controller.h"
+#include "app/win32/history_tab.h"
 #include "app/win32/main_window.h"
 #include "app/win32/shell_folder_mover.h"
 #include "history/capture_controller.h"
 #include "history/history_list.h"
 #include "history/save_stack_items.h"
+#include "macros/input_fill.h"
+#include "macros/macro_analyzer.h"
+#include "paste/paste_engine.h"
+#include "paste/working_window.h"
 #include "planlib/plan_interface.h"
 #include "platform/win32/win32_clipboard.h"
 #include "platform/win32/win32_clock.h"
+#include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_keyboard.h"
+#include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_system_info.h"
 #include "platform/win32/win32_ui.h"
 
 namespace qb {
 
-class Program : private CaptureHandOffs, private ClipboardChain {
+class Program : private CaptureHandOffs, private ClipboardChain, private PasteHost {
  public:
   Program();
+  ~Program() override;
   // The whole run; the process's exit code.
   int run(HINSTANCE instance);
 
  private:
   bool start(HINSTANCE instance);
   bool startHistory(const DataHome& home);
+  void startPaste();
+  MainWindow::Handlers windowHandlers();
   void onClosing();
+  void keepPlacement(EnvironmentSettings& environment);
+  void onTrackingTick();
+  void updateStatusBar();
+  void startTray();
+  void callUp(int source);
+  void showMainMenu();
+  void showRowMenu(int row, POINT where);
+  void onCommand(int command);
+  bool onHistoryBarCommand(int command);
+  void showSortMenu(POINT where);
+  void showOptionMenu(POINT where);
+  void importFile();
+  void exitCommand();
+  void refreshList();
 
   // CaptureHandOffs
-  void flashTrayIcon() override { window_->flashTrayIcon(); }
+  std::string workingDocumentStatus() override;
+  void flashTrayIcon() override { if (tray_) tray_->flashCapture(); }
   void postDeferredCapture() override { window_->postDeferredCapture(); }
+  void stackItemStored(const std::string&) override {}
   // ClipboardChain
   void join() override { window_->joinClipboardChain(/*announce=*/true); }
   void leave() override { window_->leaveClipboardChain(); }
+  // PasteHost
+  bool isOwnWindow(WindowId window) override;
+  WindowId mainWindow() override;
+  bool alwaysOnTop() override { return false; }
+  int putTextOnClipboard(std::string_view text) override;
+  void leaveLinkAndRefresh() override;
+  bool runPartialSelection(PartialSelectionModel& model) override;
+  void storePastedValue(std::string_view value, bool partial) override;
 
   Win32Ui ui_;
   Win32SystemInfo system_;
   Win32FileSystem fs_;
   Win32Clock clock_;
+  Win32Desktop desktop_;
+  Win32Keyboard keyboard_;
+  Win32Shell shell_;
   ShellFolderMover mover_;
   std::unique_ptr<SettingsHome> settingsHome_;
   std::unique_ptr<MainWindow> window_;
@@ -48,6 +90,17 @@ class Program : private CaptureHandOffs, private ClipboardChain {
   std::unique_ptr<CHistoryList> history_;
   std::unique_ptr<StackItemWriter> stack_;
   std::unique_ptr<CaptureController> capture_;
+  WorkingWindow working_;
+  std::unique_ptr<WorkingWindowTracker> tracker_;
+  std::unique_ptr<PasteEngine> engine_;
+  std::unique_ptr<MacroAnalyzer> analyzer_;
+  std::unique_ptr<InputDialogRunner> inputs_;
+  InputMethodMemory inputMethod_;
+  std::unique_ptr<HistoryTab> historyTab_;
+  std::unique_ptr<TrayIconController> tray_;
+  CallUpPlacement placement_;
+  StatusBarModel status_;
+  bool hotkeysSuspended_ = false;
   CPlanInterface planInterface_;
 };
 

@@ -1,48 +1,42 @@
 #include "app/win32/tray_icon.h"
 
 #include "app/win32/window_identity.h"
+#include "platform/win32/text_conversion.h"
 
 namespace qb {
 
-void TrayIcon::attach(HWND window, HINSTANCE instance) {
+void Win32TrayShell::attach(HWND window, HINSTANCE instance) {
   window_ = window;
-  normalIcon_ = LoadIconW(instance, MAKEINTRESOURCEW(kNormalIcon));
-  captureIcon_ = LoadIconW(instance, MAKEINTRESOURCEW(kCaptureIcon));
-  icon_ = normalIcon_;
+  instance_ = instance;
   taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
 }
 
-NOTIFYICONDATAW TrayIcon::data() const {
+NOTIFYICONDATAW Win32TrayShell::data(const TrayIconState& state) const {
   NOTIFYICONDATAW icon{};
   icon.cbSize = sizeof icon;
   icon.hWnd = window_;
   icon.uID = kTrayIconId;
   icon.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   icon.uCallbackMessage = kTrayCallbackMessage;
-  icon.hIcon = icon_;
-  lstrcpynW(icon.szTip, kMainWindowTitle, ARRAYSIZE(icon.szTip));
+  icon.hIcon = LoadIconW(instance_, MAKEINTRESOURCEW(state.image));
+  lstrcpynW(icon.szTip, SjisToWide(state.tip).c_str(), ARRAYSIZE(icon.szTip));
   return icon;
 }
 
-bool TrayIcon::show() {
-  NOTIFYICONDATAW icon = data();
-  shown_ = Shell_NotifyIconW(NIM_ADD, &icon) != FALSE;
-  return shown_;
+bool Win32TrayShell::add(const TrayIconState& state) {
+  NOTIFYICONDATAW icon = data(state);
+  return Shell_NotifyIconW(NIM_ADD, &icon) != FALSE;
 }
 
-void TrayIcon::showCaptureImage(bool capture) {
-  icon_ = capture ? captureIcon_ : normalIcon_;
-  if (!shown_) return;
-  NOTIFYICONDATAW icon = data();
-  icon.uFlags = NIF_ICON;
-  Shell_NotifyIconW(NIM_MODIFY, &icon);
+bool Win32TrayShell::modify(const TrayIconState& state) {
+  NOTIFYICONDATAW icon = data(state);
+  return Shell_NotifyIconW(NIM_MODIFY, &icon) != FALSE;
 }
 
-void TrayIcon::remove() {
-  if (!shown_) return;
-  NOTIFYICONDATAW icon = data();
-  Shell_NotifyIconW(NIM_DELETE, &icon);
-  shown_ = false;
+bool Win32TrayShell::remove() {
+  NOTIFYICONDATAW icon = data({});
+  icon.uFlags = 0;
+  return Shell_NotifyIconW(NIM_DELETE, &icon) != FALSE;
 }
 
 }  // namespace qb

@@ -1,35 +1,30 @@
-// The notification-area icon of the main window.
+// The notification-area icon of the main window through the shell (Shell_NotifyIconW); what it
+// shows and when is TrayIconController's.
 #pragma once
 #include <windows.h>
 #include <shellapi.h>
 
+#include "app/shell/tray_shell.h"
+
 namespace qb {
 
-class TrayIcon {
+class Win32TrayShell : public TrayShell {
  public:
-  // Icon resource numbers: the normal image and the capture-flash image.
-  static constexpr int kNormalIcon = 229;
-  static constexpr int kCaptureIcon = 230;
+  static constexpr int kNormalIcon = tray_image::kNormal;
 
   void attach(HWND window, HINSTANCE instance);
-  // Adds the icon (again after the taskbar was re-created). False when the shell refused.
-  bool show();
-  void remove();
-  // Shows the capture image (true) or the normal one.
-  void showCaptureImage(bool capture);
-  bool shown() const { return shown_; }
+  bool add(const TrayIconState& state) override;
+  bool modify(const TrayIconState& state) override;
+  bool remove() override;
   // The message the shell broadcasts when the taskbar is re-created.
   UINT taskbarCreatedMessage() const { return taskbarCreated_; }
 
  private:
-  NOTIFYICONDATAW data() const;
+  NOTIFYICONDATAW data(const TrayIconState& state) const;
 
   HWND window_ = nullptr;
-  HICON icon_ = nullptr;
-  HICON normalIcon_ = nullptr;
-  HICON captureIcon_ = nullptr;
+  HINSTANCE instance_ = nullptr;
   UINT taskbarCreated_ = 0;
-  bool shown_ = false;
 };
 
 }  // namespace qb

@@ -9,7 +9,16 @@ inline constexpr wchar_t kMainWindowClass[] = L"QuillboxMainFrame";
 inline constexpr wchar_t kMainWindowTitle[] = L"Quillbox";
 
 // The tray icon's callback message (lParam: the mouse message, wParam: the icon id).
-inline constexpr UINT kTrayCallbackMessage = WM_APP + 1;
+inline constexpr UINT kTrayCallbackMessage = WM_USER + 100;  // 1124
 inline constexpr UINT kTrayIconId = 1;
+
+// Control identifiers of the main window: the tab buttons "IDT1_BTN01".."IDT7_BTN01" in tab
+// order, the list and the status bar.
+inline constexpr int kTabButtonFirstId = 1101;
+inline constexpr int kListViewId = 1200;
+// The History tab's bar: the sort menu, the option menu, the import dialog, delete-all.
+inline constexpr int kHistoryBarFirstId = 1401;
+inline constexpr int kHistoryBarButtons = 4;
+inline constexpr int kStatusBarId = 1300;
 
 }  // namespace qb

@@ -15,6 +15,8 @@ const std::vector<Scenario>& allScenarios() {
       {"settings-files", runSettingsFilesScenario},
       {"settings-repair", runSettingsRepairScenario},
       {"history-store", runHistoryStoreScenario},
+      {"paste", runPasteScenario},
+      {"exit-confirm", runExitConfirmScenario},
   };
   return scenarios;
 }

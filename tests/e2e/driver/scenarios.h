@@ -27,5 +27,7 @@ void runTrayExitScenario(const ScenarioContext& context);
 void runSettingsFilesScenario(const ScenarioContext& context);
 void runSettingsRepairScenario(const ScenarioContext& context);
 void runHistoryStoreScenario(const ScenarioContext& context);
+void runPasteScenario(const ScenarioContext& context);
+void runExitConfirmScenario(const ScenarioContext& context);
 
 }  // namespace qb::e2e

@@ -152,8 +152,11 @@ TEST_F(CaptureTest, LabelsComeFromThePublisherOrTheWorkingDocument) {
   copy("from lan");
   handOffs.status = "no mark";
   copy("plain");
-  EXPECT_EQ(history->text(2, 8), "メモ帳 - 無題");
-  EXPECT_EQ(history->text(1, 8), "公開者：佐藤");
+  handOffs.status = "作業中文書：";  // a window without a title
+  copy("untitled");
+  EXPECT_EQ(history->text(3, 8), "メモ帳 - 無題");
+  EXPECT_EQ(history->text(2, 8), "公開者：佐藤");
+  EXPECT_EQ(history->text(1, 8), " ");
   EXPECT_EQ(history->text(0, 8), " ");
 }
 

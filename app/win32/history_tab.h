@@ -1,0 +1,50 @@
+// The History tab in the window: its rows as the paste engine's source, and its context menu.
+#pragma once
+#include <windows.h>
+
+#include <functional>
+
+#include "history/history_list.h"
+#include "macros/input_fill.h"
+#include "macros/macro_analyzer.h"
+#include "paste/paste_engine.h"
+
+namespace qb {
+
+class HistoryTab : public PasteSource {
+ public:
+  struct Parts {
+    CHistoryList& list;
+    PasteEngine& engine;
+    MacroAnalyzer& analyzer;
+    InputDialogRunner& inputs;
+    InputMethodMemory& inputMethod;
+    const EnvironmentSettings& settings;
+    std::function<void(const std::string& value)> showContent;  // "内容確認..."
+    std::function<void()> changed;  // rows or selection changed: the view redraws
+  };
+  explicit HistoryTab(Parts parts);
+
+  // A click, Enter or double click on a row: paste or copy by the held keys.
+  void activate(int row);
+  // The context menu on a row: the chosen command is run.
+  void runMenuCommand(int row, int command);
+  // The menu for the row, prepared for the settings.
+  MenuModel menu(const TabMenuContext& context);
+
+  // PasteSource
+  std::optional<int> selectedRow() override;
+  int rowCount() override { return list_.rowCount(); }
+  std::string valueForUse(int row) override;
+  std::string wholeValue(int row) override;
+  void countUse(int row, bool bulk) override { list_.afterValueUsed(row, bulk); }
+  void afterPaste() override { list_.afterChange(); }
+
+ private:
+  void paste(int row, PasteFlags flags, PasteKind kind = PasteKind::kOrdinary);
+
+  Parts parts_;
+  CHistoryList& list_;
+};
+
+}  // namespace qb

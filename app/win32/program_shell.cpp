@@ -1,0 +1,221 @@
+// The program's side of the window: call-up, menus, the exit command, the paste host.
+#include <windows.h>
+
+#include "app/shell/exit_command.h"
+#include "app/shell/help_commands.h"
+#include "app/shell/main_menu_model.h"
+#include "app/shell/shell_commands.h"
+#include "app/tablist/menu_commands.h"
+#include "app/tablist/tab_columns.h"
+#include "base/numbers.h"
+#include "app/data_home.h"
+#include "app/win32/dialogs/dialogs.h"
+#include "app/win32/program.h"
+#include "paste/paste_settings.h"
+#include "platform/win32/text_conversion.h"
+#include "winui/popup_menu.h"
+
+namespace qb {
+namespace {
+
+namespace sc = shell_command;
+
+bool CursorInNotificationArea() {
+  HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr);
+  HWND area = taskbar ? FindWindowExW(taskbar, nullptr, L"TrayNotifyWnd", nullptr) : nullptr;
+  RECT rect{};
+  POINT cursor{};
+  return area && GetWindowRect(area, &rect) && GetCursorPos(&cursor) && PtInRect(&rect, cursor);
+}
+
+// The first version's data migration is not offered: its "補助" submenu goes.
+MenuModel WithoutMigration(const MenuModel& menu) {
+  std::vector<MenuEntry> entries;
+  for (const MenuEntry& entry : menu.entries()) {
+    bool migration = false;
+    for (const MenuEntry& child : entry.children) migration |= child.command == sc::kMigrateFromV1;
+    if (!migration && entry.command != sc::kMigrateFromV1) entries.push_back(entry);
+  }
+  return MenuModel(entries);
+}
+
+ScreenRect ToScreenRect(const RECT& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
+
+}  // namespace
+
+void Program::startTray() {
+  TrayWindowHooks hooks;
+  hooks.hideWindow = [this] { window_->hide(); };
+  hooks.showWindow = [this] { window_->showCalledUp(); };
+  hooks.recordWorkingWindow = [this] { if (tracker_) tracker_->recordFocus(); };
+  hooks.cursorInNotificationArea = [] { return CursorInNotificationArea(); };
+  hooks.callUp = [this](int source) { callUp(source); };
+  hooks.showMainMenu = [this] { showMainMenu(); };
+  hooks.busy = [this] { return ui_.isBusy(); };
+  tray_ = std::make_unique<TrayIconController>(window_->trayShell(), clock_, *window_, hooks);
+  const bool trayMode = settingsHome_->settings().environment.Tray_Flg == 1;
+  tray_->setTrayMode(trayMode);
+}
+
+void Program::startPaste() {
+  const EnvironmentSettings& environment = settingsHome_->settings().environment;
+  PasteHost& host = *this;
+  tracker_ = std::make_unique<WorkingWindowTracker>(desktop_, host, working_);
+  engine_ = std::make_unique<PasteEngine>(PastePorts{desktop_, keyboard_, clock_, ui_}, host,
+                                          working_, PasteSettingsFrom(environment));
+  analyzer_ = std::make_unique<MacroAnalyzer>(ui_, clock_, MacroSettings{environment.Wareki_Base});
+  const std::wstring font = SjisToWide(environment.FontName);
+  inputs_ = std::make_unique<Win32InputDialogRunner>(window_->handle(), ui_, font);
+  historyTab_ = std::make_unique<HistoryTab>(HistoryTab::Parts{
+      *history_, *engine_, *analyzer_, *inputs_, inputMethod_, environment,
+      [this, font](const std::string& value) {
+        RunContentViewDialog(window_->handle(), ui_, font, "内容確認", value);
+      },
+      [this] { refreshList(); }});
+  window_->list().setSingleClick(environment.OneClickFlg == 1);
+}
+
+void Program::onTrackingTick() {
+  if (!tracker_ || ui_.isBusy() || (engine_ && engine_->isPasting())) return;
+  tracker_->track();
+  updateStatusBar();
+}
+
+// The five panes, each rewritten only when its text or tip changed.
+void Program::updateStatusBar() {
+  const EnvironmentSettings& environment = settingsHome_->settings().environment;
+  StatusInput input;
+  input.hasWorkingWindow = working_.window != 0;
+  if (input.hasWorkingWindow) input.workingTitle = desktop_.windowTitle(working_.window);
+  input.shortDisplay = environment.StatusBarActiveWinDspFlg == 1;
+  const bool ctrl = keyboard_.isDown(VK_CONTROL);
+  input.copyMode = (environment.DIRECT_SEND == 1) == ctrl;
+  const int row = history_->selectedRow();
+  if (row >= 0) {
+    input.selectedBytes =
+        static_cast<std::size_t>(ParseLeadingInt(history_->text(row, history_column::kSize)));
+  }
+  input.tab = TabKind::kHistory;
+  input.rowCount = history_->rowCount();
+  input.tabMaximum = history_->maximumCount();
+  input.partialSelection = keyboard_.isDown(VK_SHIFT);
+  const StatusBarChanges changes = status_.update(input);
+  for (StatusPane pane : changes.texts) {
+    window_->setStatusPane(static_cast<int>(pane), status_.pane(pane).text);
+  }
+  for (StatusPane pane : changes.tips) {
+    window_->setStatusTip(static_cast<int>(pane), status_.pane(pane).tip);
+  }
+}
+
+std::string Program::workingDocumentStatus() {
+  return tracker_ && working_.window != 0 ? tracker_->statusText() : std::string();
+}
+
+void Program::callUp(int source) {
+  RECT window{};
+  GetWindowRect(window_->handle(), &window);
+  RECT screen{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &screen, 0);
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  CallUpInput input;
+  input.source = source;
+  input.window = ToScreenRect(window);
+  input.hotkeyPlacement = settingsHome_->settings().environment.AutoDspWin_HotKey_Bs;
+  input.cursor = {cursor.x, cursor.y};
+  input.screen = ToScreenRect(screen);
+  if (working_.window != 0) {
+    RECT working{};
+    if (GetWindowRect(reinterpret_cast<HWND>(working_.window), &working)) {
+      input.workingWindow = ToScreenRect(working);
+    }
+  }
+  if (std::optional<ScreenRect> target = placement_.place(input, clock_)) {
+    window_->moveTo({target->left, target->top, target->right, target->bottom});
+  }
+  capture_->windowPlaced();
+  window_->showCalledUp();
+  if (tray_) tray_->windowShown();
+}
+
+void Program::showMainMenu() {
+  POINT where{};
+  GetCursorPos(&where);
+  const bool trayMode = tray_ && tray_->trayMode();
+  MenuModel menu = WithoutMigration(BuildMainMenu({trayMode, hotkeysSuspended_}));
+  int command = winui::TrackMenu(window_->handle(), menu, where);
+  if (command != 0) onCommand(command);
+}
+
+void Program::showRowMenu(int row, POINT where) {
+  if (!historyTab_) return;
+  const EnvironmentSettings& environment = settingsHome_->settings().environment;
+  TabMenuContext context;
+  for (std::size_t i = 0; i < context.saveGroupNames.size(); ++i) {
+    context.saveGroupNames[i] = environment.CLIPDIR_AR[i];
+  }
+  context.clickPastes = environment.DIRECT_SEND == 1;
+  int command = winui::TrackMenu(window_->handle(), historyTab_->menu(context), where);
+  if (command != 0) historyTab_->runMenuCommand(row, command);
+}
+
+void Program::onCommand(int command) {
+  if (onHistoryBarCommand(command)) return;
+  EnvironmentSettings& environment = settingsHome_->settings().environment;
+  const std::string programFolder = ProgramFolderOf(system_.programFilePath());
+  switch (command) {
+    case sc::kTrayToggle:
+      tray_->toggleTrayMode();
+      environment.Tray_Flg = tray_->trayMode() ? 1 : 0;
+      break;
+    case sc::kSettings:
+      SettingsCommand(ui_).run(/*planEditedOrRunning=*/false);
+      break;
+    case sc::kHelp: HelpCommands(shell_, ui_, programFolder).openHelp(); break;
+    case sc::kPlanHelp: HelpCommands(shell_, ui_, programFolder).openPlanHelp(); break;
+    case sc::kAbout:
+      ui_.showMessage("Quillbox　Version 3.34", MessageIcon::kInformation);
+      break;
+    case sc::kSuspendHotkeys: hotkeysSuspended_ = !hotkeysSuspended_; break;
+    case sc::kExit: exitCommand(); break;
+    default: break;
+  }
+}
+
+void Program::exitCommand() {
+  ExitCommand exit(ui_, {[this] { window_->hide(); },
+                         [this] { callUp(call_up_source::kTray); },
+                         [this] { window_->requestClose(); }});
+  exit.run(settingsHome_->settings().environment.END_MSG);
+}
+
+bool Program::isOwnWindow(WindowId window) {
+  DWORD process = 0;
+  GetWindowThreadProcessId(reinterpret_cast<HWND>(window), &process);
+  return process == GetCurrentProcessId();
+}
+
+WindowId Program::mainWindow() { return reinterpret_cast<WindowId>(window_->handle()); }
+
+int Program::putTextOnClipboard(std::string_view text) {
+  return capture_->putTextOnClipboard(text, /*takeIntoHistory=*/false);
+}
+
+void Program::leaveLinkAndRefresh() {
+  window_->setTopmost(false);
+  refreshList();
+}
+
+bool Program::runPartialSelection(PartialSelectionModel& model) {
+  return RunPartialSelectionDialog(window_->handle(), ui_,
+                                   SjisToWide(settingsHome_->settings().environment.FontName),
+                                   model);
+}
+
+void Program::storePastedValue(std::string_view value, bool partial) {
+  capture_->onValuePasted(TabKind::kHistory, partial, value);
+  refreshList();
+}
+
+}  // namespace qb

@@ -1,0 +1,27 @@
+// Reading the rows of a list view of another process and clicking them as a user would.
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace qb::e2e {
+
+// The list view child of the main window; nullptr when there is none.
+HWND findListView(HWND mainWindow);
+// The texts of one column, row by row.
+std::vector<std::wstring> listColumn(HWND listView, int column);
+// Clicks the row with the mouse (inside its first column).
+void clickRow(HWND listView, int row);
+// Presses or releases Ctrl, which stays down over a click until released.
+void holdCtrl(bool down);
+
+}  // namespace qb::e2e
+
+namespace qb::e2e {
+
+// The status bar child of the main window and the text of one of its panes.
+HWND findStatusBar(HWND mainWindow);
+std::wstring statusPaneText(HWND statusBar, int pane);
+
+}  // namespace qb::e2e

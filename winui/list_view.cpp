@@ -1,0 +1,120 @@
+#include "winui/list_view.h"
+
+#include "app/tablist/tab_columns.h"
+#include "platform/win32/text_conversion.h"
+
+namespace qb::winui {
+
+bool VirtualListView::create(HWND parent, int id, HFONT font, Events events) {
+  id_ = id;
+  events_ = std::move(events);
+  control_ = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
+                             WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA |
+                                 LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOCOLUMNHEADER,
+                             0, 0, 100, 100, parent,
+                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                             reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)),
+                             nullptr);
+  if (!control_) return false;
+  if (font) SendMessageW(control_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  ListView_SetExtendedListViewStyle(control_, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
+  return true;
+}
+
+void VirtualListView::show(CTabList* list) {
+  list_ = list;
+  setColumns();
+  refresh();
+}
+
+void VirtualListView::setColumns() {
+  while (ListView_DeleteColumn(control_, 0)) {
+  }
+  if (!list_) return;
+  int index = 0;
+  for (const TabColumn& column : TabColumns(list_->kind())) {
+    std::wstring caption = SjisToWide(column.caption);
+    LVCOLUMNW lvColumn{};
+    lvColumn.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+    lvColumn.pszText = caption.data();
+    lvColumn.cx = column.width;
+    lvColumn.iSubItem = index;
+    ListView_InsertColumn(control_, index, &lvColumn);
+    ++index;
+  }
+}
+
+void VirtualListView::refresh() {
+  if (!control_) return;
+  int count = list_ ? list_->rowCount() : 0;
+  ListView_SetItemCountEx(control_, count, LVSICF_NOSCROLL);
+  int selected = list_ ? list_->selectedRow() : -1;
+  ListView_SetItemState(control_, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+  if (selected >= 0) {
+    ListView_SetItemState(control_, selected, LVIS_SELECTED | LVIS_FOCUSED,
+                          LVIS_SELECTED | LVIS_FOCUSED);
+  }
+  if (list_ && list_->rowToShow() >= 0) {
+    ListView_EnsureVisible(control_, list_->rowToShow(), FALSE);
+    list_->showRow(-1);
+  }
+  InvalidateRect(control_, nullptr, FALSE);
+}
+
+void VirtualListView::move(const RECT& area) {
+  MoveWindow(control_, area.left, area.top, area.right - area.left, area.bottom - area.top, TRUE);
+}
+
+int VirtualListView::selectedRow() const {
+  return control_ ? ListView_GetNextItem(control_, -1, LVNI_SELECTED) : -1;
+}
+
+void VirtualListView::syncSelection() {
+  if (list_) list_->select(selectedRow());
+}
+
+void VirtualListView::fillItem(NMLVDISPINFOW& info) {
+  if (!list_ || !(info.item.mask & LVIF_TEXT)) return;
+  textBuffer_ = SjisToWide(list_->text(info.item.iItem, info.item.iSubItem));
+  lstrcpynW(info.item.pszText, textBuffer_.c_str(), info.item.cchTextMax);
+}
+
+bool VirtualListView::handleNotify(const NMHDR& header, LRESULT& result) {
+  if (header.hwndFrom != control_) return false;
+  result = 0;
+  switch (header.code) {
+    case LVN_GETDISPINFOW:
+      fillItem(*reinterpret_cast<NMLVDISPINFOW*>(const_cast<NMHDR*>(&header)));
+      return true;
+    case LVN_ITEMCHANGED:
+      syncSelection();
+      if (events_.selectionChanged) events_.selectionChanged(selectedRow());
+      return true;
+    case NM_CLICK:
+    case NM_DBLCLK: {
+      const auto& activate = reinterpret_cast<const NMITEMACTIVATE&>(header);
+      syncSelection();
+      bool wanted = (header.code == NM_CLICK) == singleClick_;
+      if (wanted && activate.iItem >= 0 && events_.activated) events_.activated(activate.iItem);
+      return true;
+    }
+    case NM_RCLICK: {
+      const auto& activate = reinterpret_cast<const NMITEMACTIVATE&>(header);
+      syncSelection();
+      POINT where = activate.ptAction;
+      ClientToScreen(control_, &where);
+      if (activate.iItem >= 0 && events_.contextMenu) events_.contextMenu(activate.iItem, where);
+      return true;
+    }
+    case LVN_KEYDOWN: {
+      const auto& key = reinterpret_cast<const NMLVKEYDOWN&>(header);
+      int row = selectedRow();
+      if (key.wVKey == VK_RETURN && row >= 0 && events_.activated) events_.activated(row);
+      return true;
+    }
+    default:
+      return false;
+  }
+}
+
+}  // namespace qb::winui
