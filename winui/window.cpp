@@ -9,22 +9,22 @@ Window::~Window() {
   }
 }
 
-bool Window::create(HINSTANCE instance, const WindowSpec& spec) {
+bool Window::create(HINSTANCE instance, const WindowOptions& options) {
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
-  if (!GetClassInfoExW(instance, spec.className, &windowClass)) {
+  if (!GetClassInfoExW(instance, options.className, &windowClass)) {
     windowClass = WNDCLASSEXW{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = &Window::Procedure;
     windowClass.hInstance = instance;
-    windowClass.hIcon = spec.icon;
+    windowClass.hIcon = options.icon;
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = spec.className;
+    windowClass.lpszClassName = options.className;
     if (!RegisterClassExW(&windowClass)) return false;
   }
-  CreateWindowExW(spec.exStyle, spec.className, spec.title, spec.style, spec.rect.left,
-                  spec.rect.top, spec.rect.right, spec.rect.bottom, spec.parent, nullptr,
+  CreateWindowExW(options.exStyle, options.className, options.title, options.style, options.rect.left,
+                  options.rect.top, options.rect.right, options.rect.bottom, options.parent, nullptr,
                   instance, this);
   return window_ != nullptr;
 }

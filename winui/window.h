@@ -5,7 +5,7 @@
 
 namespace qb::winui {
 
-struct WindowSpec {
+struct WindowOptions {
   const wchar_t* className;
   const wchar_t* title = L"";
   DWORD style = WS_OVERLAPPEDWINDOW;
@@ -26,7 +26,7 @@ class Window {
 
  protected:
   // Registers the class on first use and creates the window; false when that failed.
-  bool create(HINSTANCE instance, const WindowSpec& spec);
+  bool create(HINSTANCE instance, const WindowOptions& options);
   // Every message; the default passes it to DefWindowProcW.
   virtual LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
   // Called when the window is gone (after WM_NCDESTROY); the handle is null then.

@@ -22,13 +22,13 @@ MainWindow::MainWindow(Handlers handlers, std::wstring fontName)
 
 bool MainWindow::create(HINSTANCE instance, const RECT& placement) {
   instance_ = instance;
-  winui::WindowSpec spec{kMainWindowClass};
-  spec.title = kMainWindowTitle;
-  spec.style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-  spec.exStyle = WS_EX_TOOLWINDOW;
-  spec.rect = placement;
-  spec.icon = LoadIconW(instance, MAKEINTRESOURCEW(Win32TrayShell::kNormalIcon));
-  return winui::Window::create(instance, spec);
+  winui::WindowOptions options{kMainWindowClass};
+  options.title = kMainWindowTitle;
+  options.style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+  options.exStyle = WS_EX_TOOLWINDOW;
+  options.rect = placement;
+  options.icon = LoadIconW(instance, MAKEINTRESOURCEW(Win32TrayShell::kNormalIcon));
+  return winui::Window::create(instance, options);
 }
 
 void MainWindow::requestClose() const {
