@@ -13,6 +13,8 @@ constexpr const char* kTabCaptions[kTabKindCount] = {"履歴", "保存", "関連
 constexpr int kTabButtonHeight = 24;
 constexpr int kBarHeight = 24;
 constexpr const char* kHistoryBarCaptions[] = {"並び替え▼", "オプション▼", "取り込み...", "全て削除"};
+constexpr const char* kFrameToggleCaptions[] = {"常に表示", "右側", "下部"};
+constexpr int kFrameToggleIds[] = {kAlwaysOnTopId, kLinkRightId, kLinkBottomId};
 constexpr int kStatusPaneWidths[] = {220, 60, 90, 80, -1};
 
 }  // namespace
@@ -72,6 +74,9 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER:
       onTimer(static_cast<UINT_PTR>(wParam));
       return 0;
+    case WM_ACTIVATE:
+      if (handlers_.activated && !closing_) handlers_.activated(LOWORD(wParam) != WA_INACTIVE);
+      return winui::Window::onMessage(message, wParam, lParam);
     case WM_CLOSE:
     case WM_ENDSESSION:
       if (message == WM_ENDSESSION && !wParam) return 0;
@@ -109,6 +114,15 @@ void MainWindow::onCreate() {
     SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     historyBar_[static_cast<std::size_t>(i)] = button;
   }
+  for (int i = 0; i < 3; ++i) {
+    HWND toggle = CreateWindowExW(0, WC_BUTTONW, SjisToWide(kFrameToggleCaptions[i]).c_str(),
+                                  WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX | BS_PUSHLIKE, 0, 0, 10,
+                                  10, handle(),
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFrameToggleIds[i])),
+                                  instance_, nullptr);
+    SendMessageW(toggle, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    frameToggles_[static_cast<std::size_t>(i)] = toggle;
+  }
   list_.create(handle(), kListViewId, font_,
                {[this](int row) { if (handlers_.rowActivated) handlers_.rowActivated(row); },
                 [this](int row, POINT where) { if (handlers_.rowMenu) handlers_.rowMenu(row, where); },
@@ -137,6 +151,10 @@ void MainWindow::layout() {
     MoveWindow(historyBar_[static_cast<std::size_t>(i)], 2 + i * 96, kTabButtonHeight + 2, 92,
                kBarHeight - 4, TRUE);
   }
+  for (int i = 0; i < 3; ++i) {
+    MoveWindow(frameToggles_[static_cast<std::size_t>(i)], width - (3 - i) * 62, kTabButtonHeight + 2,
+               60, kBarHeight - 4, TRUE);
+  }
   SendMessageW(statusBar_, WM_SIZE, 0, 0);
   RECT status{};
   GetWindowRect(statusBar_, &status);
@@ -157,6 +175,12 @@ void MainWindow::setStatusPane(int pane, const std::string& text) {
   shown = text;
   SendMessageW(statusBar_, SB_SETTEXTW, static_cast<WPARAM>(pane),
                reinterpret_cast<LPARAM>(SjisToWide(text).c_str()));
+}
+
+void MainWindow::setToggle(int index, bool on) {
+  if (index < 0 || index >= 3) return;
+  SendMessageW(frameToggles_[static_cast<std::size_t>(index)], BM_SETCHECK,
+               on ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 void MainWindow::setSortPressed(bool pressed) {

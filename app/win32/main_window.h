@@ -28,6 +28,7 @@ class MainWindow : public winui::Window, public ShellTimers {
     std::function<void()> taskbarCreated;
     // The timers the shell models own (tray hover, capture flash, translucency).
     std::function<void(int id)> shellTimer;
+    std::function<void(bool active)> activated;
     std::function<void(TabKind)> tabChosen;
     std::function<void(int row)> rowActivated;
     std::function<void(int row, POINT)> rowMenu;
@@ -60,6 +61,8 @@ class MainWindow : public winui::Window, public ShellTimers {
 
   winui::VirtualListView& list() { return list_; }
   void showTab(TabKind kind, CTabList* list);
+  // The frame's toggles show their state: 0 always on top, 1 linked right, 2 linked bottom.
+  void setToggle(int index, bool on);
   // The History bar's sort button shows pressed for every order but creation order.
   void setSortPressed(bool pressed);
   // The screen rectangle of a History bar button (a menu opens below it).
@@ -96,6 +99,7 @@ class MainWindow : public winui::Window, public ShellTimers {
   Win32TrayShell trayShell_;
   std::array<HWND, kTabKindCount> tabButtons_{};
   std::array<HWND, 4> historyBar_{};
+  std::array<HWND, 3> frameToggles_{};
   winui::VirtualListView list_;
   HWND statusBar_ = nullptr;
   std::array<std::string, kStatusPanes> statusTexts_;

@@ -36,6 +36,10 @@ bool Program::start(HINSTANCE instance) {
     return false;
   }
   const DataHome& home = settingsHome_->home();
+  if (std::optional<std::string> failure = translucency_.load(system_.windowsVersion())) {
+    ui_.showMessage(*failure, MessageIcon::kStop);
+    return false;
+  }
   HookInitProc();
   ui_.setBusyChangedHook([](bool busy) { HookPlanMenuStop(busy ? 1 : 0); });
 
@@ -53,7 +57,14 @@ bool Program::start(HINSTANCE instance) {
   capture_ = std::make_unique<CaptureController>(CaptureParts{
       *clipboard_, clock_, ui_, environment, *history_, *stack_, handOffs, chain, home.folder});
   startPaste();
-  window_->showTab(TabKind::kHistory, history_.get());
+  const WindowId mainId = reinterpret_cast<WindowId>(window_->handle());
+  link_ = std::make_unique<WindowLink>(desktop_, ui_, mainId);
+  translucencyController_ = std::make_unique<TranslucencyController>(
+      translucency_, *window_, mainId, [this] {
+        RedrawWindow(window_->handle(), nullptr, nullptr,
+                     RDW_ERASE | RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
+      });
+  showTab(TabKind::kHistory);
   startTray();
   if (ParseCommandLine().show) callUp(call_up_source::kTray);
   capture_->setViewReady(true);
@@ -89,12 +100,20 @@ MainWindow::Handlers Program::windowHandlers() {
   handlers.trackingTick = [this] { onTrackingTick(); };
   handlers.trayMouse = [this](UINT message) { if (tray_) tray_->onMouseMessage(message); };
   handlers.taskbarCreated = [this] { if (tray_) tray_->onTaskbarCreated(); };
-  handlers.shellTimer = [this](int id) { if (tray_) tray_->onTimer(id); };
-  handlers.tabChosen = [this](TabKind kind) {
-    if (kind == TabKind::kHistory) window_->showTab(kind, history_.get());
+  handlers.shellTimer = [this](int id) {
+    if (tray_ && tray_->onTimer(id)) return;
+    if (translucencyController_) translucencyController_->onTimer(id);
   };
-  handlers.rowActivated = [this](int row) { if (historyTab_) historyTab_->activate(row); };
-  handlers.rowMenu = [this](int row, POINT where) { showRowMenu(row, where); };
+  handlers.tabChosen = [this](TabKind kind) { showTab(kind); };
+  handlers.rowActivated = [this](int row) {
+    if (historyTab_ && currentTab_ == TabKind::kHistory) historyTab_->activate(row);
+  };
+  handlers.rowMenu = [this](int row, POINT where) {
+    if (currentTab_ == TabKind::kHistory) showRowMenu(row, where);
+  };
+  handlers.activated = [this](bool active) {
+    if (translucencyController_) translucencyController_->activationChanged(active);
+  };
   handlers.command = [this](int command) { onCommand(command); };
   handlers.closing = [this] { onClosing(); };
   return handlers;

@@ -9,7 +9,10 @@
 #include "app/shell/call_up_placement.h"
 #include "app/shell/status_bar_model.h"
 #include "app/shell/tray_icon_controller.h"
+#include "app/shell/translucency.h"
+#include "app/tablist/tab_list_family.h"
 #include "app/win32/history_tab.h"
+#include "app/win32/layered_translucency.h"
 #include "app/win32/main_window.h"
 #include "app/win32/shell_folder_mover.h"
 #include "history/capture_controller.h"
@@ -18,6 +21,7 @@
 #include "macros/input_fill.h"
 #include "macros/macro_analyzer.h"
 #include "paste/paste_engine.h"
+#include "paste/window_link.h"
 #include "paste/working_window.h"
 #include "planlib/plan_interface.h"
 #include "platform/win32/win32_clipboard.h"
@@ -56,6 +60,10 @@ class Program : private CaptureHandOffs, private ClipboardChain, private PasteHo
   void showSortMenu(POINT where);
   void showOptionMenu(POINT where);
   void importFile();
+  void showTab(TabKind kind);
+  void toggleAlwaysOnTop();
+  void toggleLink(LinkSide side);
+  void unlink();
   void exitCommand();
   void refreshList();
 
@@ -70,7 +78,7 @@ class Program : private CaptureHandOffs, private ClipboardChain, private PasteHo
   // PasteHost
   bool isOwnWindow(WindowId window) override;
   WindowId mainWindow() override;
-  bool alwaysOnTop() override { return false; }
+  bool alwaysOnTop() override { return alwaysOnTop_; }
   int putTextOnClipboard(std::string_view text) override;
   void leaveLinkAndRefresh() override;
   bool runPartialSelection(PartialSelectionModel& model) override;
@@ -100,6 +108,18 @@ class Program : private CaptureHandOffs, private ClipboardChain, private PasteHo
   std::unique_ptr<TrayIconController> tray_;
   CallUpPlacement placement_;
   StatusBarModel status_;
+  LayeredTranslucency translucency_;
+  std::unique_ptr<TranslucencyController> translucencyController_;
+  std::unique_ptr<WindowLink> link_;
+  bool alwaysOnTop_ = false;
+  TabKind currentTab_ = TabKind::kHistory;
+  // The tabs whose behaviour comes with their own stores: shown with their columns, empty.
+  CSaveList saveList_;
+  CRelatedList relatedList_;
+  CSharedList sharedList_;
+  COpenList openList_;
+  CPlanList planList_;
+  CStackList stackList_;
   bool hotkeysSuspended_ = false;
   CPlanInterface planInterface_;
 };

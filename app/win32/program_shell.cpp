@@ -7,6 +7,7 @@
 #include "app/shell/shell_commands.h"
 #include "app/tablist/menu_commands.h"
 #include "app/tablist/tab_columns.h"
+#include "app/win32/window_identity.h"
 #include "base/numbers.h"
 #include "app/data_home.h"
 #include "app/win32/dialogs/dialogs.h"
@@ -121,6 +122,8 @@ void Program::callUp(int source) {
   GetCursorPos(&cursor);
   CallUpInput input;
   input.source = source;
+  input.alwaysOnTop = alwaysOnTop_;
+  input.linked = link_ && link_->linked();
   input.window = ToScreenRect(window);
   input.hotkeyPlacement = settingsHome_->settings().environment.AutoDspWin_HotKey_Bs;
   input.cursor = {cursor.x, cursor.y};
@@ -160,8 +163,44 @@ void Program::showRowMenu(int row, POINT where) {
   if (command != 0) historyTab_->runMenuCommand(row, command);
 }
 
+void Program::showTab(TabKind kind) {
+  CTabList* lists[] = {history_.get(), &saveList_, &relatedList_, &sharedList_,
+                       &openList_,     &planList_, &stackList_};
+  currentTab_ = kind;
+  window_->showTab(kind, lists[static_cast<int>(kind) - 1]);
+}
+
+void Program::toggleAlwaysOnTop() {
+  const EnvironmentSettings& environment = settingsHome_->settings().environment;
+  alwaysOnTop_ = !alwaysOnTop_;
+  window_->setTopmost(alwaysOnTop_);
+  window_->setToggle(0, alwaysOnTop_);
+  translucencyController_->alwaysOnTopChanged(alwaysOnTop_, environment.Layered_SelectWin_Flg == 1,
+                                              environment.Layered_SelectWin_Alpha);
+}
+
+void Program::toggleLink(LinkSide side) {
+  const bool wasLinked = link_->linked();
+  unlink();
+  if (!wasLinked) {
+    PasteSettings settings = PasteSettingsFrom(settingsHome_->settings().environment);
+    if (link_->link(side, working_.window, settings) == 0) {
+      window_->setToggle(side == LinkSide::kRight ? 1 : 2, true);
+    }
+  }
+}
+
+void Program::unlink() {
+  link_->unlink();
+  window_->setToggle(1, false);
+  window_->setToggle(2, false);
+}
+
 void Program::onCommand(int command) {
   if (onHistoryBarCommand(command)) return;
+  if (command == kAlwaysOnTopId) return toggleAlwaysOnTop();
+  if (command == kLinkRightId) return toggleLink(LinkSide::kRight);
+  if (command == kLinkBottomId) return toggleLink(LinkSide::kBottom);
   EnvironmentSettings& environment = settingsHome_->settings().environment;
   const std::string programFolder = ProgramFolderOf(system_.programFilePath());
   switch (command) {
@@ -203,7 +242,10 @@ int Program::putTextOnClipboard(std::string_view text) {
 }
 
 void Program::leaveLinkAndRefresh() {
+  alwaysOnTop_ = false;
+  window_->setToggle(0, false);
   window_->setTopmost(false);
+  unlink();
   refreshList();
 }
 

@@ -19,6 +19,10 @@ inline constexpr int kListViewId = 1200;
 // The History tab's bar: the sort menu, the option menu, the import dialog, delete-all.
 inline constexpr int kHistoryBarFirstId = 1401;
 inline constexpr int kHistoryBarButtons = 4;
+// The frame's toggles: "常に表示", the link at the right and at the bottom of the screen.
+inline constexpr int kAlwaysOnTopId = 1501;
+inline constexpr int kLinkRightId = 1502;
+inline constexpr int kLinkBottomId = 1503;
 inline constexpr int kStatusBarId = 1300;
 
 }  // namespace qb

@@ -2,6 +2,7 @@
 // shown, Yes ends it.
 #include <windows.h>
 
+#include "app/shell/shell_commands.h"
 #include "app/win32/window_identity.h"
 #include "tests/e2e/driver/clipboard_writer.h"
 #include "tests/e2e/driver/data_files.h"
@@ -19,11 +20,15 @@ namespace {
 const std::wstring kExit = L"終了";
 const std::wstring kQuestion = L"終了します。\nよろしいですか。";
 
-MessageBoxView chooseExitAndReadQuestion(const QuillboxUnderTest& quillbox) {
+// "終了" from the tray icon's menu.
+void chooseExitInTrayMenu(const QuillboxUnderTest& quillbox) {
   PopupMenuReader reader(quillbox.windowThreadId());
   sendTrayCallback(quillbox.mainWindow(), kTrayCallbackMessage, kTrayIconId, WM_RBUTTONUP);
   const HWND menuWindow = waitForPopupMenu(quillbox.process().id());
   chooseMenuItem(reader, menuWindow, kExit);
+}
+
+MessageBoxView readExitQuestion(const QuillboxUnderTest& quillbox) {
   HWND box = nullptr;
   waitFor("the exit question", kStandardLimitMs, [&] {
     box = findMessageBox(quillbox.process().id(), L"Quillbox");
@@ -44,13 +49,16 @@ void runExitConfirmScenario(const ScenarioContext& context) {
          "cannot write the settings file");
   QuillboxUnderTest quillbox(context.program, dataHome);
 
-  pressButton(chooseExitAndReadQuestion(quillbox), IDNO);
+  chooseExitInTrayMenu(quillbox);
+  pressButton(readExitQuestion(quillbox), IDNO);
   waitFor("the window to be shown again", kStandardLimitMs,
           [&] { return IsWindowVisible(quillbox.mainWindow()) != FALSE; });
   expect(quillbox.process().isRunning(),
          "the program ended although No was chosen");
 
-  pressButton(chooseExitAndReadQuestion(quillbox), IDYES);
+  // The same command again, now with the window shown (as its menu button sends it).
+  PostMessageW(quillbox.mainWindow(), WM_COMMAND, shell_command::kExit, 0);
+  pressButton(readExitQuestion(quillbox), IDYES);
   quillbox.waitForOrdinaryEnd("answering Yes to the exit question");
 }
 

@@ -95,7 +95,8 @@ void runPasteScenario(const ScenarioContext& context) {
     noteStep("screenshot " + toUtf8(shot));
     clickRow(list, 0);
     waitFor("the editor to receive " + quoted(kUserId), kStandardLimitMs,
-            [&] { return editor.text(0) == kUserId; });
+            [&] { return editor.text(0) == kUserId; },
+            [&] { return "field: " + quoted(editor.text(0)); });
 
     // Ctrl+click copies only: the clipboard holds the value, the editor stays as it is.
     editor.clear();
@@ -116,9 +117,9 @@ void runPasteScenario(const ScenarioContext& context) {
     callUp(quillbox);
     waitForTopRow(list, kKeyMacro);
     clickRow(list, 0);
-    waitFor("both fields to be filled", kStandardLimitMs, [&] {
-      return editor.text(0) == L"一つ目" && editor.text(1) == L"二つ目";
-    });
+    waitFor("both fields to be filled", kStandardLimitMs,
+            [&] { return editor.text(0) == L"一つ目" && editor.text(1) == L"二つ目"; },
+            [&] { return "fields: " + quoted(editor.text(0)) + ", " + quoted(editor.text(1)); });
 
     rowsAtExit = listColumn(list, kValueColumn);
     quillbox.closeAndWaitForEnd();
