@@ -73,8 +73,16 @@ void VirtualListView::syncSelection() {
   if (list_) list_->select(selectedRow());
 }
 
+void VirtualListView::setImages(HIMAGELIST images) {
+  ListView_SetImageList(control_, images, LVSIL_SMALL);
+}
+
 void VirtualListView::fillItem(NMLVDISPINFOW& info) {
-  if (!list_ || !(info.item.mask & LVIF_TEXT)) return;
+  if (!list_) return;
+  if ((info.item.mask & LVIF_IMAGE) && info.item.iSubItem == 0) {
+    info.item.iImage = info.item.iItem < list_->rowCount() ? list_->row(info.item.iItem).image : -1;
+  }
+  if (!(info.item.mask & LVIF_TEXT)) return;
   textBuffer_ = SjisToWide(list_->text(info.item.iItem, info.item.iSubItem));
   lstrcpynW(info.item.pszText, textBuffer_.c_str(), info.item.cchTextMax);
 }

@@ -31,6 +31,8 @@ class VirtualListView {
   int selectedRow() const;
   // True when the notification was the list view's.
   bool handleNotify(const NMHDR& header, LRESULT& result);
+  // The images of the marker column (row image numbers index into it).
+  void setImages(HIMAGELIST images);
   // A single click activates a row (else a double click does).
   void setSingleClick(bool single) { singleClick_ = single; }
 

@@ -8,12 +8,45 @@
 namespace qb {
 namespace {
 
-constexpr const char* kTabCaptions[kTabKindCount] = {"履歴", "保存", "関連ファイル", "共有",
+constexpr const char* kTabCaptions[kTabKindCount] = {"履歴", "保存", "関連ﾌｧｲﾙ", "共有",
                                                      "公開", "プラン", "スタック"};
 constexpr int kTabButtonHeight = 24;
+
+// The History's marker images: 0 a reused value (a filled dot), 1 one not used again (a ring).
+HIMAGELIST MarkerImages() {
+  constexpr int kSize = 10;
+  HIMAGELIST images = ImageList_Create(kSize, kSize, ILC_COLOR24 | ILC_MASK, 2, 0);
+  HDC screen = GetDC(nullptr);
+  for (int image = 0; image < 2; ++image) {
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, kSize, kSize);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    RECT all{0, 0, kSize, kSize};
+    HBRUSH background = CreateSolidBrush(RGB(255, 0, 255));
+    FillRect(memory, &all, background);
+    DeleteObject(background);
+    HBRUSH fill = CreateSolidBrush(image == 0 ? RGB(40, 110, 220) : RGB(255, 255, 255));
+    HPEN pen = CreatePen(PS_SOLID, 1, RGB(40, 110, 220));
+    HGDIOBJ oldBrush = SelectObject(memory, fill);
+    HGDIOBJ oldPen = SelectObject(memory, pen);
+    Ellipse(memory, 1, 1, kSize - 1, kSize - 1);
+    SelectObject(memory, oldBrush);
+    SelectObject(memory, oldPen);
+    DeleteObject(fill);
+    DeleteObject(pen);
+    SelectObject(memory, old);
+    ImageList_AddMasked(images, bitmap, RGB(255, 0, 255));
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+  }
+  ReleaseDC(nullptr, screen);
+  return images;
+}
 constexpr int kBarHeight = 24;
-constexpr const char* kHistoryBarCaptions[] = {"並び替え▼", "オプション▼", "取り込み...", "全て削除"};
+constexpr const char* kHistoryBarCaptions[] = {"並替▼", "ｵﾌﾟｼｮﾝ▼", "取込...", "全削除"};
+constexpr int kHistoryBarWidth = 62;
 constexpr const char* kFrameToggleCaptions[] = {"常に表示", "右側", "下部"};
+constexpr int kFrameToggleWidths[] = {60, 40, 40};
 constexpr int kFrameToggleIds[] = {kAlwaysOnTopId, kLinkRightId, kLinkBottomId};
 constexpr int kStatusPaneWidths[] = {220, 60, 90, 80, -1};
 
@@ -127,6 +160,7 @@ void MainWindow::onCreate() {
                {[this](int row) { if (handlers_.rowActivated) handlers_.rowActivated(row); },
                 [this](int row, POINT where) { if (handlers_.rowMenu) handlers_.rowMenu(row, where); },
                 nullptr});
+  list_.setImages(MarkerImages());
   statusBar_ = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP | SBARS_TOOLTIPS, 0,
                                0, 0, 0, handle(),
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(kStatusBarId)),
@@ -148,12 +182,14 @@ void MainWindow::layout() {
     MoveWindow(tabButtons_[static_cast<std::size_t>(i)], left, 0, right - left, kTabButtonHeight, TRUE);
   }
   for (int i = 0; i < kHistoryBarButtons; ++i) {
-    MoveWindow(historyBar_[static_cast<std::size_t>(i)], 2 + i * 96, kTabButtonHeight + 2, 92,
-               kBarHeight - 4, TRUE);
+    MoveWindow(historyBar_[static_cast<std::size_t>(i)], 2 + i * kHistoryBarWidth,
+               kTabButtonHeight + 2, kHistoryBarWidth - 2, kBarHeight - 4, TRUE);
   }
-  for (int i = 0; i < 3; ++i) {
-    MoveWindow(frameToggles_[static_cast<std::size_t>(i)], width - (3 - i) * 62, kTabButtonHeight + 2,
-               60, kBarHeight - 4, TRUE);
+  int right = width - 2;
+  for (int i = 2; i >= 0; --i) {
+    right -= kFrameToggleWidths[i];
+    MoveWindow(frameToggles_[static_cast<std::size_t>(i)], right, kTabButtonHeight + 2,
+               kFrameToggleWidths[i] - 2, kBarHeight - 4, TRUE);
   }
   SendMessageW(statusBar_, WM_SIZE, 0, 0);
   RECT status{};

@@ -1,5 +1,6 @@
 #include "app/win32/program.h"
 
+#include "app/shell/instance_identity.h"
 #include "app/win32/command_line.h"
 #include "app/win32/single_instance.h"
 #include "history/store_folders.h"
@@ -36,6 +37,7 @@ bool Program::start(HINSTANCE instance) {
     return false;
   }
   const DataHome& home = settingsHome_->home();
+  instanceIdentity_ = MakeInstanceIdentity(system_, clock_);
   if (std::optional<std::string> failure = translucency_.load(system_.windowsVersion())) {
     ui_.showMessage(*failure, MessageIcon::kStop);
     return false;

@@ -112,6 +112,8 @@ class Program : private CaptureHandOffs, private ClipboardChain, private PasteHo
   std::unique_ptr<TranslucencyController> translucencyController_;
   std::unique_ptr<WindowLink> link_;
   bool alwaysOnTop_ = false;
+  // The computer name and the start time: which copy of the program this is on the LAN.
+  std::string instanceIdentity_;
   TabKind currentTab_ = TabKind::kHistory;
   // The tabs whose behaviour comes with their own stores: shown with their columns, empty.
   CSaveList saveList_;
