@@ -67,6 +67,10 @@ bool Program::start(HINSTANCE instance) {
                      RDW_ERASE | RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
       });
   showTab(TabKind::kHistory);
+  for (int pane = 0; pane < kStatusPaneCount; ++pane) {
+    window_->setStatusPane(pane, status_.pane(static_cast<StatusPane>(pane)).text);
+    window_->setStatusTip(pane, status_.pane(static_cast<StatusPane>(pane)).tip);
+  }
   startTray();
   if (ParseCommandLine().show) callUp(call_up_source::kTray);
   capture_->setViewReady(true);
