@@ -5,7 +5,6 @@
 #include "app/shell/shell_commands.h"
 #include "app/win32/window_identity.h"
 #include "tests/e2e/driver/clipboard_writer.h"
-#include "tests/e2e/driver/data_files.h"
 #include "tests/e2e/driver/failure.h"
 #include "tests/e2e/driver/message_box.h"
 #include "tests/e2e/driver/polling.h"
@@ -43,10 +42,7 @@ MessageBoxView readExitQuestion(const QuillboxUnderTest& quillbox) {
 
 void runExitConfirmScenario(const ScenarioContext& context) {
   emptyClipboard();
-  const std::wstring dataHome = freshDataHome(context, L"exit-confirm") + L"\\";
-  expect(CreateDirectoryW(dataHome.c_str(), nullptr) != FALSE, "cannot create " + toUtf8(dataHome));
-  expect(writeFileBytes(dataHome + L"quillbox2.dat", "\"END_MSG=\",\"1\",\"x\"\r\n"),
-         "cannot write the settings file");
+  const std::wstring dataHome = dataHomeWithSetting(context, L"exit-confirm", "END_MSG=", "1");
   QuillboxUnderTest quillbox(context.program, dataHome);
 
   chooseExitInTrayMenu(quillbox);

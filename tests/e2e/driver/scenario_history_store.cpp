@@ -54,10 +54,8 @@ void expectNames(const std::wstring& folder, const std::vector<std::wstring>& ex
 
 void runHistoryStoreScenario(const ScenarioContext& context) {
   emptyClipboard();
-  const std::wstring dataHome = freshDataHome(context, L"history-store") + L"\\";
-  expect(CreateDirectoryW(dataHome.c_str(), nullptr) != FALSE, "cannot create " + toUtf8(dataHome));
-  expect(writeFileBytes(dataHome + L"quillbox2.dat", "\"RirekiDuplicate=\",\"1\",\"x\"\r\n"),
-         "cannot write the settings file");
+  const std::wstring dataHome =
+      dataHomeWithSetting(context, L"history-store", "RirekiDuplicate=", "1");
   std::map<std::wstring, std::string> atExit;
   std::wstring folder;
   {

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "tests/e2e/driver/data_files.h"
 #include "tests/e2e/driver/failure.h"
 #include "tests/e2e/driver/text.h"
 
@@ -30,6 +31,16 @@ std::wstring freshDataHome(const ScenarioContext& context, const std::wstring& s
   expect(GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES,
          "the data home " + toUtf8(path) + " exists already");
   return path;
+}
+
+std::wstring dataHomeWithSetting(const ScenarioContext& context, const std::wstring& scenarioName,
+                                 const std::string& key, const std::string& value) {
+  const std::wstring dataHome = freshDataHome(context, scenarioName) + L"\\";
+  expect(CreateDirectoryW(dataHome.c_str(), nullptr) != FALSE, "cannot create " + toUtf8(dataHome));
+  expect(writeFileBytes(dataHome + L"quillbox2.dat",
+                        "\"" + key + "\",\"" + value + "\",\"x\"\r\n"),
+         "cannot write the settings file");
+  return dataHome;
 }
 
 }  // namespace qb::e2e

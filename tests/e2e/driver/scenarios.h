@@ -20,6 +20,10 @@ const std::vector<Scenario>& allScenarios();
 
 // A data-home path under the scratch folder that does not exist yet (no trailing backslash).
 std::wstring freshDataHome(const ScenarioContext& context, const std::wstring& scenarioName);
+// A fresh data home (ending in a backslash) whose settings file holds one key, as a user who
+// edited it would leave it; the program adds the other keys at its start.
+std::wstring dataHomeWithSetting(const ScenarioContext& context, const std::wstring& scenarioName,
+                                 const std::string& key, const std::string& value);
 
 void runCaptureScenario(const ScenarioContext& context);
 void runSecondInstanceScenario(const ScenarioContext& context);
