@@ -155,7 +155,7 @@ int CHistoryList::writeItem(const std::string& path, std::string_view record,
   return written ? fail("ﾌｧｲﾙの書き込みに失敗しました(m_FileAdd)") : 0;
 }
 
-int CHistoryList::m_FileAdd(std::string_view value) { return addItem(value, " "); }
+int CHistoryList::m_FileAdd(std::string_view value) { return addItem(value, kOwnStoreLabel); }
 
 int CHistoryList::addItem(std::string_view value, std::string_view label) {
   value = value.substr(0, std::min(value.size(), kMaxValueBytes));

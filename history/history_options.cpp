@@ -20,7 +20,8 @@ constexpr std::array kEntries = {
 
 constexpr std::string_view kTitle = "履歴タブオプション設定";
 
-std::int32_t& Field(EnvironmentSettings& settings, HistoryOption option) {
+template <class Settings>
+auto& Field(Settings& settings, HistoryOption option) {
   switch (option) {
     case HistoryOption::kStop: return settings.RirekiStop;
     case HistoryOption::kTakeAll: return settings.Rireki_All_Flg;
@@ -53,7 +54,7 @@ int ValueToSwitchOn(HistoryOption option, const ChooseVariant& choose) {
 std::span<const HistoryOptionEntry> HistoryOptionEntries() { return kEntries; }
 
 int HistoryOptionValue(const EnvironmentSettings& settings, HistoryOption option) {
-  return Field(const_cast<EnvironmentSettings&>(settings), option);
+  return Field(settings, option);
 }
 
 bool ToggleHistoryOption(EnvironmentSettings& settings, HistoryOption option,

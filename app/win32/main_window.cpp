@@ -206,9 +206,6 @@ void MainWindow::layout() {
 
 void MainWindow::setStatusPane(int pane, const std::string& text) {
   if (pane < 0 || pane >= kStatusPanes || !statusBar_) return;
-  std::string& shown = statusTexts_[static_cast<std::size_t>(pane)];
-  if (shown == text) return;
-  shown = text;
   SendMessageW(statusBar_, SB_SETTEXTW, static_cast<WPARAM>(pane),
                reinterpret_cast<LPARAM>(SjisToWide(text).c_str()));
 }

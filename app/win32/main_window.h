@@ -55,7 +55,6 @@ class MainWindow : public winui::Window, public ShellTimers {
   // Shows the window in the topmost band where it is, or hides it.
   void showCalledUp();
   void hide();
-  bool isShown() const { return IsWindowVisible(handle()) != FALSE; }
   void setTopmost(bool topmost);
   void moveTo(const RECT& rect);
 
@@ -67,7 +66,7 @@ class MainWindow : public winui::Window, public ShellTimers {
   void setSortPressed(bool pressed);
   // The screen rectangle of a History bar button (a menu opens below it).
   RECT historyBarButton(int index) const;
-  // Rewrites a status pane when its text changed.
+  // The status bar model reports which panes changed; these write one pane's text or tip.
   void setStatusPane(int pane, const std::string& text);
   void setStatusTip(int pane, const std::string& tip);
 
@@ -102,7 +101,6 @@ class MainWindow : public winui::Window, public ShellTimers {
   std::array<HWND, 3> frameToggles_{};
   winui::VirtualListView list_;
   HWND statusBar_ = nullptr;
-  std::array<std::string, kStatusPanes> statusTexts_;
   bool usesListener_ = false;
   HWND nextViewer_ = nullptr;
   bool closing_ = false;
