@@ -116,8 +116,8 @@ class Program : private CaptureHandOffs, private ClipboardChain, private PasteHo
   std::string instanceIdentity_;
   TabKind currentTab_ = TabKind::kHistory;
   // The tabs whose behaviour comes with their own stores: shown with their columns, empty.
-  CSaveList saveList_;
-  CRelatedList relatedList_;
+  CTabList saveList_{TabKind::kSave};
+  CTabList relatedList_{TabKind::kRelated};
   CSharedList sharedList_;
   COpenList openList_;
   CPlanList planList_;
