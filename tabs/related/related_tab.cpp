@@ -163,7 +163,7 @@ void RelatedTab::edit(bool notepad) {
     parts_.ui.showMessage("編集対象が存在しません", MessageIcon::kInformation);
     return;
   }
-  const int result = notepad ? parts_.host.openWithShell("notepad.exe", path)
+  const int result = notepad ? parts_.host.openWithShell("notepad.exe", "\"" + path + "\"")
                              : parts_.host.openWithShell(path, "");
   if (result <= kShellSucceededAbove) {
     parts_.ui.showMessage(
@@ -175,6 +175,10 @@ void RelatedTab::edit(bool notepad) {
 void RelatedTab::dropFiles(const std::vector<std::string>& paths) {
   if (paths.size() != 1) {
     parts_.ui.showMessage("ドロップできるのは１ファイルです　", MessageIcon::kInformation);
+    return;
+  }
+  if (paths.front().empty()) {
+    parts_.ui.showMessage("ファイルが正しくありません　", MessageIcon::kExclamation);
     return;
   }
   linkFile(paths.front());

@@ -219,7 +219,7 @@ TEST_F(RelatedTabTest, TheEditorsOpenTheLinkedFileAndAFailedStartIsReported) {
   ui.clear();
   tab.edit(true);
   tab.edit(false);
-  EXPECT_EQ(host.calls, (std::vector<std::string>{"notepad.exe C:\\a.txt", "C:\\a.txt "}));
+  EXPECT_EQ(host.calls, (std::vector<std::string>{"notepad.exe \"C:\\a.txt\"", "C:\\a.txt "}));
   ui.clear();
   host.shellResult = 31;
   tab.runLinkCommand(rc::kEditAssociated);
