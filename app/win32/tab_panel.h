@@ -4,6 +4,8 @@
 #pragma once
 #include <windows.h>
 
+#include <shellapi.h>
+
 #include <functional>
 #include <string>
 #include <vector>

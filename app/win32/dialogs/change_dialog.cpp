@@ -4,6 +4,7 @@
 // inserts one through "埋め込みマクロ設定" or deletes the one at the caret.
 #include "app/win32/dialogs/dialog_buttons.h"
 #include "app/win32/dialogs/dialog_ids.h"
+#include "app/win32/dialogs/dialogs.h"
 #include "app/win32/dialogs/label_field.h"
 #include "app/win32/dialogs/save_dialog_ids.h"
 #include "app/win32/dialogs/save_dialogs.h"
