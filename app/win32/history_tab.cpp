@@ -37,9 +37,13 @@ void HistoryTab::activate(int row) { paste(row, parts_.engine.choosePasteFlags()
 
 MenuModel HistoryTab::menu(const TabMenuContext& context) {
   MenuModel model = list_.loadMenu(context);
-  // What the Save, Shared and Plan tabs bring is offered once those tabs exist.
-  for (int command : {mc::kSave, mc::kCopyToShared, mc::kPlanList}) model.remove(command);
-  for (int group = 0; group < 10; ++group) model.remove(mc::CopyToSaveGroupCommand(group));
+  // What the Shared and Plan tabs bring is offered once those tabs exist.
+  for (int command : {mc::kCopyToShared, mc::kPlanList}) model.remove(command);
+  if (!parts_.save) {
+    model.remove(mc::kSave);
+    for (int group = 0; group < 10; ++group) model.remove(mc::CopyToSaveGroupCommand(group));
+  }
+  model.removeEmptySubmenus();
   return model;
 }
 
@@ -59,7 +63,14 @@ void HistoryTab::runMenuCommand(int row, int command) {
     default: break;
   }
   list_.select(row);
+  if (const int group = mc::SaveGroupOfCopyCommand(command); group >= 0 && parts_.save) {
+    parts_.save->saveToGroup(wholeValue(row), group);
+    return;
+  }
   switch (command) {
+    case mc::kSave:
+      if (parts_.save) parts_.save->save(wholeValue(row));
+      break;
     case mc::kContentView:
       if (parts_.showContent) parts_.showContent(wholeValue(row));
       break;

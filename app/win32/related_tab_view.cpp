@@ -4,64 +4,100 @@
 #include <shellapi.h>
 
 #include "app/win32/dialogs/dialogs.h"
-#include "app/win32/tab_view_ids.h"
+#include "base/numbers.h"
+#include "winui/popup_menu.h"
 #include "platform/win32/text_conversion.h"
 
 namespace qb {
 
-bool RelatedTabView::create(HINSTANCE instance, HWND parent, HFONT font) {
-  if (!createPanel(instance, parent, kRelatedViewFirstId + parts_.tab.tab(), font, kRelatedComboId,
-                   180, {{kRelatedSortButtonId, "並替▼", 50}, {kRelatedLinkButtonId, "関連付け▼", 70}},
-                   kRelatedListId, kRelatedExplanationId)) {
-    return false;
+void RelatedTabView::createBar(const TabBarHost& host) {
+  owner_ = host.window;
+  firstId_ = host.firstId;
+  bar_.create(host.window, host.font,
+              {winui::BarControl::ComboBox(id(kFiles), 180),
+               winui::BarControl::Button("並替▼", id(kSort), 50),
+               winui::BarControl::Button("関連付け▼", id(kLink), 70),
+               winui::BarControl::Button("説明", id(kExplain), 40)});
+}
+
+void RelatedTabView::showBar(bool shown) {
+  bar_.show(shown);
+  if (shown) ShowWindow(bar_.control(id(kExplain)), parts_.tab.explanation().empty() ? SW_HIDE : SW_SHOW);
+}
+
+void RelatedTabView::onShown() {
+  if (!started_) {  // the linked file is read when the tab is first shown
+    started_ = true;
+    parts_.tab.start();
+    parts_.refresh();
   }
-  list().show(&parts_.tab.list());
-  refresh();
-  return true;
+  bar_.setItems(id(kFiles), parts_.tab.comboEntries(), parts_.tab.comboSelection());
+  ListView_SetColumnWidth(parts_.listView.handle(), 0, parts_.tab.labelWidth());
 }
 
-void RelatedTabView::refresh() {
-  RelatedTab& tab = parts_.tab;
-  setComboEntries(tab.comboEntries(), tab.comboSelection());
-  list().refresh();
-  showLook(tab.colors(), tab.labelWidth(), tab.explanation());
+void RelatedTabView::keepLabelWidth() {
+  parts_.tab.setLabelWidth(ListView_GetColumnWidth(parts_.listView.handle(), 0));
 }
 
-void RelatedTabView::keepLabelWidth() { parts_.tab.setLabelWidth(labelColumnWidth()); }
+void RelatedTabView::showChanges() {
+  onShown();
+  parts_.refresh();
+}
 
-void RelatedTabView::onBarCommand(int id, int code) {
+void RelatedTabView::onCommand(int controlId, int code) {
   RelatedTab& tab = parts_.tab;
-  switch (id) {
-    case kRelatedComboId:
+  const RECT button = bar_.screenRect(controlId);
+  const POINT below{button.left, button.bottom};
+  switch (controlId - firstId_) {
+    case kFiles:
       if (code != CBN_SELCHANGE) return;
       keepLabelWidth();
-      tab.chooseComboEntry(static_cast<int>(SendDlgItemMessageW(handle(), id, CB_GETCURSEL, 0, 0)));
+      tab.chooseComboEntry(bar_.selectedItem(id(kFiles)));
       break;
-    case kRelatedSortButtonId: tab.sortBy(trackMenu(tab.sortMenu(), belowButton(id))); break;
-    case kRelatedLinkButtonId:
+    case kSort: tab.sortBy(winui::TrackMenu(owner_, tab.sortMenu(), below)); break;
+    case kLink:
       keepLabelWidth();
-      tab.runLinkCommand(trackMenu(tab.linkMenu(), belowButton(id)));
+      tab.runLinkCommand(winui::TrackMenu(owner_, tab.linkMenu(), below));
       break;
+    case kExplain: parts_.ui.showMessage(tab.explanation(), MessageIcon::kInformation); return;
     default: return;
   }
-  refresh();
+  showChanges();
 }
 
-void RelatedTabView::onRowActivated(int row) {
+void RelatedTabView::activateRow(int row) {
   parts_.tab.activate(row);
-  refresh();
+  parts_.refresh();
 }
 
-void RelatedTabView::onRowMenu(int row, POINT where) {
-  const int command = trackMenu(parts_.tab.menu(parts_.menuContext()), where);
-  if (command != 0) parts_.tab.runMenuCommand(row, command);
-  refresh();
+void RelatedTabView::showContextMenu(int row, POINT where) {
+  // On a row the row's menu; on the empty area "関連付け用".
+  MenuModel menu = row >= 0 ? parts_.tab.menu(parts_.menuContext()) : parts_.tab.linkMenu();
+  const int command = winui::TrackMenu(owner_, menu, where);
+  if (command == 0) return;
+  if (row >= 0) {
+    parts_.tab.runMenuCommand(row, command);
+  } else {
+    keepLabelWidth();
+    parts_.tab.runLinkCommand(command);
+  }
+  showChanges();
 }
 
 void RelatedTabView::onFilesDropped(const std::vector<std::string>& paths) {
   keepLabelWidth();
   parts_.tab.dropFiles(paths);
-  refresh();
+  showChanges();
+}
+
+TabStatus RelatedTabView::status() {
+  CRelatedList& lines = parts_.tab.list();
+  TabStatus status{lines.rowCount(), kRelatedMaximumLines, std::nullopt};
+  if (const int row = lines.selectedRow(); row >= 0) {
+    status.selectedBytes =
+        static_cast<std::size_t>(ParseLeadingInt(lines.text(row, related_column::kSize)));
+  }
+  return status;
 }
 
 namespace {

@@ -1,66 +1,84 @@
 #include "app/win32/save_tab_view.h"
 
-#include "app/win32/tab_view_ids.h"
+#include "base/numbers.h"
+#include "tabs/save/save_commands.h"
+#include "winui/popup_menu.h"
 
 namespace qb {
 
-bool SaveTabView::create(HINSTANCE instance, HWND parent, HFONT font) {
-  if (!createPanel(instance, parent, kSaveViewId, font, kSaveGroupComboId, 120,
-                   {{kSaveSortButtonId, "並替▼", 50},
-                    {kSaveNewButtonId, "新規...", 50},
-                    {kSaveChangeButtonId, "変更...", 50},
-                    {kSaveImportButtonId, "取込...", 50},
-                    {kSaveDeleteButtonId, "削除", 40}},
-                   kSaveListId, kSaveExplanationId)) {
-    return false;
-  }
-  list().show(&parts_.tab.list());
-  refresh();
-  return true;
+void SaveTabView::createBar(const TabBarHost& host) {
+  owner_ = host.window;
+  firstId_ = host.firstId;
+  bar_.create(host.window, host.font,
+              {winui::BarControl::ComboBox(id(kGroup), 120),
+               winui::BarControl::Button("並替▼", id(kSort), 50),
+               winui::BarControl::Button("新規...", id(kNew), 50),
+               winui::BarControl::Button("変更...", id(kChange), 50),
+               winui::BarControl::Button("取込...", id(kImport), 50),
+               winui::BarControl::Button("削除", id(kDelete), 40),
+               winui::BarControl::Button("説明", id(kExplain), 40)});
 }
 
-void SaveTabView::refresh() {
-  SaveTab& tab = parts_.tab;
-  setComboEntries(tab.groupNames(), tab.shownGroup());
-  list().refresh();
-  showLook(tab.list().colors(), tab.list().labelWidth(), tab.explanation());
+void SaveTabView::showBar(bool shown) {
+  bar_.show(shown);
+  if (shown) ShowWindow(bar_.control(id(kExplain)), parts_.tab.explanation().empty() ? SW_HIDE : SW_SHOW);
 }
 
-void SaveTabView::keepLabelWidth() { parts_.tab.list().setLabelWidth(labelColumnWidth()); }
+void SaveTabView::onShown() {
+  bar_.setItems(id(kGroup), parts_.tab.groupNames(), parts_.tab.shownGroup());
+  ListView_SetColumnWidth(parts_.listView.handle(), 0, parts_.tab.list().labelWidth());
+}
 
-void SaveTabView::onBarCommand(int id, int code) {
+void SaveTabView::keepLabelWidth() {
+  parts_.tab.list().setLabelWidth(ListView_GetColumnWidth(parts_.listView.handle(), 0));
+}
+
+void SaveTabView::showChanges() {
+  onShown();
+  parts_.refresh();
+}
+
+void SaveTabView::onCommand(int controlId, int code) {
   SaveTab& tab = parts_.tab;
   const int row = tab.list().selectedRow();
-  switch (id) {
-    case kSaveGroupComboId:
+  const RECT button = bar_.screenRect(controlId);
+  switch (controlId - firstId_) {
+    case kGroup:
       if (code != CBN_SELCHANGE) return;
       keepLabelWidth();
-      tab.chooseGroup(static_cast<int>(SendDlgItemMessageW(handle(), id, CB_GETCURSEL, 0, 0)));
+      tab.chooseGroup(bar_.selectedItem(id(kGroup)));
       break;
-    case kSaveSortButtonId:
-      tab.sortBy(trackMenu(tab.sortMenu(), belowButton(id)));
+    case kSort:
+      tab.sortBy(winui::TrackMenu(owner_, tab.sortMenu(), {button.left, button.bottom}));
       break;
-    case kSaveNewButtonId: tab.newItem(); break;
-    case kSaveChangeButtonId: tab.change(row); break;
-    case kSaveImportButtonId: tab.importFile(); break;
-    case kSaveDeleteButtonId: tab.deleteRow(row); break;
+    case kNew: tab.newItem(); break;
+    case kChange: tab.change(row); break;
+    case kImport: tab.importFile(); break;
+    case kDelete: tab.deleteRow(row); break;
+    case kExplain: parts_.ui.showMessage(tab.explanation(), MessageIcon::kInformation); return;
     default: return;
   }
-  refresh();
+  showChanges();
 }
 
-void SaveTabView::onRowActivated(int row) {
+void SaveTabView::activateRow(int row) {
   parts_.tab.activate(row);
-  refresh();
+  parts_.refresh();
 }
 
-void SaveTabView::onRowMenu(int row, POINT where) {
-  const int command = trackMenu(parts_.tab.menu(parts_.menuContext()), where);
-  if (command != 0) parts_.tab.runMenuCommand(row, command);
-  refresh();
+void SaveTabView::showContextMenu(int row, POINT where) {
+  TabMenuContext context = parts_.menuContext();
+  MenuModel menu = parts_.tab.menu(context);
+  if (row < 0) {  // the empty area offers the new item only
+    menu = MenuModel({MenuEntry::Command("値の新規作成...", save_command::kNewItem)});
+  }
+  const int command = winui::TrackMenu(owner_, menu, where);
+  if (command == 0) return;
+  parts_.tab.runMenuCommand(row, command);
+  showChanges();
 }
 
-bool SaveTabView::onListKey(WORD key) {
+bool SaveTabView::onKeyDown(UINT key) {
   if (key == VK_DELETE) {
     parts_.tab.deleteRow(parts_.tab.list().selectedRow());
   } else if (key == VK_LEFT || key == VK_RIGHT) {
@@ -69,18 +87,28 @@ bool SaveTabView::onListKey(WORD key) {
   } else {
     return false;
   }
-  refresh();
+  showChanges();
   return true;
 }
 
 void SaveTabView::onFilesDropped(const std::vector<std::string>& paths) {
   parts_.tab.dropFiles(paths);
-  refresh();
+  parts_.refresh();
 }
 
 void SaveTabView::onRowDragged(int from, int to) {
   parts_.tab.dragRow(from, to);
-  refresh();
+  parts_.refresh();
+}
+
+TabStatus SaveTabView::status() {
+  CSaveList& save = parts_.tab.list();
+  TabStatus status{save.rowCount(), kSaveGroupMaximum, std::nullopt};
+  if (const int row = save.selectedRow(); row >= 0) {
+    status.selectedBytes =
+        static_cast<std::size_t>(ParseLeadingInt(save.text(row, save_column::kSize)));
+  }
+  return status;
 }
 
 }  // namespace qb

@@ -247,9 +247,9 @@ void RelatedTab::setLabelWidth(int width) {
   labelWidth_ = std::clamp(width, kRelatedLabelWidthMin, kRelatedLabelWidthMax);
 }
 
-ListColors RelatedTab::colors() const {
+TabColours RelatedTab::colours() const {
   const std::size_t tab = static_cast<std::size_t>(parts_.tab);
-  return ListColorsFrom(parts_.settings.TabColorTextKf[tab], parts_.settings.TabColorBackKf[tab]);
+  return ColoursFromSettings(parts_.settings.TabColorTextKf[tab], parts_.settings.TabColorBackKf[tab]);
 }
 
 std::string RelatedTab::explanation() const {

@@ -11,7 +11,7 @@
 
 #include "app/settings/environment_settings.h"
 #include "app/settings/related_file_settings.h"
-#include "app/tablist/list_colors.h"
+#include "app/tablist/tab_colours.h"
 #include "macros/input_fill.h"
 #include "macros/macro_analyzer.h"
 #include "paste/paste_engine.h"
@@ -94,7 +94,7 @@ class RelatedTab : public PasteSource {
 
   int labelWidth() const;
   void setLabelWidth(int width);
-  ListColors colors() const;
+  TabColours colours() const;
   std::string explanation() const;
 
   // PasteSource

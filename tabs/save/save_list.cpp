@@ -169,12 +169,12 @@ void CSaveList::setLabelWidth(int width) {
   labelWidth_ = std::clamp(width, kSaveLabelWidthMin, kSaveLabelWidthMax);
 }
 
-ListColors CSaveList::colors() const {
+TabColours CSaveList::colours() const {
   if (settings_.TabColorHGpFlg == 1) {
-    return ListColorsFrom(settings_.TabColorTextHz, settings_.TabColorBackHz);
+    return ColoursFromSettings(settings_.TabColorTextHz, settings_.TabColorBackHz);
   }
   std::size_t group = static_cast<std::size_t>(shownGroup());
-  return ListColorsFrom(settings_.TabColorTextHGp[group], settings_.TabColorBackHGp[group]);
+  return ColoursFromSettings(settings_.TabColorTextHGp[group], settings_.TabColorBackHGp[group]);
 }
 
 // ---- Storing ----

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "app/settings/environment_settings.h"
-#include "app/tablist/list_colors.h"
+#include "app/tablist/tab_colours.h"
 #include "app/tablist/tab_list.h"
 #include "history/item_numbers.h"
 #include "history/save_stack_items.h"
@@ -83,7 +83,7 @@ class CSaveList : public CTabList {
   int labelWidth() const;
   void setLabelWidth(int width);
   // The colours of the group shown: common to all groups or per group (`TabColorHGpFlg=`).
-  ListColors colors() const;
+  TabColours colours() const;
 
   // Hooks.
   int checkVersion(int row) override;

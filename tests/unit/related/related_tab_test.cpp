@@ -235,7 +235,8 @@ TEST_F(RelatedTabTest, ShownCaptionColoursAndExplanationFollowTheSettings) {
   EXPECT_FALSE(tab.shown());
   settings.TabColorTextKf[2] = 0x0000FF;
   settings.TabColorBackKf[2] = 20000000;
-  EXPECT_EQ(tab.colors(), (ListColors{0x0000FFu, std::nullopt}));
+  EXPECT_EQ(tab.colours().text, 0x0000FFu);
+  EXPECT_FALSE(tab.colours().background);
   settings.TabHelpDsp = 1;
   EXPECT_EQ(tab.explanation().rfind("【関連ファイルタブ】\n\n関連ファイルタブにテキストファイルを", 0), 0u);
   settings.TabHelpDsp = 0;

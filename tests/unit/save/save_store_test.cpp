@@ -211,11 +211,13 @@ TEST_F(SaveStoreTest, TheLabelWidthIsKeptPerGroupAndTheColoursFollowTheGroup) {
   list->chooseGroup(1);
   EXPECT_EQ(settings.Hozon_Label_Width[0], 600);
   EXPECT_EQ(list->labelWidth(), 120);
-  EXPECT_EQ(list->colors(), (ListColors{255u, std::nullopt}));
+  EXPECT_EQ(list->colours().text, 255u);
+  EXPECT_FALSE(list->colours().background);
   settings.TabColorHGpFlg = 1;
   settings.TabColorTextHz = 20000000;
   settings.TabColorBackHz = 0xFFEEDD;
-  EXPECT_EQ(list->colors(), (ListColors{std::nullopt, 0xFFEEDDu}));
+  EXPECT_FALSE(list->colours().text);
+  EXPECT_EQ(list->colours().background, 0xFFEEDDu);
 }
 
 TEST_F(SaveStoreTest, AFileTheListCouldNotReadKeepsItsNumber) {
