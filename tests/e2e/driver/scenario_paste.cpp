@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "app/win32/window_identity.h"
+#include "tests/e2e/driver/called_up_window.h"
 #include "tests/e2e/driver/clipboard_writer.h"
 #include "tests/e2e/driver/failure.h"
 #include "tests/e2e/driver/history_files.h"
@@ -37,40 +38,11 @@ std::optional<std::wstring> clipboardText() {
   return text;
 }
 
-// The tray click calls the window up; the list shows the History.
-HWND callUp(const QuillboxUnderTest& quillbox) {
-  sendTrayCallback(quillbox.mainWindow(), kTrayCallbackMessage, kTrayIconId, WM_LBUTTONUP);
-  waitFor("the main window to be called up", kStandardLimitMs,
-          [&] { return IsWindowVisible(quillbox.mainWindow()) != FALSE; });
-  const HWND list = findListView(quillbox.mainWindow());
-  expect(list != nullptr, "the main window has no list");
-  return list;
-}
-
 void waitForTopRow(HWND list, const std::wstring& value) {
   waitFor("the top History row to show " + quoted(value), kStandardLimitMs, [&] {
     const auto rows = listColumn(list, kValueColumn);
     return !rows.empty() && rows.front() == value;
   });
-}
-
-// The program follows the window in front every 100 ms: the editor becomes its working document.
-void focusEditor(const QuillboxUnderTest& quillbox, const TargetWindow& editor) {
-  editor.activateFirstField();
-  const HWND status = findStatusBar(quillbox.mainWindow());
-  expect(status != nullptr, "the main window has no status bar");
-  const std::wstring expected = L"作業中文書：貼り付け先の文書";
-  waitFor("the status bar to show " + quoted(expected), kStandardLimitMs,
-          [&] { return statusPaneText(status, 0) == expected; });
-}
-
-void copyInEditor(const QuillboxUnderTest& quillbox, const TargetWindow& editor,
-                  const std::wstring& text) {
-  const std::wstring folder = quillbox.historyFolder();
-  focusEditor(quillbox, editor);
-  const auto before = historyFileNames(folder);
-  putClipboardText(text);
-  waitForNewHistoryItem(folder, before, toShiftJis(text));
 }
 
 }  // namespace
