@@ -10,13 +10,13 @@ void SaveTabView::createBar(const TabBarHost& host) {
   owner_ = host.window;
   firstId_ = host.firstId;
   bar_.create(host.window, host.font,
-              {winui::BarControl::ComboBox(id(kGroup), 120),
-               winui::BarControl::Button("並替▼", id(kSort), 50),
-               winui::BarControl::Button("新規...", id(kNew), 50),
-               winui::BarControl::Button("変更...", id(kChange), 50),
-               winui::BarControl::Button("取込...", id(kImport), 50),
-               winui::BarControl::Button("削除", id(kDelete), 40),
-               winui::BarControl::Button("説明", id(kExplain), 40)});
+              {winui::BarControl::ComboBox(id(kGroup), 110),
+               winui::BarControl::Button("並替▼", id(kSort), 44),
+               winui::BarControl::Button("新規...", id(kNew), 44),
+               winui::BarControl::Button("変更...", id(kChange), 44),
+               winui::BarControl::Button("取込...", id(kImport), 44),
+               winui::BarControl::Button("削除", id(kDelete), 36),
+               winui::BarControl::Button("説明", id(kExplain), 36)});
 }
 
 void SaveTabView::showBar(bool shown) {

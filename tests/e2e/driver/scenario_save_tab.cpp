@@ -75,7 +75,10 @@ void insertMacro(const QuillboxUnderTest& quillbox, HWND change, int kind,
   noteStep("inserted the macro " + quoted(format));
 }
 
-void saveShot(const ScenarioContext& context, const std::wstring& name) {
+// A picture of the screen once `window` is painted through.
+void saveShot(const ScenarioContext& context, HWND window, const std::wstring& name) {
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  Sleep(300);
   const std::wstring shot = context.scratch + L"\\..\\screenshots\\" + name + L".bmp";
   expect(saveScreenBitmap(shot), "cannot save the screenshot " + toUtf8(shot));
   noteStep("screenshot " + toUtf8(shot));
@@ -112,7 +115,7 @@ void runSaveTabScenario(const ScenarioContext& context) {
     HWND change = waitForDialog(process, L"Quillbox＜変更＞");
     insertMacro(quillbox, change, 0, todayShown());
     insertMacro(quillbox, change, 1, L"入力1");
-    saveShot(context, L"save-tab-change-dialog");
+    saveShot(context, change, L"save-tab-change-dialog");
     pressDialogButton(change, IDOK);
     waitForDialogGone(change);
     waitForSaveItem(dataHome, 0, 1, record + kDateMacro + kInputMacro);
@@ -150,7 +153,7 @@ void runSaveTabScenario(const ScenarioContext& context) {
     waitForLabels(quillbox.mainWindow(), {L"二番目", kLabel});
     dragRow(list, 0, 1);
     waitForLabels(quillbox.mainWindow(), {kLabel, L"二番目"});
-    saveShot(context, L"save-tab-rows");
+    saveShot(context, quillbox.mainWindow(), L"save-tab-rows");
     orderAtExit = listColumn(list, 0);
     quillbox.closeAndWaitForEnd();
   }
