@@ -35,10 +35,10 @@ std::map<std::wstring, std::string> folderBytes(const std::wstring& folder) {
   return files;
 }
 
-// A dialog the command opens, closed with its button.
+// A dialog the command opens, closed with its button (or Esc: IDCANCEL).
 void closeDialog(DWORD process, const std::wstring& caption, int button) {
   HWND dialog = waitForDialog(process, caption);
-  pressDialogButton(dialog, button);
+  PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
   waitForDialogGone(dialog);
 }
 
@@ -58,7 +58,11 @@ void runSaveCommandsScenario(const ScenarioContext& context) {
   chooseTab(main, L"保存");
   // The bar.
   pressBarButton(main, L"新規...");
-  closeDialog(process, L"Quillbox＜変更＞", IDOK);
+  HWND fresh = waitForDialog(process, L"Quillbox＜変更＞");
+  setFieldText(fresh, dialog_ids::kChangeValue, L"保存の値");
+  pressDialogButton(fresh, IDOK);
+  waitForDialogGone(fresh);
+  waitForSaveItem(dataHome, 0, 1, ":::0:::0:::" + toShiftJis(L"保存の値"));
   waitForLabels(main, {L""});
   HWND groups = barComboBox(main);
   chooseComboItem(groups, 1);
@@ -101,7 +105,7 @@ void runSaveCommandsScenario(const ScenarioContext& context) {
   closeDialog(process, L"Quillbox＜変更＞", IDOK);
   waitForLabels(main, {L"", L"一"});
   chooseRowMenu(list, 1, {L"指定のグループに複写", L"保存グループ2"});
-  waitForSaveItem(dataHome, 1, 1, "一:::0:::0:::");
+  waitForSaveItem(dataHome, 1, 1, toShiftJis(L"一:::0:::0:::保存の値"));
   chooseRowMenu(list, 1, {L"指定のグループに移動", L"保存グループ2"});
   waitForLabels(main, {L""});
   chooseRowMenu(list, 0, {L"削除        　　　　Delete"});

@@ -106,13 +106,17 @@ void chooseFromPopupMenu(DWORD processId, DWORD threadId, const std::vector<std:
 }
 
 void chooseRowMenu(HWND listView, int row, const std::vector<std::wstring>& path) {
+  DWORD processId = 0;
+  const DWORD threadId = GetWindowThreadProcessId(listView, &processId);
+  // A menu still closing swallows the next click.
+  waitFor("no popup menu of the program", kStandardLimitMs,
+          [&] { return findWindowOf(processId, Visibility::kVisibleOnly, L"#32768") == nullptr; });
+  Sleep(700);
   const POINT where = rowPoint(listView, row);
   SetCursorPos(where.x, where.y);
   mouse(MOUSEEVENTF_RIGHTDOWN);
   mouse(MOUSEEVENTF_RIGHTUP);
   noteStep("right-clicked row " + std::to_string(row));
-  DWORD processId = 0;
-  const DWORD threadId = GetWindowThreadProcessId(listView, &processId);
   chooseFromPopupMenu(processId, threadId, path);
 }
 
