@@ -69,6 +69,11 @@ TEST_F(ChangeDialogTest, ASeparatorIsALineOfItsOwn) {
   EXPECT_EQ(model.storedValue(), model.text());
 }
 
+TEST_F(ChangeDialogTest, ABlockOfALaterReleaseIsKeptThroughTheDialog) {
+  ChangeDialogModel model(ui, analyzer, "", "a<@@OTHER>x<@@/OTHER>b");
+  EXPECT_EQ(model.storedValue(), "a<@@OTHER>x<@@/OTHER>b");
+}
+
 TEST_F(ChangeDialogTest, AValueWhoseMacrosCannotBeReadIsKeptAsItStands) {
   ChangeDialogModel model(ui, analyzer, "", "x<@@SYSDATE><@YY2/");
   EXPECT_EQ(model.text(), "x<@@SYSDATE><@YY2/");
