@@ -91,6 +91,7 @@ void Program::updateStatusBar() {
     input.tab = view->kind();
     input.rowCount = tab.rowCount;
     input.tabMaximum = tab.maximum;
+    if (window_->filtering()) input.shownRows = window_->shownRowCount();
   }
   input.partialSelection = keyboard_.isDown(VK_SHIFT);
   const StatusBarChanges changes = status_.update(input);
