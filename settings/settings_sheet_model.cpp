@@ -71,7 +71,7 @@ int SettingsSheetModel::validate() {
   if (!validateHistory()) return kHistory;
   if (!validateGroupNames("CLIPDIR_AR%d=")) return kSave;
   if (!validatePublish()) return kPublish;
-  if (!validatePorts()) return kShare;
+  if (int refused = validatePorts(); refused >= 0) return refused;
   if (!validateGroupNames("PlanDir_Ar%02d=")) return kPlan;
   if (!validateGroupNames("StackDir_Ar%02d=")) return kStack;
   return -1;
@@ -158,17 +158,22 @@ bool SettingsSheetModel::validatePublish() {
   return true;
 }
 
-// The user ports of both links (each checked where the link uses it), then the two links' ports
-// against each other.
-bool SettingsSheetModel::validatePorts() {
+// The user ports of both links (each checked where the link uses it, on its own page), then the
+// two links' ports against each other; the page that refused, or -1.
+int SettingsSheetModel::validatePorts() {
   const EnvironmentSettings& environment = working_.environment;
   const bool publishUserPort = environment.Lan_Port_Flg == 0;
   const bool shareUserPort = environment.CommLan_Port_Flg == 0;
-  for (auto [usesUserPort, port] : {std::pair{publishUserPort, environment.Lan_UserPort},
-                                    std::pair{shareUserPort, environment.CommLan_UserPort}}) {
-    if (usesUserPort && (port < kLowestUserPort || port > kHighestUserPort)) {
+  struct UserPort {
+    bool used;
+    std::int32_t port;
+    int page;
+  };
+  for (const UserPort& user : {UserPort{publishUserPort, environment.Lan_UserPort, settings_page::kPublish},
+                               UserPort{shareUserPort, environment.CommLan_UserPort, settings_page::kShare}}) {
+    if (user.used && (user.port < kLowestUserPort || user.port > kHighestUserPort)) {
       ui_.showMessage("ポート番号は1024～65535の範囲で指定してください", MessageIcon::kExclamation);
-      return false;
+      return user.page;
     }
   }
   const int publishPort = publishUserPort ? environment.Lan_UserPort : kDefaultPublishPort;
@@ -176,9 +181,9 @@ bool SettingsSheetModel::validatePorts() {
   if (publishPort == sharePort) {
     ui_.showMessage("ポート番号が公開機能と共有機能で同じ値が指定されています。　\n別々の値を指定してください。",
                     MessageIcon::kExclamation);
-    return false;
+    return settings_page::kShare;
   }
-  return true;
+  return -1;
 }
 
 std::vector<std::string> SettingsSheetModel::commit(Settings& live) const {

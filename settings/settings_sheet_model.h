@@ -46,7 +46,7 @@ class SettingsSheetModel {
   bool validateHistory();
   bool validateGroupNames(const char* pattern);
   bool validatePublish();
-  bool validatePorts();
+  int validatePorts();
 
   Settings live_;     // the values when the sheet opened
   Settings working_;  // the values the pages edit

@@ -55,10 +55,12 @@ std::string Numbered(const char* pattern, int index) {
 }
 
 // A text colour and a background colour.
+// `label` names the colours beside their fields, `what` in their help texts.
 void AddColours(std::vector<SheetControl>& controls, const std::string& textKey,
-                const std::string& backKey, const std::string& what) {
-  controls.push_back(Colour(textKey, what + "　文字色", what + "の文字の色（既定はシステムの色）"));
-  controls.push_back(Colour(backKey, what + "　背景色", what + "の背景の色（既定はシステムの色）"));
+                const std::string& backKey, const std::string& what, std::string label = {}) {
+  if (label.empty()) label = what;
+  controls.push_back(Colour(textKey, label + " 文字色", what + "の文字の色（空欄はシステムの色）"));
+  controls.push_back(Colour(backKey, label + " 背景色", what + "の背景の色（空欄はシステムの色）"));
 }
 
 // Ten group names, one colour scheme for all groups or one per group.
@@ -72,10 +74,11 @@ void AddGroups(std::vector<SheetControl>& controls, const char* nameKey, const s
   }
   controls.push_back(Check(commonFlagKey, "全グループ共通の配色にする",
                            "オン：" + tab + "タブの全グループを同じ色で表示、オフ：グループ毎の色で表示"));
-  AddColours(controls, textKey, backKey, tab + "タブ（共通）");
+  AddColours(controls, textKey, backKey, tab + "タブの全グループ共通", "共通");
   for (int group = 0; group < 10; ++group) {
+    const std::string number = std::to_string(group + 1);
     AddColours(controls, Numbered(groupTextKey, group), Numbered(groupBackKey, group),
-               tab + "グループ" + std::to_string(group + 1));
+               tab + "タブのグループ" + number, "グループ" + number);
   }
 }
 

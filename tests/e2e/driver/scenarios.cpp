@@ -19,6 +19,7 @@ const std::vector<Scenario>& allScenarios() {
       {"paste", runPasteScenario},
       {"exit-confirm", runExitConfirmScenario},
       {"filter", runFilterScenario},
+      {"settings-sheet", runSettingsSheetScenario},
   };
   return scenarios;
 }

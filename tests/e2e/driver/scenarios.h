@@ -34,5 +34,6 @@ void runHistoryStoreScenario(const ScenarioContext& context);
 void runPasteScenario(const ScenarioContext& context);
 void runExitConfirmScenario(const ScenarioContext& context);
 void runFilterScenario(const ScenarioContext& context);
+void runSettingsSheetScenario(const ScenarioContext& context);
 
 }  // namespace qb::e2e

@@ -82,7 +82,7 @@ TEST(SettingsSheetModelTest, PortsOutsideTheUserRangeOrSharedByBothLinksAreRefus
     SettingsSheetModel model(live, ui);
     model.setText(File::kEnvironment, "Lan_Port_Flg=", "0");
     model.setText(File::kEnvironment, "Lan_UserPort=", port);
-    EXPECT_EQ(model.validate(), settings_page::kShare) << port;
+    EXPECT_EQ(model.validate(), settings_page::kPublish) << port;
     EXPECT_EQ(LastMessage(ui), kRange);
   }
   ScriptedUi ui;
