@@ -4,12 +4,12 @@
 #include <windows.h>
 
 #include "app/win32/window_identity.h"
-#include "tests/e2e/driver/called_up_window.h"
 #include "tests/e2e/driver/clipboard_writer.h"
 #include "tests/e2e/driver/failure.h"
 #include "tests/e2e/driver/history_files.h"
 #include "tests/e2e/driver/history_watch.h"
 #include "tests/e2e/driver/list_view_reader.h"
+#include "tests/e2e/driver/main_window_use.h"
 #include "tests/e2e/driver/polling.h"
 #include "tests/e2e/driver/popup_menu.h"
 #include "tests/e2e/driver/quillbox_under_test.h"
@@ -57,7 +57,7 @@ void runPasteScenario(const ScenarioContext& context) {
 
     // (a) a click on the top row pastes into the editor that had the focus.
     copyInEditor(quillbox, editor, kUserId);
-    HWND list = callUp(quillbox);
+    HWND list = callUpFromTray(quillbox);
     waitForTopRow(list, kUserId);
     // Painted through before the picture is taken.
     RedrawWindow(quillbox.mainWindow(), nullptr, nullptr,
@@ -74,7 +74,7 @@ void runPasteScenario(const ScenarioContext& context) {
     editor.clear();
     emptyClipboard();
     focusEditor(quillbox, editor);
-    callUp(quillbox);
+    callUpFromTray(quillbox);
     holdCtrl(true);
     clickRow(list, 0);
     waitFor("the clipboard to hold " + quoted(kUserId), kStandardLimitMs,
@@ -86,7 +86,7 @@ void runPasteScenario(const ScenarioContext& context) {
     copyInEditor(quillbox, editor, kKeyMacro);
     editor.clear();
     focusEditor(quillbox, editor);
-    callUp(quillbox);
+    callUpFromTray(quillbox);
     waitForTopRow(list, kKeyMacro);
     clickRow(list, 0);
     waitFor("both fields to be filled", kStandardLimitMs,

@@ -5,7 +5,7 @@
 
 #include <commctrl.h>
 
-#include "tests/e2e/driver/called_up_window.h"
+#include "tests/e2e/driver/main_window_use.h"
 #include "tests/e2e/driver/clipboard_writer.h"
 #include "tests/e2e/driver/data_files.h"
 #include "tests/e2e/driver/failure.h"
@@ -67,7 +67,7 @@ void runRelatedTabScenario(const ScenarioContext& context) {
   expect(writeFileBytes(file, lines), "cannot write " + toUtf8(file));
   const DWORD process = quillbox.process().id();
 
-  HWND list = callUp(quillbox);
+  HWND list = callUpFromTray(quillbox);
   chooseTab(quillbox.mainWindow(), L"関連1");
   HWND files = barComboBox(quillbox.mainWindow());
   expect(comboItemText(files, 0) == L" <<関連ﾌｧｲﾙ未設定>>",
@@ -86,14 +86,14 @@ void runRelatedTabScenario(const ScenarioContext& context) {
 
   // The row of line 3 pastes its value.
   focusEditor(quillbox, editor);
-  callUp(quillbox);
+  callUpFromTray(quillbox);
   clickRow(list, 2);
   waitFor("the editor to receive " + quoted(kLine3Value), kStandardLimitMs,
           [&] { return editor.text(0) == kLine3Value; },
           [&] { return "field: " + quoted(editor.text(0)); });
 
   // Unlinked: no file is linked to the tab any more.
-  callUp(quillbox);
+  callUpFromTray(quillbox);
   pressBarButton(quillbox.mainWindow(), L"関連付け▼");
   chooseFromPopupMenu(process, quillbox.windowThreadId(), {L"関連の解除"});
   answerBox(process, L"ファイルとの関連を解除します。よろしいですか。\n\n" + file, IDYES);

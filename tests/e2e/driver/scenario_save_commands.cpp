@@ -5,7 +5,7 @@
 #include <map>
 
 #include "app/win32/dialogs/save_dialog_ids.h"
-#include "tests/e2e/driver/called_up_window.h"
+#include "tests/e2e/driver/main_window_use.h"
 #include "tests/e2e/driver/clipboard_writer.h"
 #include "tests/e2e/driver/data_files.h"
 #include "tests/e2e/driver/failure.h"
@@ -54,7 +54,7 @@ void runSaveCommandsScenario(const ScenarioContext& context) {
   copyInEditor(quillbox, editor, L"履歴の値");
   const auto historyBefore = folderBytes(quillbox.historyFolder());
 
-  HWND list = callUp(quillbox);
+  HWND list = callUpFromTray(quillbox);
   chooseTab(main, L"保存");
   // The bar.
   pressBarButton(main, L"新規...");
@@ -86,14 +86,14 @@ void runSaveCommandsScenario(const ScenarioContext& context) {
   };
   for (const auto& path : pastes) {
     focusEditor(quillbox, editor);
-    callUp(quillbox);
+    callUpFromTray(quillbox);
     chooseRowMenu(list, 0, path);
     Sleep(700);  // the paste's waits
   }
-  callUp(quillbox);
+  callUpFromTray(quillbox);
   chooseRowMenu(list, 0, {L"部分選択..."});
   closeDialog(process, L"部分選択", IDCANCEL);
-  callUp(quillbox);
+  callUpFromTray(quillbox);
   chooseRowMenu(list, 0, {L"内容確認..."});
   closeDialog(process, L"内容確認", IDCANCEL);
   chooseRowMenu(list, 0, {L"変更..."});

@@ -9,7 +9,7 @@
 #include "app/win32/dialogs/dialog_ids.h"
 #include "app/win32/dialogs/save_dialog_ids.h"
 #include "app/win32/window_identity.h"
-#include "tests/e2e/driver/called_up_window.h"
+#include "tests/e2e/driver/main_window_use.h"
 #include "tests/e2e/driver/clipboard_writer.h"
 #include "tests/e2e/driver/data_files.h"
 #include "tests/e2e/driver/failure.h"
@@ -97,7 +97,7 @@ void runSaveTabScenario(const ScenarioContext& context) {
 
     // (a) "保存..." on the History row with the label "挨拶": the top of group 1.
     copyInEditor(quillbox, editor, kValue);
-    HWND list = callUp(quillbox);
+    HWND list = callUpFromTray(quillbox);
     waitFor("the History row", kStandardLimitMs,
             [&] { return !listColumn(list, 1).empty() && listColumn(list, 1)[0] == kValue; });
     chooseRowMenu(list, 0, {L"保存..."});
@@ -122,7 +122,7 @@ void runSaveTabScenario(const ScenarioContext& context) {
 
     editor.clear();
     focusEditor(quillbox, editor);
-    callUp(quillbox);
+    callUpFromTray(quillbox);
     clickRow(list, 0);
     HWND inputs = waitForDialog(process, L"貼付時入力");
     setFieldText(inputs, ids::kInputField, kTyped);
@@ -133,7 +133,7 @@ void runSaveTabScenario(const ScenarioContext& context) {
             [&] { return "field: " + quoted(editor.text(0)); });
 
     // (c) moved to group 3: gone from group 1, the top of group 3.
-    callUp(quillbox);
+    callUpFromTray(quillbox);
     chooseRowMenu(list, 0, {L"指定のグループに移動", L"保存グループ3"});
     waitForSaveItem(dataHome, 2, 1, record + kDateMacro + kInputMacro);
     waitForSaveItem(dataHome, 0, 1, std::nullopt);
@@ -158,7 +158,7 @@ void runSaveTabScenario(const ScenarioContext& context) {
     quillbox.closeAndWaitForEnd();
   }
   QuillboxUnderTest again(context.program, dataHome);
-  callUp(again);
+  callUpFromTray(again);
   chooseTab(again.mainWindow(), L"保存");
   expect(comboSelection(barComboBox(again.mainWindow())) == 2, "the group shown was not kept");
   waitForLabels(again.mainWindow(), orderAtExit);

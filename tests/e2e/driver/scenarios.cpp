@@ -21,6 +21,8 @@ const std::vector<Scenario>& allScenarios() {
       {"save-tab", runSaveTabScenario},
       {"save-commands", runSaveCommandsScenario},
       {"related-tab", runRelatedTabScenario},
+      {"filter", runFilterScenario},
+      {"settings-sheet", runSettingsSheetScenario},
   };
   return scenarios;
 }

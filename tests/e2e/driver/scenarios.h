@@ -36,5 +36,7 @@ void runExitConfirmScenario(const ScenarioContext& context);
 void runSaveTabScenario(const ScenarioContext& context);
 void runSaveCommandsScenario(const ScenarioContext& context);
 void runRelatedTabScenario(const ScenarioContext& context);
+void runFilterScenario(const ScenarioContext& context);
+void runSettingsSheetScenario(const ScenarioContext& context);
 
 }  // namespace qb::e2e

@@ -1,4 +1,4 @@
-#include "tests/e2e/driver/called_up_window.h"
+#include "tests/e2e/driver/main_window_use.h"
 
 #include "app/win32/window_identity.h"
 #include "tests/e2e/driver/clipboard_writer.h"
@@ -12,7 +12,7 @@
 
 namespace qb::e2e {
 
-HWND callUp(const QuillboxUnderTest& quillbox) {
+HWND callUpFromTray(const QuillboxUnderTest& quillbox) {
   sendTrayCallback(quillbox.mainWindow(), kTrayCallbackMessage, kTrayIconId, WM_LBUTTONUP);
   waitFor("the main window to be called up", kStandardLimitMs,
           [&] { return IsWindowVisible(quillbox.mainWindow()) != FALSE; });
@@ -28,6 +28,16 @@ void focusEditor(const QuillboxUnderTest& quillbox, const TargetWindow& editor) 
   const std::wstring expected = L"作業中文書：貼り付け先の文書";
   waitFor("the status bar to show " + quoted(expected), kStandardLimitMs,
           [&] { return statusPaneText(status, 0) == expected; });
+}
+
+void waitForRows(HWND list, const std::vector<std::wstring>& rows, const std::string& what) {
+  constexpr int kValueColumn = 1;
+  waitFor(what, kStandardLimitMs, [&] { return listColumn(list, kValueColumn) == rows; },
+          [&] {
+            const auto shown = listColumn(list, kValueColumn);
+            return std::to_string(shown.size()) + " rows" +
+                   (shown.empty() ? std::string() : ", first " + quoted(shown.front()));
+          });
 }
 
 void copyInEditor(const QuillboxUnderTest& quillbox, const TargetWindow& editor,
