@@ -41,6 +41,7 @@ class RecordingOpenTab : public OpenTabOperations {
 
   std::string CurrentGroup() override { return group; }
   std::string TextToPublish() override { return text; }
+  void JobTaken() override { Record("JobTaken"); }
   void PublishRequest(const std::string& t) override { Record("PublishRequest(" + t + ")"); }
   void SendEndToAll(const std::string& g) override { Record("SendEndToAll(" + g + ")"); }
   void IdleWork() override { Record("IdleWork"); }
