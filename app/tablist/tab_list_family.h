@@ -1,5 +1,6 @@
 // The tab lists whose behaviour lives with their tabs; here they carry their kind, their columns
-// and their sort defaults. The History list is history/history_list.h.
+// and their sort defaults. The History list is history/history_list.h, the Open and Shared
+// lists lan/open_list.h and lan/shared_list.h.
 #pragma once
 #include "app/tablist/tab_list.h"
 
@@ -13,16 +14,6 @@ class CSaveList : public CTabList {
 class CRelatedList : public CTabList {
  public:
   CRelatedList() : CTabList(TabKind::kRelated) {}
-};
-
-class CSharedList : public CTabList {
- public:
-  CSharedList() : CTabList(TabKind::kShared) {}
-};
-
-class COpenList : public CTabList {
- public:
-  COpenList() : CTabList(TabKind::kOpen) {}
 };
 
 class CPlanList : public CTabList {

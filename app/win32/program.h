@@ -118,8 +118,8 @@ class Program : private CaptureHandOffs, private ClipboardChain, private PasteHo
   // The tabs whose behaviour comes with their own stores: shown with their columns, empty.
   CSaveList saveList_;
   CRelatedList relatedList_;
-  CSharedList sharedList_;
-  COpenList openList_;
+  CTabList sharedList_{TabKind::kShared};
+  CTabList openList_{TabKind::kOpen};
   CPlanList planList_;
   CStackList stackList_;
   bool hotkeysSuspended_ = false;

@@ -22,15 +22,7 @@ using lantest::HeadFrom;
 using lantest::Ip;
 using Op = FakeNet::Operation;
 
-// A link whose threads never get to run.
-class HeldThreadsLink : public COpenSocket {
- public:
-  using COpenSocket::COpenSocket;
-  std::vector<std::function<void()>> bodies;
-
- protected:
-  void LaunchThread(std::function<void()> body) override { bodies.push_back(std::move(body)); }
-};
+using lantest::HeldThreadsLink;
 
 class OpenLinkTest : public ::testing::Test {
  protected:
