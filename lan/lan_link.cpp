@@ -268,6 +268,16 @@ void LanLink::ChangeSettings(LinkSettings next) {
   settings_ = std::move(next);
 }
 
+void LanLink::ReplaceSettings(LinkSettings next) {
+  std::lock_guard lock(stateMutex_);
+  settings_ = std::move(next);
+}
+
+void LanLink::RefuseStart(std::string detail, std::string description) {
+  LogSend(std::move(detail), std::move(description), 1);
+  started_.store(true);
+}
+
 int LanLink::SendWakeUp() {
   NetSocket socket = socket_.load();
   if (socket == kNoSocket) return 0;

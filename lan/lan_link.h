@@ -70,6 +70,11 @@ class LanLink {
   // A new own address or port: the old ones serve the end notices and the wake-up of the next
   // stop (restart), which then forgets them.
   void ChangeSettings(LinkSettings next);
+  // New settings for a link that is not open: nothing old to end.
+  void ReplaceSettings(LinkSettings next);
+  // A start the program refused before opening (a bad port): logged, and the link counts as
+  // started, so its status dialog shows why it is not open.
+  void RefuseStart(std::string detail, std::string description);
   // The one-byte wake-up to this computer's loopback on the bound port; never leaves it.
   int SendWakeUp();
 
