@@ -26,14 +26,6 @@ LinkSettings ShareLinkSettings(const EnvironmentSettings& settings) {
       settings.CommMyIp, false, ""};
 }
 
-std::optional<std::string> LinkPortProblem(const EnvironmentSettings& settings) {
-  int publish = PublishLinkSettings(settings).port;
-  int share = ShareLinkSettings(settings).port;
-  if (!PortInRange(publish) || !PortInRange(share)) return std::string(kPortRange);
-  if (publish == share) return std::string(kSamePort);
-  return std::nullopt;
-}
-
 LanController::LanController(Net& net, Clock& clock, EnvironmentSettings& settings)
     : clock_(clock),
       settings_(settings),

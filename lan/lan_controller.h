@@ -22,8 +22,6 @@ inline constexpr int kMaxLinkPort = 65535;
 // The link settings the program's settings give.
 LinkSettings PublishLinkSettings(const EnvironmentSettings& settings);
 LinkSettings ShareLinkSettings(const EnvironmentSettings& settings);
-// The settings pages' check of the two ports: the message, or nullopt when they are fine.
-std::optional<std::string> LinkPortProblem(const EnvironmentSettings& settings);
 
 class LanController {
  public:
