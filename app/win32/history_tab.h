@@ -22,6 +22,8 @@ class HistoryTab : public PasteSource {
     const EnvironmentSettings& settings;
     std::function<void(const std::string& value)> showContent;  // "内容確認..."
     std::function<void()> changed;  // rows or selection changed: the view redraws
+    // "共有へ複写...": the label and value into the shared folder shown; empty without one.
+    std::function<int(std::string_view label, std::string_view value)> copyToShared = {};
   };
   explicit HistoryTab(Parts parts);
 
