@@ -16,6 +16,7 @@
 #include "app/tablist/tab_list_family.h"
 #include "app/win32/history_tab_view.h"
 #include "app/win32/save_related_tabs.h"
+#include "app/win32/lan_wiring.h"
 #include "app/win32/tab_view.h"
 #include "app/win32/layered_translucency.h"
 #include "app/win32/main_window.h"
@@ -65,6 +66,7 @@ class Program : private CaptureHandOffs, private ClipboardChain, private PasteHo
   void createTabViews();
   void openSettingsSheet();
   void applySettings(const SettingsApply& apply);
+  void startLan();
   void showTab(TabView& view);
   void toggleAlwaysOnTop();
   void toggleLink(LinkSide side);
@@ -75,6 +77,10 @@ class Program : private CaptureHandOffs, private ClipboardChain, private PasteHo
   // CaptureHandOffs
   std::string workingDocumentStatus() override;
   void flashTrayIcon() override { if (tray_) tray_->flashCapture(); }
+  void publishToLan(std::string_view text) override { if (lan_) lan_->publish(text); }
+  std::optional<std::string> takeLanPublisherOf(std::string_view text) override {
+    return lan_ ? lan_->takePublisherOf(text) : std::nullopt;
+  }
   void postDeferredCapture() override { window_->postDeferredCapture(); }
   void stackItemStored(const std::string&) override {}
   // ClipboardChain
@@ -110,6 +116,8 @@ class Program : private CaptureHandOffs, private ClipboardChain, private PasteHo
   std::unique_ptr<InputDialogRunner> inputs_;
   InputMethodMemory inputMethod_;
   HistoryTabView* historyView_ = nullptr;
+  // The LAN links and the Open and Shared tabs (their views go away first).
+  std::unique_ptr<LanWiring> lan_;
   // Every tab's view in tab order; the main window shows the current one.
   std::unique_ptr<SaveAndRelatedTabs> saveAndRelated_;
   std::vector<std::unique_ptr<TabView>> tabViews_;
@@ -123,8 +131,6 @@ class Program : private CaptureHandOffs, private ClipboardChain, private PasteHo
   // The computer name and the start time: which copy of the program this is on the LAN.
   std::string instanceIdentity_;
   // The lists of the tabs whose stores the program does not keep: shown with their columns.
-  CSharedList sharedList_;
-  COpenList openList_;
   CPlanList planList_;
   CStackList stackList_;
   bool hotkeysSuspended_ = false;

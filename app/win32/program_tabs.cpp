@@ -26,7 +26,10 @@ void Program::createTabViews() {
                         [this, font](const std::string& value) {
                           RunContentViewDialog(window_->handle(), ui_, font, "内容確認", value);
                         },
-                        refresh, &saveAndRelated_->saveFromTabs()},
+                        refresh, &saveAndRelated_->saveFromTabs(),
+                        [this](std::string_view label, std::string_view value) {
+                          return lan_->copyToShared(label, value);
+                        }},
       environment, ui_, *capture_, font, refresh});
   historyView_ = history.get();
   tabViews_.push_back(std::move(history));
@@ -39,10 +42,8 @@ void Program::createTabViews() {
   const EnvironmentSettings& env = environment;
   saveAndRelated_->addSaveView(tabViews_);
   saveAndRelated_->addRelatedViews(tabViews_);
-  listOnly(sharedList_, "共有", [&env] { return env.Common_Enable == 1; },
-           [&env] { return ColoursFromSettings(env.TabColorTextCm, env.TabColorBackCm); });
-  listOnly(openList_, "公開", [&env] { return env.Open_Enable == 1; },
-           [&env] { return ColoursFromSettings(env.TabColorTextOp, env.TabColorBackOp); });
+  tabViews_.push_back(lan_->makeSharedView());
+  tabViews_.push_back(lan_->makeOpenView());
   listOnly(planList_, "プラン", [&env] { return env.Plan_Enable == 1; },
            [&env] { return ColoursFromSettings(env.TabColorTextPn, env.TabColorBackPn); });
   listOnly(stackList_, "スタック", [&env] { return env.Stack_Enable == 1; },

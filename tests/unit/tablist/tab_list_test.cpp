@@ -71,7 +71,7 @@ TEST(TabListSorting, TheSelectionStaysOnItsRow) {
 }
 
 TEST(TabListHooks, AHookATabDoesNotOverrideChangesNothing) {
-  CSharedList shared;
+  CTabList shared(TabKind::kShared);
   TabRow row;
   row.columns = {"label", "value"};
   shared.insertRow(0, row);
@@ -86,7 +86,7 @@ TEST(TabListHooks, AHookATabDoesNotOverrideChangesNothing) {
 
 TEST(TabColumnsTable, HiddenColumnsKeepTheirIndexesAcrossTabs) {
   CStackList stack;
-  COpenList open;
+  CTabList open(TabKind::kOpen);
   EXPECT_EQ(stack.columnCount(), 10);
   EXPECT_EQ(open.columnCount(), 18);
   EXPECT_EQ(open.columnCaptions()[17], "同期フラグ");
