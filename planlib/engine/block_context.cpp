@@ -12,7 +12,14 @@ std::string BlockLabel(std::string_view displayName) {
 std::string BlockContext::substitute(std::string_view setting) {
   if (setting.find("<$") == std::string_view::npos) return std::string(setting);
   variables_.setNow(world_.clock.localNow());
-  return variables_.substitute(setting, kRunGrowthCeiling);
+  std::optional<std::string> substituted = variables_.substitute(setting, kRunGrowthCeiling);
+  if (!substituted) throw PlanValueLimitReached{};
+  return std::move(*substituted);
+}
+
+bool BlockContext::pumpAndCheckStop() {
+  if (world_.host != nullptr) world_.host->pumpMessages();
+  return stopRequested();
 }
 
 int BlockContext::error(std::string_view message) {

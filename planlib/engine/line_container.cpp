@@ -36,30 +36,27 @@ int CLine::m_Run(BlockContext& context, BlockSettings&, ChildSequence& children,
   SavedLinePosition saved(variables);
   variables.setNumber(var::kTotalLines, static_cast<int>(count));
 
-  std::string output;  // lines collected so far, moved here every 200 lines
-  std::string recent;
+  std::string output;
+  output.reserve(text.size() + text.size() / 4);
+  std::string lineText;  // one buffer for every line
   LineCursor cursor(text);
   std::string_view line;
   for (int k = 1; cursor.next(line); ++k) {
+    if (context.stopRequested()) return 103;
     variables.setNumber(var::kCurrentLine, k);
-    std::string lineText(line);
+    lineText.assign(line);
     int result = children.run(lineText);
     if (result == 103 || result == 104) return result;
     if (result == -1) {
-      text = std::move(output) + recent;
+      text = std::move(output);
       return -1;
     }
     if (result != 101) {
-      recent += lineText;
-      if (cursor.hadBreak()) recent += "\r\n";
+      output += lineText;
+      if (cursor.hadBreak()) output += "\r\n";
     }
-    if (output.size() + recent.size() > kRunGrowthCeiling) return context.valueLimitExceeded();
-    if (k % kLineFlushInterval == 0) {
-      output += recent;
-      recent.clear();
-    }
+    if (output.size() > kRunGrowthCeiling) return context.valueLimitExceeded();
   }
-  output += recent;
   text = std::move(output);
   return 0;
 }
@@ -84,6 +81,10 @@ int CLoop::m_Run(BlockContext& context, BlockSettings& settings, ChildSequence& 
   variables.setNumber(var::kLoopFinal, count);
   int outcome = 0;
   for (int pass = 1; pass <= count; ++pass) {
+    if (context.pumpAndCheckStop()) {
+      outcome = 103;
+      break;
+    }
     variables.setNumber(var::kLoopCounter, pass);
     int result = children.run(text);
     if (result == 104) break;

@@ -1,7 +1,6 @@
 #include "tools/qbplan/qbplan_command.h"
 
 #include <optional>
-#include <sstream>
 
 #include "history/file_helpers.h"
 #include "planlib/engine/plan_main.h"
@@ -78,36 +77,56 @@ int Check(const CPlanMain& plan, std::ostream& out) {
   return kQbplanCompleted;
 }
 
-int Run(const Options& options, const CPlanMain& plan, QbplanStreams streams, FileSystem& files,
-        Clock& clock) {
+// The whole of a stream, read in large pieces.
+std::string ReadAll(std::istream& in) {
+  std::string bytes;
+  std::streambuf* source = in.rdbuf();
+  std::size_t size = 0;
+  while (source != nullptr) {
+    if (bytes.size() - size < 4096) bytes.resize(bytes.empty() ? std::size_t{1} << 16 : bytes.size() * 2);
+    std::streamsize got = source->sgetn(bytes.data() + size, static_cast<std::streamsize>(bytes.size() - size));
+    if (got <= 0) break;
+    size += static_cast<std::size_t>(got);
+  }
+  bytes.resize(size);
+  return bytes;
+}
+
+// Runs a loaded plan over `text`: the exit code; `text` holds the result when it is 0.
+int RunPlan(const Options& options, const CPlanMain& plan, std::ostream& err, FileSystem& files,
+            Clock& clock, std::string& text) {
   if (!plan.m_HeaderValue("<@@PLAN_NAME>")) {
-    streams.err << kParseFailed << "\n";
+    err << kParseFailed << "\n";
     return kQbplanFailed;
   }
   std::string version = plan.m_HeaderValue("<@@PLAN_GVL>").value_or("");
   if (version > kSupportedVersion) {
-    streams.err << kNewerVersion << "\n";
+    err << kNewerVersion << "\n";
     return kQbplanFailed;
   }
-  std::ostringstream buffer;
-  buffer << streams.in.rdbuf();  // sets the buffer's failbit on an empty input, which is fine
-  std::string input = std::move(buffer).str();
-  ConsoleUi ui(streams.err, options.answerYes);
+  ConsoleUi ui(err, options.answerYes);
   PlanWorld world{files, clock, ui};
   CPlanRunner runner(world);
-  std::string text = input;
   int result = runner.m_Run(plan, options.settings, text);
   if (result == plan_result::kError) {
     ui.showMessage(kRunFailed, MessageIcon::kExclamation);
-    streams.out << input;
     return kQbplanFailed;
   }
-  if (result == plan_result::kCancel) {
-    streams.out << input;
-    return kQbplanCancelled;
-  }
-  streams.out << text;
-  return kQbplanCompleted;
+  return result == plan_result::kCancel ? kQbplanCancelled : kQbplanCompleted;
+}
+
+// A run writes its result when it completes, and its input unchanged on every other outcome: a
+// plan that cannot be read, is refused, fails or is cancelled.
+int Run(const Options& options, QbplanStreams streams, FileSystem& files, Clock& clock) {
+  const std::string input = ReadAll(streams.in);
+  std::string text = input;
+  CPlanMain plan;
+  int code = LoadPlan(options, files, plan, streams.err)
+                 ? RunPlan(options, plan, streams.err, files, clock, text)
+                 : kQbplanFailed;
+  const std::string& output = code == kQbplanCompleted ? text : input;
+  streams.out.write(output.data(), static_cast<std::streamsize>(output.size()));
+  return code;
 }
 
 }  // namespace
@@ -119,10 +138,10 @@ int RunQbplan(const std::vector<std::string>& arguments, QbplanStreams streams, 
     streams.err << kUsage;
     return kQbplanUsage;
   }
+  if (options->command == "run") return Run(*options, streams, files, clock);
   CPlanMain plan;
   if (!LoadPlan(*options, files, plan, streams.err)) return kQbplanFailed;
-  if (options->command == "check") return Check(plan, streams.out);
-  return Run(*options, plan, streams, files, clock);
+  return Check(plan, streams.out);
 }
 
 }  // namespace qb
