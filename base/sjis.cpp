@@ -1,7 +1,6 @@
 #include "base/sjis.h"
 
 #include <array>
-#include <bit>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -52,6 +51,15 @@ unsigned DoubleStarts16(unsigned lead, unsigned open) {
   unsigned oddRuns = ((lead + (starts & kOdd)) ^ lead) & lead;
   return (evenRuns & kEven) | (oddRuns & kOdd);
 }
+
+// Set bits of a 16-bit mask, without the library call that std::popcount becomes where the
+// processor's own instruction is not enabled.
+unsigned BitCount16(unsigned bits) {
+  bits = bits - ((bits >> 1) & 0x5555u);
+  bits = (bits & 0x3333u) + ((bits >> 2) & 0x3333u);
+  bits = (bits + (bits >> 4)) & 0x0F0Fu;
+  return (bits + (bits >> 8)) & 0x1Fu;
+}
 #endif
 
 }  // namespace
@@ -66,7 +74,7 @@ std::size_t SjisCharCount(std::string_view text) {
 #if defined(__SSE2__)
   for (; text.size() - pos >= 16; pos += 16) {
     unsigned starts = DoubleStarts16(LeadRangeMask16(text.data() + pos), open);
-    doubles += static_cast<std::size_t>(std::popcount(starts));
+    doubles += BitCount16(starts);
     open = (starts >> 15) & 1u;
   }
 #endif

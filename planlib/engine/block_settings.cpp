@@ -5,26 +5,27 @@
 
 namespace qb {
 
-std::optional<std::string_view> ElementCache::find(std::string_view blockValue, std::string_view name) {
-  for (const Entry& entry : entries_) {
-    if (entry.name == name) return entry.value;
+const ElementCache::Entry& ElementCache::findOrAdd(std::string_view blockValue, std::string_view name) {
+  for (std::size_t at = 0; at < entries_.size(); ++at) {
+    if (SameName(entries_[at].name, name)) {
+      next_ = at + 1;
+      return entries_[at];
+    }
   }
-  std::optional<std::string_view> value = FindElement(blockValue, name);
-  entries_.push_back({std::string(name), value});
-  return value;
+  Entry added{std::string(name), FindElement(blockValue, name)};
+  if (added.value) added.number = ParseLeadingInt(*added.value);
+  entries_.push_back(std::move(added));
+  next_ = entries_.size();
+  return entries_.back();
 }
 
-std::string_view BlockSettings::view(std::string_view name) {
-  std::optional<std::string_view> found =
-      cache_ != nullptr ? cache_->find(value_, name) : FindElement(value_, name);
-  if (!found) {
-    if (missing_.empty()) missing_ = std::string(name);
-    return {};
-  }
+std::string_view BlockSettings::viewUncached(std::string_view name) {
+  std::optional<std::string_view> found = FindElement(value_, name);
+  if (!found) return missing(name), std::string_view();
   return *found;
 }
 
-int BlockSettings::number(std::string_view name) { return ParseLeadingInt(view(name)); }
+int BlockSettings::numberUncached(std::string_view name) { return ParseLeadingInt(viewUncached(name)); }
 
 int BlockSettings::fail(BlockContext& context) const {
   return context.error("操作ブロック解析中にエラーが発生しました（" + std::string(className_) +

@@ -1,6 +1,8 @@
 // Reads the elements of one block value. A missing element is remembered; the block checks ok()
 // once after reading all it needs and fails with the analysis message.
 #pragma once
+#include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,16 +16,46 @@ namespace qb {
 // run (inside a line loop or a loop): each element is looked for in the value only once.
 class ElementCache {
  public:
-  // As FindElement; `blockValue` must be the same value on every call.
-  std::optional<std::string_view> find(std::string_view blockValue, std::string_view name);
-  void clear() { entries_.clear(); }
-
- private:
   struct Entry {
     std::string name;
-    std::optional<std::string_view> value;
+    std::optional<std::string_view> value;  // as FindElement
+    int number = 0;                         // the value read as a plain decimal number
   };
+  // The element `name` of `blockValue`, which must be the same value on every call.
+  const Entry& entry(std::string_view blockValue, std::string_view name) {
+    if (next_ < entries_.size() && SameName(entries_[next_].name, name)) {
+      const Entry& found = entries_[next_];
+      next_ = next_ + 1 < entries_.size() ? next_ + 1 : 0;
+      return found;
+    }
+    return findOrAdd(blockValue, name);
+  }
+  void clear() {
+    entries_.clear();
+    next_ = 0;
+  }
+
+ private:
+  const Entry& findOrAdd(std::string_view blockValue, std::string_view name);
+  // Element names are short: two overlapping word loads compare names of 4 to 16 bytes.
+  static bool SameName(std::string_view a, std::string_view b) {
+    std::size_t n = a.size();
+    if (n != b.size()) return false;
+    if (n >= 8 && n <= 16) return Word<std::uint64_t>(a, 0) == Word<std::uint64_t>(b, 0) &&
+                                  Word<std::uint64_t>(a, n - 8) == Word<std::uint64_t>(b, n - 8);
+    if (n >= 4 && n < 8) return Word<std::uint32_t>(a, 0) == Word<std::uint32_t>(b, 0) &&
+                                Word<std::uint32_t>(a, n - 4) == Word<std::uint32_t>(b, n - 4);
+    return a == b;
+  }
+  template <typename Unsigned>
+  static Unsigned Word(std::string_view text, std::size_t at) {
+    Unsigned word;
+    std::memcpy(&word, text.data() + at, sizeof word);
+    return word;
+  }
+
   std::vector<Entry> entries_;
+  std::size_t next_ = 0;  // a block reads its elements in the same order every time
 };
 
 class BlockSettings {
@@ -34,9 +66,19 @@ class BlockSettings {
 
   std::string text(std::string_view name) { return std::string(view(name)); }
   // The same without a copy: a view into the block value.
-  std::string_view view(std::string_view name);
+  std::string_view view(std::string_view name) {
+    if (cache_ == nullptr) return viewUncached(name);
+    const ElementCache::Entry& found = cache_->entry(value_, name);
+    if (!found.value) return missing(name), std::string_view();
+    return *found.value;
+  }
   // Plain decimal conversion; a non-number reads as 0.
-  int number(std::string_view name);
+  int number(std::string_view name) {
+    if (cache_ == nullptr) return numberUncached(name);
+    const ElementCache::Entry& found = cache_->entry(value_, name);
+    if (!found.value) return missing(name), 0;
+    return found.number;
+  }
 
   bool ok() const { return missing_.empty(); }
   // "操作ブロック解析中にエラーが発生しました（" + class + "::m_Run）　"; returns -1.
@@ -46,6 +88,12 @@ class BlockSettings {
   std::string_view className() const { return className_; }
 
  private:
+  std::string_view viewUncached(std::string_view name);
+  int numberUncached(std::string_view name);
+  void missing(std::string_view name) {
+    if (missing_.empty()) missing_ = std::string(name);
+  }
+
   std::string_view value_;
   std::string_view className_;
   ElementCache* cache_;

@@ -1,6 +1,5 @@
 #include "planlib/engine/plan_runner.h"
 
-#include "base/sjis.h"
 #include "planlib/engine/block_kinds.h"
 #include "planlib/engine/plan_block.h"
 #include "planlib/engine/plan_container.h"
@@ -69,14 +68,34 @@ void CPlanRunner::resolveRows(const CPlanMain& plan) {
   }
 }
 
+namespace {
+
+// Puts back the text whose characters <$文字数> counts when a block sequence ends: the text of a
+// nested sequence (a line, a cut-out piece) may not outlive it.
+class CharCountScope {
+ public:
+  explicit CharCountScope(PlanVariables& variables)
+      : variables_(variables), saved_(variables.charCountSource()) {}
+  ~CharCountScope() { variables_.restoreCharCountSource(saved_); }
+  CharCountScope(const CharCountScope&) = delete;
+  CharCountScope& operator=(const CharCountScope&) = delete;
+
+ private:
+  PlanVariables& variables_;
+  PlanVariables::CharCountSource saved_;
+};
+
+}  // namespace
+
 int CPlanRunner::runSequence(std::size_t first, std::size_t end, std::string& text) {
+  CharCountScope charCount(variables_);
   long executed = 0;
   for (std::size_t index = first; index < end && index < rows_.size();) {
     if (++executed > kBlocksPerSequence) return plan_result::kGoOn;
     if (world_.host != nullptr) world_.host->pumpMessages();
     if (stop_.load()) return plan_result::kCancel;
     if (text.size() > kRunValueBytes) return context_->valueLimitExceeded();
-    variables_.setNumber(var::kCharCount, static_cast<int>(SjisCharCount(text)));
+    variables_.countCharactersOf(text);
     variables_.setNumber(var::kByteCount, static_cast<int>(text.size()));
     int result = runRow(index, text);
     if (result != plan_result::kGoOn) return result;

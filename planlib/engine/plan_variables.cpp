@@ -6,6 +6,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "base/sjis.h"
 #include "base/time_format.h"
 
 namespace qb {
@@ -136,6 +137,8 @@ void PlanVariables::reset(const PlanRunStart& start) {
   for (std::string& text : texts_) text.clear();
   for (std::string& text : nowTexts_) text.clear();
   nowFormatted_ = true;
+  countedText_ = nullptr;
+  charCount_ = 0;
   numbers_.fill(0);
   texts_[var::kDataHome] = start.dataHome;
   texts_[var::kMessageVerify] = "Y";
@@ -174,10 +177,29 @@ void PlanVariables::appendText(int code, std::string_view value) {
   texts_[static_cast<std::size_t>(code)].append(value);
 }
 
-int PlanVariables::number(int code) const { return isNumberCode(code) ? numbers_[static_cast<std::size_t>(code)] : 0; }
+int PlanVariables::number(int code) const {
+  if (code == var::kCharCount) {
+    if (countedText_ != nullptr) {
+      charCount_ = static_cast<int>(SjisCharCount(*countedText_));
+      countedText_ = nullptr;
+    }
+    return charCount_;
+  }
+  return isNumberCode(code) ? numbers_[static_cast<std::size_t>(code)] : 0;
+}
 
 void PlanVariables::setNumber(int code, int value) {
+  if (code == var::kCharCount) {
+    countedText_ = nullptr;
+    charCount_ = value;
+    return;
+  }
   if (isNumberCode(code)) numbers_[static_cast<std::size_t>(code)] = value;
+}
+
+void PlanVariables::restoreCharCountSource(const CharCountSource& source) {
+  countedText_ = source.text;
+  charCount_ = source.count;
 }
 
 void PlanVariables::setNow(const DateTime& now) {
@@ -195,7 +217,7 @@ void PlanVariables::formatNow() const {
 
 std::string_view PlanVariables::valueOf(int code, std::array<char, 32>& buffer) const {
   if (isTextCode(code)) return textView(code);
-  int value = numbers_[static_cast<std::size_t>(code)];
+  int value = number(code);
   int width = code >= var::kFormatCounter01 && code <= var::kFormatCounter01 + 8
                   ? code - var::kFormatCounter01 + 1
                   : 1;

@@ -39,6 +39,17 @@ class PlanVariables {
   // The three date/time strings (codes 2-4) from this local time.
   void setNow(const DateTime& now);
 
+  // <$文字数> is counted only when it is read: before every block the runner names the text the
+  // block starts with, and the first read counts it. A nested block sequence puts the outer
+  // source back when it ends, so the named text is always alive.
+  void countCharactersOf(const std::string& text) { countedText_ = &text; }
+  struct CharCountSource {
+    const std::string* text;
+    int count;
+  };
+  CharCountSource charCountSource() const { return {countedText_, charCount_}; }
+  void restoreCharCountSource(const CharCountSource& source);
+
   // Replaces every variable name by its value, variable by variable in the fixed order; a name
   // that an earlier variable's value brings in is replaced by a later variable. The work is in
   // proportion to the names that occur and the bytes produced: a variable whose name does not
@@ -62,6 +73,9 @@ class PlanVariables {
   DateTime now_{};
   mutable std::array<std::string, 3> nowTexts_{};
   mutable bool nowFormatted_ = true;
+  // <$文字数>: the count, or the text to count first when it is read.
+  mutable const std::string* countedText_ = nullptr;
+  mutable int charCount_ = 0;
 };
 
 // Variable codes used by the runner.

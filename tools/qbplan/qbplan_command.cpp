@@ -6,6 +6,7 @@
 #include "planlib/engine/plan_main.h"
 #include "planlib/engine/plan_runner.h"
 #include "tools/qbplan/console_ui.h"
+#include "tools/qbplan/run_input.h"
 
 namespace qb {
 
@@ -18,6 +19,7 @@ constexpr std::string_view kParseFailed = "プラン解析中にエラーが発�
 constexpr std::string_view kRunFailed = "プラン実行中のエラー発生によりプランは中断しました　";
 constexpr std::string_view kNewerVersion = "上位のバージョンで作成/保存されたプランのため操作できません　";
 constexpr std::string_view kSupportedVersion = "V1.20";
+constexpr std::string_view kInputLost = "入力ファイルを読み直せないため、入力をそのまま出力できませんでした";
 
 struct Options {
   std::string command;
@@ -77,21 +79,6 @@ int Check(const CPlanMain& plan, std::ostream& out) {
   return kQbplanCompleted;
 }
 
-// The whole of a stream, read in large pieces.
-std::string ReadAll(std::istream& in) {
-  std::string bytes;
-  std::streambuf* source = in.rdbuf();
-  std::size_t size = 0;
-  while (source != nullptr) {
-    if (bytes.size() - size < 4096) bytes.resize(bytes.empty() ? std::size_t{1} << 16 : bytes.size() * 2);
-    std::streamsize got = source->sgetn(bytes.data() + size, static_cast<std::streamsize>(bytes.size() - size));
-    if (got <= 0) break;
-    size += static_cast<std::size_t>(got);
-  }
-  bytes.resize(size);
-  return bytes;
-}
-
 // Runs a loaded plan over `text`: the exit code; `text` holds the result when it is 0.
 int RunPlan(const Options& options, const CPlanMain& plan, std::ostream& err, FileSystem& files,
             Clock& clock, std::string& text) {
@@ -118,14 +105,19 @@ int RunPlan(const Options& options, const CPlanMain& plan, std::ostream& err, Fi
 // A run writes its result when it completes, and its input unchanged on every other outcome: a
 // plan that cannot be read, is refused, fails or is cancelled.
 int Run(const Options& options, QbplanStreams streams, FileSystem& files, Clock& clock) {
-  const std::string input = ReadAll(streams.in);
-  std::string text = input;
+  RunInput input(streams.in);
+  std::string& text = input.text();
   CPlanMain plan;
-  int code = LoadPlan(options, files, plan, streams.err)
-                 ? RunPlan(options, plan, streams.err, files, clock, text)
-                 : kQbplanFailed;
-  const std::string& output = code == kQbplanCompleted ? text : input;
-  streams.out.write(output.data(), static_cast<std::streamsize>(output.size()));
+  if (!LoadPlan(options, files, plan, streams.err)) {
+    streams.out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    return kQbplanFailed;
+  }
+  int code = RunPlan(options, plan, streams.err, files, clock, text);
+  if (code == kQbplanCompleted) {
+    streams.out.write(text.data(), static_cast<std::streamsize>(text.size()));
+  } else if (!input.writeOriginal(streams.out)) {
+    streams.err << kInputLost << "\n";
+  }
   return code;
 }
 
