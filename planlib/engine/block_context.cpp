@@ -9,8 +9,20 @@ std::string BlockLabel(std::string_view displayName) {
   return "【操作ブロック[" + std::string(displayName) + "]実行】";
 }
 
+namespace {
+
+// True when "<$" occurs. Settings are mostly a few bytes long: a plain loop, no library search.
+bool MayHoldVariables(std::string_view setting) {
+  for (std::size_t at = 0; at + 1 < setting.size(); ++at) {
+    if (setting[at] == '<' && setting[at + 1] == '$') return true;
+  }
+  return false;
+}
+
+}  // namespace
+
 std::string BlockContext::substitute(std::string_view setting) {
-  if (setting.find("<$") == std::string_view::npos) return std::string(setting);
+  if (!MayHoldVariables(setting)) return std::string(setting);
   variables_.setNow(world_.clock.localNow());
   std::optional<std::string> substituted = variables_.substitute(setting, kRunGrowthCeiling);
   if (!substituted) throw PlanValueLimitReached{};

@@ -19,13 +19,23 @@ const ElementCache::Entry& ElementCache::findOrAdd(std::string_view blockValue, 
   return entries_.back();
 }
 
-std::string_view BlockSettings::viewUncached(std::string_view name) {
-  std::optional<std::string_view> found = FindElement(value_, name);
+void BlockSettings::missing(std::string_view name) {
+  if (missing_.empty()) missing_ = std::string(name);
+}
+
+std::string_view BlockSettings::viewSlowly(std::string_view name) {
+  std::optional<std::string_view> found =
+      cache_ != nullptr ? cache_->entry(value_, name).value : FindElement(value_, name);
   if (!found) return missing(name), std::string_view();
   return *found;
 }
 
-int BlockSettings::numberUncached(std::string_view name) { return ParseLeadingInt(viewUncached(name)); }
+int BlockSettings::numberSlowly(std::string_view name) {
+  if (cache_ == nullptr) return ParseLeadingInt(viewSlowly(name));
+  const ElementCache::Entry& found = cache_->entry(value_, name);
+  if (!found.value) return missing(name), 0;
+  return found.number;
+}
 
 int BlockSettings::fail(BlockContext& context) const {
   return context.error("操作ブロック解析中にエラーが発生しました（" + std::string(className_) +

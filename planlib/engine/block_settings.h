@@ -23,12 +23,15 @@ class ElementCache {
   };
   // The element `name` of `blockValue`, which must be the same value on every call.
   const Entry& entry(std::string_view blockValue, std::string_view name) {
-    if (next_ < entries_.size() && SameName(entries_[next_].name, name)) {
-      const Entry& found = entries_[next_];
-      next_ = next_ + 1 < entries_.size() ? next_ + 1 : 0;
-      return found;
-    }
-    return findOrAdd(blockValue, name);
+    const Entry* found = expected(name);
+    return found != nullptr ? *found : findOrAdd(blockValue, name);
+  }
+  // The entry when `name` is the element read next in the order of the last run; null otherwise.
+  const Entry* expected(std::string_view name) {
+    if (next_ >= entries_.size() || !SameName(entries_[next_].name, name)) return nullptr;
+    const Entry* found = &entries_[next_];
+    next_ = next_ + 1 < entries_.size() ? next_ + 1 : 0;
+    return found;
   }
   void clear() {
     entries_.clear();
@@ -67,17 +70,13 @@ class BlockSettings {
   std::string text(std::string_view name) { return std::string(view(name)); }
   // The same without a copy: a view into the block value.
   std::string_view view(std::string_view name) {
-    if (cache_ == nullptr) return viewUncached(name);
-    const ElementCache::Entry& found = cache_->entry(value_, name);
-    if (!found.value) return missing(name), std::string_view();
-    return *found.value;
+    const ElementCache::Entry* found = cache_ != nullptr ? cache_->expected(name) : nullptr;
+    return found != nullptr && found->value ? *found->value : viewSlowly(name);
   }
   // Plain decimal conversion; a non-number reads as 0.
   int number(std::string_view name) {
-    if (cache_ == nullptr) return numberUncached(name);
-    const ElementCache::Entry& found = cache_->entry(value_, name);
-    if (!found.value) return missing(name), 0;
-    return found.number;
+    const ElementCache::Entry* found = cache_ != nullptr ? cache_->expected(name) : nullptr;
+    return found != nullptr && found->value ? found->number : numberSlowly(name);
   }
 
   bool ok() const { return missing_.empty(); }
@@ -88,11 +87,10 @@ class BlockSettings {
   std::string_view className() const { return className_; }
 
  private:
-  std::string_view viewUncached(std::string_view name);
-  int numberUncached(std::string_view name);
-  void missing(std::string_view name) {
-    if (missing_.empty()) missing_ = std::string(name);
-  }
+  // Looked up in the cache when there is one (the fast path found nothing), else in the value.
+  std::string_view viewSlowly(std::string_view name);
+  int numberSlowly(std::string_view name);
+  void missing(std::string_view name);
 
   std::string_view value_;
   std::string_view className_;
