@@ -22,11 +22,18 @@ bool MayHoldVariables(std::string_view setting) {
 }  // namespace
 
 std::string BlockContext::substitute(std::string_view setting) {
-  if (!MayHoldVariables(setting)) return std::string(setting);
+  std::string storage;
+  std::string_view substituted = substitute(setting, storage);
+  return substituted.data() == storage.data() ? std::move(storage) : std::string(substituted);
+}
+
+std::string_view BlockContext::substitute(std::string_view setting, std::string& storage) {
+  if (!MayHoldVariables(setting)) return setting;
   variables_.setNow(world_.clock.localNow());
   std::optional<std::string> substituted = variables_.substitute(setting, kRunGrowthCeiling);
   if (!substituted) throw PlanValueLimitReached{};
-  return std::move(*substituted);
+  storage = std::move(*substituted);
+  return storage;
 }
 
 bool BlockContext::pumpAndCheckStop() {

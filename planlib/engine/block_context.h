@@ -30,6 +30,9 @@ class BlockContext {
   // The setting with its plan variables replaced (date and time read from the clock now).
   // Throws PlanValueLimitReached when the result would pass the growth ceiling.
   std::string substitute(std::string_view setting);
+  // The same without a copy when the setting names no variable: the setting itself, or the
+  // substituted text kept in `storage`.
+  std::string_view substitute(std::string_view setting, std::string& storage);
   // A path setting: the data-home folder and the plan variables replaced.
   std::string expandPath(std::string_view setting) { return substitute(setting); }
 

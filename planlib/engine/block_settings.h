@@ -27,7 +27,7 @@ class ElementCache {
     return found != nullptr ? *found : findOrAdd(blockValue, name);
   }
   // The entry when `name` is the element read next in the order of the last run; null otherwise.
-  const Entry* expected(std::string_view name) {
+  [[gnu::always_inline]] const Entry* expected(std::string_view name) {
     if (next_ >= entries_.size() || !SameName(entries_[next_].name, name)) return nullptr;
     const Entry* found = &entries_[next_];
     next_ = next_ + 1 < entries_.size() ? next_ + 1 : 0;
@@ -41,7 +41,7 @@ class ElementCache {
  private:
   const Entry& findOrAdd(std::string_view blockValue, std::string_view name);
   // Element names are short: two overlapping word loads compare names of 4 to 16 bytes.
-  static bool SameName(std::string_view a, std::string_view b) {
+  [[gnu::always_inline]] static bool SameName(std::string_view a, std::string_view b) {
     std::size_t n = a.size();
     if (n != b.size()) return false;
     if (n >= 8 && n <= 16) return Word<std::uint64_t>(a, 0) == Word<std::uint64_t>(b, 0) &&
@@ -69,12 +69,12 @@ class BlockSettings {
 
   std::string text(std::string_view name) { return std::string(view(name)); }
   // The same without a copy: a view into the block value.
-  std::string_view view(std::string_view name) {
+  [[gnu::always_inline]] std::string_view view(std::string_view name) {
     const ElementCache::Entry* found = cache_ != nullptr ? cache_->expected(name) : nullptr;
     return found != nullptr && found->value ? *found->value : viewSlowly(name);
   }
   // Plain decimal conversion; a non-number reads as 0.
-  int number(std::string_view name) {
+  [[gnu::always_inline]] int number(std::string_view name) {
     const ElementCache::Entry* found = cache_ != nullptr ? cache_->expected(name) : nullptr;
     return found != nullptr && found->value ? found->number : numberSlowly(name);
   }

@@ -51,7 +51,7 @@ std::optional<bool> StringCondition(BlockContext& context, BlockSettings& settin
   long n = settings.number("IDX_CN");
   int notation = settings.number("KIND_KMS");
   bool ignoreCase = settings.number("KIND_ALPHABET") == 1;
-  std::string search = context.substitute(settings.text("DATASR"));
+  std::string search = context.substitute(settings.view("DATASR"));
   if (!settings.ok()) return std::nullopt;
   if (find != 1) return false;
   std::string_view text = variable == 0 ? workingText : context.variables().textView(variable);
