@@ -1,3 +1,4 @@
+#include "planlib/engine/line_loop_text.h"
 #include "planlib/engine/plan_container.h"
 #include "planlib/engine/plan_limits.h"
 #include "planlib/engine/sjis_text.h"
@@ -36,28 +37,31 @@ int CLine::m_Run(BlockContext& context, BlockSettings&, ChildSequence& children,
   SavedLinePosition saved(variables);
   variables.setNumber(var::kTotalLines, static_cast<int>(count));
 
-  std::string output;
-  output.reserve(text.size() + text.size() / 4);
+  // The text before the loop is needed again only when a child can leave an enclosing loop.
+  LineLoopText lines(text, children.canLeaveLoop());
   std::string lineText;  // one buffer for every line
-  LineCursor cursor(text);
   std::string_view line;
-  for (int k = 1; cursor.next(line); ++k) {
+  for (int k = 1; lines.next(line); ++k) {
     if (context.stopRequested()) return 103;
     variables.setNumber(var::kCurrentLine, k);
     lineText.assign(line);
     int result = children.run(lineText);
-    if (result == 103 || result == 104) return result;
+    if (result == 103) return result;
+    if (result == 104) {
+      lines.restoreInput();
+      return result;
+    }
     if (result == -1) {
-      text = std::move(output);
+      lines.finish();
       return -1;
     }
     if (result != 101) {
-      output += lineText;
-      if (cursor.hadBreak()) output += "\r\n";
+      lines.write(lineText);
+      if (lines.hadBreak()) lines.write("\r\n");
     }
-    if (output.size() > kRunGrowthCeiling) return context.valueLimitExceeded();
+    if (lines.written() > kRunGrowthCeiling) return context.valueLimitExceeded();
   }
-  text = std::move(output);
+  lines.finish();
   return 0;
 }
 

@@ -14,6 +14,7 @@ class ContainerChildren : public ChildSequence {
   ContainerChildren(CPlanRunner& runner, std::size_t first, std::size_t end)
       : runner_(runner), first_(first), end_(end) {}
   int run(std::string& text) override { return runner_.runSequence(first_, end_, text); }
+  bool canLeaveLoop() const override { return runner_.childrenCanLeaveLoop(first_ - 1); }
 
  private:
   CPlanRunner& runner_;
@@ -65,6 +66,17 @@ void CPlanRunner::resolveRows(const CPlanMain& plan) {
     resolved.kind = FindBlockKind(tag);
     resolved.container = FindContainer(tag);
     resolved.block = FindSimpleBlock(tag);
+  }
+  // From the last row back: a row's children can leave a loop when one of them is a LOOPOUT, or
+  // is a container other than LOOP whose own children can.
+  for (std::size_t i = rows_.size(); i-- > 0;) {
+    for (std::size_t child = i + 1; child <= i + rows_[i].descendants; child += 1 + rows_[child].descendants) {
+      const RunRow& row = rows_[child];
+      bool loop = RowTagName(plan.m_Blocks()[child]) == "LOOP";
+      if (row.control == plan_result::kLeaveLoop || (!loop && row.childrenCanLeaveLoop)) {
+        rows_[i].childrenCanLeaveLoop = true;
+      }
+    }
   }
 }
 

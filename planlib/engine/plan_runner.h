@@ -47,6 +47,8 @@ class CPlanRunner {
 
   // Runs rows [first, end) at one depth; used for the children of a container.
   int runSequence(std::size_t first, std::size_t end, std::string& text);
+  // True when a child row of `index` can end its sequence with 104 (leave a loop).
+  bool childrenCanLeaveLoop(std::size_t index) const { return rows_[index].childrenCanLeaveLoop; }
 
  private:
   // A block row resolved once per run: what runs it, and its elements as found so far.
@@ -56,6 +58,7 @@ class CPlanRunner {
     const PlanBlock* block = nullptr;
     const PlanContainer* container = nullptr;
     std::size_t descendants = 0;
+    bool childrenCanLeaveLoop = false;  // a LOOPOUT among the descendants outside any LOOP of them
     ElementCache elements;
   };
 

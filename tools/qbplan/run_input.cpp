@@ -22,6 +22,9 @@ RunInput::RunInput(std::istream& in) : in_(in) {
   std::streamoff remaining = start_ == std::streampos(-1) ? -1 : RemainingFrom(*source, start_);
   // One buffer of the right size for a file (one byte more to see its end); doubling for a pipe.
   std::size_t size = 0;
+  // An eighth more capacity than the text, never touched unless used: room for a line loop to
+  // rewrite the text in place.
+  if (remaining >= 0) text_.reserve(static_cast<std::size_t>(remaining) + static_cast<std::size_t>(remaining) / 8 + 1);
   text_.resize(remaining >= 0 ? static_cast<std::size_t>(remaining) + 1 : kPiece);
   while (true) {
     if (size == text_.size()) text_.resize(text_.size() * 2);

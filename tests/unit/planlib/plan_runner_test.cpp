@@ -39,6 +39,36 @@ TEST_F(PlanRunnerTest, LineCountsLinesAndRestoresThePosition) {
   EXPECT_EQ(harness.runBlocks(blocks, "a\r\nb\r\n").text, "a:1/2\r\nb:2/2\r\n|1/1");
 }
 
+TEST_F(PlanRunnerTest, LineLoopGivesTheSameTextWhetherItRewritesInPlaceOrNot) {
+  // A text with room to spare is rewritten in its own buffer until a line would overrun the lines
+  // still to come; every outcome must be the one of a separate buffer.
+  std::string text;
+  for (int i = 0; i < 200; ++i) text += (i % 7 == 0 ? "" : "line" + std::to_string(i)) + "\r\n";
+  std::string failing = Block("OUT_CLIPBOARD", {{"KIND_IN", "1"}, {"DATAIN", ""}});
+  const std::string plans[] = {
+      Line(Insert(4, "> ")),
+      Line(Insert(4, "「") + Insert(5, "」")),
+      Line(Condition(1, 0, ConditionK1(4, "line1"), Block("LINE_DELETE")) + Insert(3, "<$現在行>")),
+      Line(Condition(1, 0, ConditionK3(4, 150), Insert(5, std::string(300, 'w')))),   // overruns late
+      Line(Insert(5, std::string(40, 'g'))),                                         // overruns early
+      Line(Condition(1, 0, ConditionK3(1, 120), failing) + Insert(4, "#")),           // fails midway
+      Line(Block("LINE_ADD", {{"KIND_ADR", "20"}, {"DATAIN", "+"}})),
+      Line(Loop("2", Insert(5, ".") + Block("LOOPOUT"))),  // leaves only the inner loop
+      Loop("1", Line(Insert(5, "x") + Condition(1, 0, ConditionK3(1, 100), Block("LOOPOUT")))),
+      Line(Line(Insert(4, "<$総行数>:"))),
+  };
+  for (const std::string& blocks : plans) {
+    for (std::string input : {text, text + "last", std::string(text, 0, 100)}) {
+      PlanRun separate = harness.runBlocks(blocks, input);
+      for (std::size_t spare : {input.size() / 16, input.size() / 4, input.size() * 2}) {
+        PlanRun inPlace = harness.runBlocks(blocks, input, spare);
+        EXPECT_EQ(inPlace.result, separate.result) << blocks;
+        EXPECT_TRUE(inPlace.text == separate.text) << blocks << " spare " << spare;
+      }
+    }
+  }
+}
+
 TEST_F(PlanRunnerTest, LineLimitCancelsWithItsMessage) {
   std::string text;
   for (int i = 0; i < 10000; ++i) text += "x\r\n";
