@@ -140,6 +140,49 @@ TEST_F(PlanRunnerTest, SubstitutionFollowsTheFixedOrderOnce) {
   EXPECT_EQ(harness.runBlocks(back, "<$作業用01>").text, "<$作業用01>");
 }
 
+TEST_F(PlanRunnerTest, SubstitutionFindsNamesFormedAcrossTheEdgesOfValues) {
+  // 作業用01 holds "<$": with "カウンター01>" behind it a name of a later variable forms; one of an
+  // earlier variable (データホームフォルダ) formed the same way stays.
+  std::string blocks = HensuSet(1, 101, 3, "") + CounterSet(201, 1, 1, 5) +
+                       Insert(3, "<$作業用01>カウンター01>|<$作業用01>データホームフォルダ>|<$<$カウンター01>");
+  EXPECT_EQ(harness.runBlocks(blocks, "<$").text, "5|<$データホームフォルダ>|<$5");
+}
+
+TEST_F(PlanRunnerTest, OversizeSubstitutionEndsTheRunWithTheValueLimit) {
+  // 作業用01 doubled ten times holds 1,024,000 bytes; three of it would make 3,072,000.
+  std::string grow = HensuSet(2, 101, 3, std::string(1000, 'v')) + Loop("10", HensuSet(2, 101, 15, "<$作業用01>"));
+  PlanRun fits = harness.runBlocks(grow + Insert(3, "<$作業用01><$作業用01>"), "");
+  EXPECT_EQ(fits.result, 0);
+  EXPECT_EQ(fits.text.size(), 2048000u);
+  // The last block may leave a long text, but not one built from a cut setting.
+  PlanRun over = harness.runBlocks(grow + Insert(3, "<$作業用01><$作業用01><$作業用01>"), "");
+  EXPECT_EQ(over.result, 103);
+  ASSERT_EQ(over.messages.size(), 1u);
+  EXPECT_EQ(over.messages[0], kValueLimitMessage);
+}
+
+TEST_F(PlanRunnerTest, EveryLoopEndsOnAStopRequest) {
+  // The request arrives in the plan thread's messages, which every loop pass dispatches.
+  struct StoppingHost : PlanHost {
+    explicit StoppingHost(CPlanRunner& runner) : runner(runner) {}
+    void sendCommand(std::string_view) override {}
+    void pumpMessages() override {
+      if (++pumps == 1000) runner.m_RequestStop();
+    }
+    CPlanRunner& runner;
+    int pumps = 0;
+  } host(harness.runner);
+  harness.world.host = &host;
+  PlanRun empty = harness.runBlocks(Loop("2000000", ""), "a");
+  EXPECT_EQ(empty.result, 103);
+  EXPECT_LT(host.pumps, 1010);
+  host.pumps = 0;
+  std::string lines;
+  for (int i = 0; i < 5000; ++i) lines += "x\r\n";
+  EXPECT_EQ(harness.runBlocks(Line(CounterSet(201, 1, 2, 1)) + Insert(5, "!"), lines).result, 103);
+  EXPECT_LT(host.pumps, 1010);
+}
+
 TEST_F(PlanRunnerTest, CharacterCountsAreSetBeforeEveryBlock) {
   std::string blocks = Insert(5, "<$文字数>,<$半角換算文字数>");
   EXPECT_EQ(harness.runBlocks(blocks, "あa").text, "あa2,3");
