@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/settings/environment_settings.h"
 #include "app/tablist/tab_list.h"
@@ -31,7 +32,9 @@ class CHistoryList : public CTabList {
 
   const std::string& folder() const { return folder_; }
 
-  // Creates the folder when missing, then loads up to `maximum` items and sorts them.
+  // Creates the folder when missing, then loads up to `maximum` items (in file-name order, the
+  // order an NTFS volume lists them in) and sorts them. A maximum below 1 (a hand-edited
+  // `MaxFile=`) counts as the default 300.
   int load(int maximum) { return loadGroup(folder_, maximum); }
 
   // Stores a new item with its source label; the row goes to the top. 0 or -1.
@@ -50,8 +53,10 @@ class CHistoryList : public CTabList {
   int deleteAllAfterQuestion();
 
   // Exit rules: with a maximum lowered below the stored `MaxFile` or with `AutoSave` off every
-  // item goes; the maximum in force becomes the stored one.
+  // item goes; the maximum in force becomes the stored one. The store is closed from then on:
+  // a capture or split that was still waiting when the shutdown ran writes nothing.
   int trimAtExit(int maximumInForce, std::int32_t& storedMaxFile, bool autoSave);
+  bool closed() const { return closed_; }
 
   // Hooks.
   void reSort() override { sortAgain(); }
@@ -73,7 +78,6 @@ class CHistoryList : public CTabList {
   std::string displayValue(std::string_view preview) const;
   TabRow newRow(std::string_view value, std::string_view fileName, const std::string& stamp,
                 std::string_view label) const;
-  int writeItem(const std::string& path, std::string_view record, bool replacesItem);
   int fail(std::string_view message);
 
   FileSystem& fs_;
@@ -84,6 +88,9 @@ class CHistoryList : public CTabList {
   std::string owner_;
   std::function<void()> requestClose_;
   SequenceCounter sequence_;
+  // Numbers of item files on disk beyond the maximum, which were not loaded: never reused.
+  std::vector<int> unloadedNumbers_;
+  bool closed_ = false;
 };
 
 }  // namespace qb

@@ -7,6 +7,7 @@
 #include "app/tablist/tab_columns.h"
 #include "base/numbers.h"
 #include "base/preview.h"
+#include "base/sjis.h"
 #include "base/text_limits.h"
 #include "history/history_list.h"
 
@@ -54,7 +55,7 @@ int CHistoryList::joinLines(bool withBreaks) {
     joined += value;
     if (withBreaks) joined += "\r\n";
     if (joined.size() > kMaxHistoryReadBytes) {
-      joined.resize(kMaxValueBytes);
+      joined.resize(WholeCharacterPrefix(joined, kMaxValueBytes).size());
       cut = true;
     }
   }
