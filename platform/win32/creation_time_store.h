@@ -6,6 +6,8 @@
 // file is written again whole (temporary file + replace). A folder without any record has no
 // such file.
 #pragma once
+#include <windows.h>
+
 #include <cstdint>
 #include <map>
 #include <mutex>
