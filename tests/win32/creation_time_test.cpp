@@ -160,7 +160,7 @@ TEST_F(CreationTimeSubstituteTest, ChangesAreAppendedAndACrowdedFileIsWrittenAga
               std::nullopt);
   }
   WIN32_FILE_ATTRIBUTE_DATA data;
-  ASSERT_TRUE(GetFileAttributesExW((scratch_.widePath() + L"\" + kSubstituteName).c_str(),
+  ASSERT_TRUE(GetFileAttributesExW((scratch_.widePath() + L"\\" + kSubstituteName).c_str(),
                                    GetFileExInfoStandard, &data));
   // At most 2 × 50 + 256 lines of about 80 bytes each, not 1000.
   EXPECT_LT(data.nFileSizeLow, 360u * 80u);
@@ -179,7 +179,7 @@ TEST_F(CreationTimeSubstituteTest, AFileCutInsideALineIsWrittenAgainWhole) {
   write("one.cln");
   setCreated("one.cln", kLongAgo);
   // A write cut short by a crash: half a character of a line that never ended.
-  const std::wstring substitute = scratch_.widePath() + L"\" + kSubstituteName;
+  const std::wstring substitute = scratch_.widePath() + L"\\" + kSubstituteName;
   HANDLE file = CreateFileW(substitute.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(file, INVALID_HANDLE_VALUE);
