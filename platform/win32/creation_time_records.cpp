@@ -34,7 +34,8 @@ void DecodeLine(std::wstring_view line, CreationRecords& records) {
   }
   std::optional<std::uint64_t> ticks = ParseTicks(line.substr(0, tab));
   if (!ticks) return;
-  records[CaseKey(name)] = CreationRecord{std::move(name), *ticks};
+  std::wstring key = CaseKey(name);
+  records[key] = CreationRecord{std::move(name), *ticks};
 }
 
 std::string Bytes(std::wstring_view text) {

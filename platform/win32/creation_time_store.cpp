@@ -26,19 +26,11 @@ std::wstring CreationTimeStore::FilePath(const std::wstring& folder) {
   return folder + std::wstring(kFileName);
 }
 
-std::optional<CreationTimeStore::Stamp> CreationTimeStore::StampOf(HANDLE file) {
-  BY_HANDLE_FILE_INFORMATION info;
-  if (!GetFileInformationByHandle(file, &info)) return std::nullopt;
-  return Stamp{FileTimeTicks(info.ftLastWriteTime),
-               (static_cast<std::uint64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow,
-               (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
-}
-
 std::optional<CreationTimeStore::Stamp> CreationTimeStore::StampOf(const std::wstring& file) {
-  UniqueHandle handle(CreateFileW(file.c_str(), FILE_READ_ATTRIBUTES, kShareAll, nullptr,
-                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!handle.valid()) return std::nullopt;
-  return StampOf(handle.get());
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!GetFileAttributesExW(file.c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
+  return Stamp{FileTimeTicks(data.ftLastWriteTime),
+               (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow};
 }
 
 CreationTimeStore::Cached& CreationTimeStore::current(const std::wstring& folder) {
@@ -77,14 +69,14 @@ FileFailure CreationTimeStore::save(const std::wstring& folder, Cached& cached,
 FileFailure CreationTimeStore::append(const std::wstring& folder, Cached& cached,
                                       const std::string& lines, std::size_t lineCount) {
   const std::wstring file = FilePath(folder);
-  UniqueHandle handle(CreateFileW(file.c_str(), FILE_APPEND_DATA | FILE_READ_ATTRIBUTES,
-                                  kShareAll, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_HIDDEN, nullptr));
+  UniqueHandle handle(CreateFileW(file.c_str(), FILE_APPEND_DATA, kShareAll, nullptr,
+                                  OPEN_ALWAYS, FILE_ATTRIBUTE_HIDDEN, nullptr));
   if (!handle.valid()) return failed(folder, LastFileError());
   const bool fresh = !cached.stamp || cached.stamp->size == 0;
   const std::string bytes = fresh ? std::string(kByteOrderMark, 2) + lines : lines;
   if (auto failure = WriteAll(handle.get(), bytes)) return failed(folder, *failure);
-  cached.stamp = StampOf(handle.get());
   if (!handle.reset()) return failed(folder, LastFileError());
+  cached.stamp = StampOf(file);
   cached.lines += lineCount;
   return std::nullopt;
 }

@@ -6,8 +6,6 @@
 // file is written again whole (temporary file + replace). A folder without any record has no
 // such file.
 #pragma once
-#include <windows.h>
-
 #include <cstdint>
 #include <map>
 #include <mutex>
@@ -39,12 +37,12 @@ class CreationTimeStore {
   FileFailure discard(const std::wstring& folder);
 
  private:
-  // Tells whether the file changed since it was read: a rewrite is a new file (a new index)
-  // even when its time and size happen to equal the old one's.
+  // Tells whether the file changed since it was read: its last-write time and size, which one
+  // GetFileAttributesEx reads (the file's index would need a query of the volume, which Wine
+  // answers slowly). A rewrite by another process changes the time at the volume's resolution.
   struct Stamp {
     std::uint64_t lastWritten = 0;
     std::uint64_t size = 0;
-    std::uint64_t index = 0;
     bool operator==(const Stamp&) const = default;
   };
   struct Cached {
@@ -56,7 +54,6 @@ class CreationTimeStore {
 
   static std::wstring FilePath(const std::wstring& folder);
   static std::optional<Stamp> StampOf(const std::wstring& file);
-  static std::optional<Stamp> StampOf(HANDLE file);
   Cached& current(const std::wstring& folder);
   // Puts the change (already made to `cached.records`) on disk: the lines appended, or the whole
   // file written again.
