@@ -94,9 +94,16 @@ int CHistoryList::fail(std::string_view message) {
 // ---- Loading ----
 
 int CHistoryList::loadGroup(std::string_view folder, int maximum) {
+  if (listGroup(folder, maximum) != 0) return -1;
+  return loadContents(-1);
+}
+
+int CHistoryList::listGroup(std::string_view folder, int maximum) {
   if (maximum < 1) maximum = kDefaultHistoryMaximum;
   setMaximumCount(maximum);
   removeAllRows();
+  pending_.clear();
+  beyondMaximum_.clear();
   unloadedNumbers_.clear();
   if (!PathExists(fs_, folder) && fs_.createFolder(folder)) {
     return fail("履歴格納用ﾌｫﾙﾀﾞの作成に失敗しました");
@@ -106,16 +113,85 @@ int CHistoryList::loadGroup(std::string_view folder, int maximum) {
   std::vector<FileEntry>& files = *listed.value;
   std::sort(files.begin(), files.end(),
             [](const FileEntry& a, const FileEntry& b) { return a.name < b.name; });
-  for (const FileEntry& file : files) {
+  for (FileEntry& file : files) {
     if (file.isFolder) continue;
-    if (rowCount() >= maximum) {
+    if (rowCount() < maximum) {
+      addPendingRow(std::move(file));
+    } else {
       unloadedNumbers_.push_back(ItemNumberOf(file.name));
-      continue;
+      beyondMaximum_.push_back(std::move(file));
     }
-    if (m_FileGet(file) != 0) return -1;
   }
+  std::reverse(beyondMaximum_.begin(), beyondMaximum_.end());  // the lowest name taken first
   sortAgain();
   return 0;
+}
+
+void CHistoryList::addPendingRow(FileEntry file) {
+  TabRow row;
+  row.image = kImageUnused;
+  row.columns.resize(static_cast<std::size_t>(columnCount()));
+  row.columns[col::kFileName] = file.name;
+  row.columns[col::kCreated] = TimeStamp14(file.created) + "000";
+  row.columns[col::kUpdated] = TimeStamp14(file.lastWritten) + "000";
+  std::string name = file.name;
+  pending_.emplace(std::move(name), std::move(file));
+  insertRow(rowCount(), std::move(row));
+}
+
+int CHistoryList::loadContents(int count) {
+  for (int done = 0; !pending_.empty() && (count < 0 || done < count); ++done) {
+    int row = rowCount() - 1;
+    while (row >= 0 && !isPending(row)) --row;
+    if (row < 0) {
+      pending_.clear();
+      break;
+    }
+    if (loadRow(row) < -1) return -1;
+  }
+  if (pending_.empty()) sortAgain();
+  return 0;
+}
+
+bool CHistoryList::isPending(int row) const {
+  return !pending_.empty() && pending_.count(text(row, col::kFileName)) != 0;
+}
+
+int CHistoryList::loadRow(int row) {
+  auto it = pending_.find(text(row, col::kFileName));
+  if (it == pending_.end()) return 0;
+  FileEntry file = std::move(it->second);
+  pending_.erase(it);
+  std::optional<TabRow> loaded;
+  if (readItemRow(file, loaded) != 0) return -2;
+  if (!loaded) {
+    // Another owner's file: gone from the folder and the list; the next file beyond the
+    // maximum takes its place.
+    removeRow(row);
+    if (!beyondMaximum_.empty()) {
+      unloadedNumbers_.erase(std::find(unloadedNumbers_.begin(), unloadedNumbers_.end(),
+                                       ItemNumberOf(beyondMaximum_.back().name)));
+      addPendingRow(std::move(beyondMaximum_.back()));
+      beyondMaximum_.pop_back();
+    }
+    return -1;
+  }
+  for (int column = 0; column < columnCount(); ++column) {
+    setText(row, column, std::move(loaded->columns[static_cast<std::size_t>(column)]));
+  }
+  setImage(row, loaded->image);
+  return 0;
+}
+
+void CHistoryList::dropRow(int row) {
+  if (!pending_.empty()) pending_.erase(text(row, col::kFileName));
+  removeRow(row);
+}
+
+int CHistoryList::withContents(int row) {
+  if (row < 0 || row >= rowCount()) return -1;
+  if (!isPending(row)) return 0;
+  return loadRow(row) == 0 ? 0 : -1;
 }
 
 int CHistoryList::m_FileGet_2(std::string_view path, std::string& record) {
@@ -129,7 +205,8 @@ int CHistoryList::m_FileGet_2(std::string_view path, std::string& record) {
   return 0;
 }
 
-int CHistoryList::m_FileGet(const FileEntry& file) {
+int CHistoryList::readItemRow(const FileEntry& file, std::optional<TabRow>& row) {
+  row.reset();
   std::string path = folder_ + "\\" + file.name;
   std::string record;
   if (m_FileGet_2(path, record) != 0) return -1;
@@ -138,15 +215,20 @@ int CHistoryList::m_FileGet(const FileEntry& file) {
     if (fs_.remove(path)) return fail("ﾌｧｲﾙの削除に失敗しました(m_FileGet)");
     return 0;
   }
-  TabRow row = newRow(parts.value, file.name, TimeStamp14(file.created) + parts.sequence,
-                      parts.label);
-  row.columns[col::kUpdated] = TimeStamp14(file.lastWritten) + parts.sequence;
-  row.columns[col::kCount] = parts.useCount;
+  row = newRow(parts.value, file.name, TimeStamp14(file.created) + parts.sequence, parts.label);
+  row->columns[col::kUpdated] = TimeStamp14(file.lastWritten) + parts.sequence;
+  row->columns[col::kCount] = parts.useCount;
   if (parts.useCount != "00000000") {
-    row.columns[col::kMarker] = ".";
-    row.image = kImageReused;
+    row->columns[col::kMarker] = ".";
+    row->image = kImageReused;
   }
-  insertRow(rowCount(), std::move(row));
+  return 0;
+}
+
+int CHistoryList::m_FileGet(const FileEntry& file) {
+  std::optional<TabRow> row;
+  if (readItemRow(file, row) != 0) return -1;
+  if (row) insertRow(rowCount(), std::move(*row));
   return 0;
 }
 
@@ -180,7 +262,7 @@ int CHistoryList::addItem(std::string_view value, std::string_view label) {
   // least recently written item gives up its number: its file is replaced in the same step, so a
   // failed write leaves it in place.
   if (fs_.writeAtomically(path, record, now)) return fail("ﾌｧｲﾙの書き込みに失敗しました(m_FileAdd)");
-  if (choice.rowToDelete >= 0) removeRow(choice.rowToDelete);
+  if (choice.rowToDelete >= 0) dropRow(choice.rowToDelete);
   insertRow(0, newRow(value, fileName, TimeStamp14(now) + sequence, label));
   return 0;
 }
@@ -188,7 +270,7 @@ int CHistoryList::addItem(std::string_view value, std::string_view label) {
 int CHistoryList::m_Dell(int row) {
   if (closed_ || row < 0 || row >= rowCount()) return -1;
   std::string path = pathOf(row);
-  removeRow(row);
+  dropRow(row);
   if (fs_.remove(path)) return fail("ﾌｧｲﾙの削除に失敗しました(m_Dell)");
   return 0;
 }
@@ -196,6 +278,8 @@ int CHistoryList::m_Dell(int row) {
 int CHistoryList::m_AllDel() {
   if (closed_) return -1;
   removeAllRows();
+  pending_.clear();
+  beyondMaximum_.clear();
   unloadedNumbers_.clear();
   // A folder that cannot be listed is a failure: its items would come back at the next start.
   FileResult<std::vector<FileEntry>> listed = fs_.tryList(folder_ + "\\*.cln");
@@ -218,7 +302,7 @@ int CHistoryList::m_HistTopMove(int row) {
 }
 
 int CHistoryList::incrementUseCount(int row) {
-  if (closed_ || row < 0 || row >= rowCount()) return -1;
+  if (closed_ || withContents(row) != 0) return -1;
   std::string path = pathOf(row);
   std::string record;
   if (m_FileGet_2(path, record) != 0) return -1;
@@ -242,7 +326,7 @@ int CHistoryList::incrementUseCount(int row) {
 
 int CHistoryList::getValue(int row, std::string& value) {
   value.clear();
-  if (row < 0 || row >= rowCount()) return -1;
+  if (withContents(row) != 0) return -1;
   if (static_cast<std::size_t>(ParseLeadingInt(text(row, col::kSize))) <= kPreviewBytes) {
     value = text(row, col::kRealValue);
     return 0;

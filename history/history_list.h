@@ -3,6 +3,8 @@
 // is asked to close so that the program ends in order.
 #pragma once
 #include <functional>
+#include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,6 +38,15 @@ class CHistoryList : public CTabList {
   // order an NTFS volume lists them in) and sorts them. A maximum below 1 (a hand-edited
   // `MaxFile=`) counts as the default 300.
   int load(int maximum) { return loadGroup(folder_, maximum); }
+  // The start's part of the load: rows made from the folder's listing alone (file names and
+  // times), so that captures can begin before hundreds of files are read. Their contents follow
+  // with loadContents, or as soon as an operation needs them.
+  int loadListing(int maximum) { return listGroup(folder_, maximum); }
+  // Reads up to `count` files whose rows still wait for their contents (all when negative); a
+  // file of another owner goes, and a file beyond the maximum takes its place. 0, or -1 after
+  // the message.
+  int loadContents(int count);
+  bool contentsPending() const { return !pending_.empty(); }
 
   // Stores a new item with its source label; the row goes to the top. 0 or -1.
   int addItem(std::string_view value, std::string_view label);
@@ -79,6 +90,16 @@ class CHistoryList : public CTabList {
   TabRow newRow(std::string_view value, std::string_view fileName, const std::string& stamp,
                 std::string_view label) const;
   int fail(std::string_view message);
+  int listGroup(std::string_view folder, int maximum);
+  void addPendingRow(FileEntry file);
+  bool isPending(int row) const;
+  // 0 with the row filled, -1 when the row went (another owner's file), -2 after a failure.
+  int loadRow(int row);
+  // 0 when the row exists and has its contents (read now when they were pending).
+  int withContents(int row);
+  // Reads one item file: its row, or none for another owner's file (which is deleted).
+  int readItemRow(const FileEntry& file, std::optional<TabRow>& row);
+  void dropRow(int row);
 
   FileSystem& fs_;
   Clock& clock_;
@@ -88,7 +109,10 @@ class CHistoryList : public CTabList {
   std::string owner_;
   std::function<void()> requestClose_;
   SequenceCounter sequence_;
-  // Numbers of item files on disk beyond the maximum, which were not loaded: never reused.
+  // Rows whose files are listed but not read yet, by file name.
+  std::map<std::string, FileEntry> pending_;
+  // Files beyond the maximum, highest name first; their numbers are never reused.
+  std::vector<FileEntry> beyondMaximum_;
   std::vector<int> unloadedNumbers_;
   bool closed_ = false;
 };

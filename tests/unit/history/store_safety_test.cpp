@@ -82,6 +82,51 @@ TEST_F(StoreSafetyTest, FilesBeyondTheMaximumAreLoadedByNameAndNeverOverwritten)
   EXPECT_EQ(fileCount(), 5u);
 }
 
+TEST_F(StoreSafetyTest, TheStartListsTheItemsAndTheirContentsFollow) {
+  putItem(1, record("first"));
+  clock.advance(1000);
+  putItem(2, record("second"));
+  clock.advance(1000);
+  auto list = makeList();
+  fs.clearCalls();
+  ASSERT_EQ(list->loadListing(5), 0);
+  for (const FileCall& call : fs.calls()) EXPECT_NE(call.operation, FileOperation::kReadWhole);
+  EXPECT_EQ(list->rowCount(), 2);
+  EXPECT_TRUE(list->contentsPending());
+  // A capture needs no contents: it takes the next free number at once.
+  ASSERT_EQ(list->m_FileAdd("new"), 0);
+  EXPECT_EQ(list->text(0, col::kFileName), "SAVE0003.cln");
+  // A row whose value is asked for is read then and there.
+  int first = -1;
+  for (int row = 0; row < list->rowCount(); ++row) {
+    if (list->text(row, col::kFileName) == "SAVE0001.cln") first = row;
+  }
+  std::string value;
+  ASSERT_EQ(list->getValue(first, value), 0);
+  EXPECT_EQ(value, "first");
+  ASSERT_EQ(list->loadContents(1), 0);
+  EXPECT_FALSE(list->contentsPending());
+  std::string values;
+  for (int row = 0; row < list->rowCount(); ++row) values += list->text(row, col::kRealValue) + ",";
+  EXPECT_EQ(values, "new,second,first,");
+}
+
+TEST_F(StoreSafetyTest, AnotherOwnersItemFoundLateMakesRoomForTheNextFile) {
+  putItem(1, record("mine 1"));
+  putItem(2, "00000000:::someone:::001: :::0:::theirs");
+  putItem(3, record("mine 3"));
+  auto list = makeList();
+  ASSERT_EQ(list->loadListing(2), 0);
+  ASSERT_EQ(list->loadContents(-1), 0);
+  EXPECT_FALSE(fs.exists(HistoryPath(2)));
+  ASSERT_EQ(list->rowCount(), 2);
+  EXPECT_EQ(list->text(0, col::kRealValue) + "," + list->text(1, col::kRealValue),
+            "mine 1,mine 3");
+  ASSERT_EQ(list->m_Dell(0), 0);
+  ASSERT_EQ(list->m_FileAdd("new"), 0);
+  EXPECT_EQ(list->text(0, col::kFileName), "SAVE0001.cln");
+}
+
 TEST_F(StoreSafetyTest, TheUseCountReplacesOnlyTheCountWhateverItsLength) {
   putItem(1, "7:::tester:::001: :::0:::short count");
   putItem(2, "000000099:::tester:::001: :::0:::long count");
