@@ -140,6 +140,7 @@ void CHistoryList::addPendingRow(FileEntry file) {
 }
 
 int CHistoryList::loadContents(int count) {
+  if (closed_) return -1;
   for (int done = 0; !pending_.empty() && (count < 0 || done < count); ++done) {
     int row = rowCount() - 1;
     while (row >= 0 && !isPending(row)) --row;

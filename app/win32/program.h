@@ -11,6 +11,7 @@
 #include "app/shell/tray_icon_controller.h"
 #include "app/shell/translucency.h"
 #include "app/tablist/tab_list_family.h"
+#include "app/win32/deferred_start_work.h"
 #include "app/win32/history_tab.h"
 #include "app/win32/layered_translucency.h"
 #include "app/win32/main_window.h"
@@ -45,6 +46,7 @@ class Program : private CaptureHandOffs, private ClipboardChain, private PasteHo
  private:
   bool start(HINSTANCE instance);
   bool startHistory(const DataHome& home);
+  void scheduleDeferredStart(const DataHome& home, const DateTime& startedAt);
   void startPaste();
   MainWindow::Handlers windowHandlers();
   void onClosing();
@@ -124,6 +126,7 @@ class Program : private CaptureHandOffs, private ClipboardChain, private PasteHo
   CStackList stackList_;
   bool hotkeysSuspended_ = false;
   CPlanInterface planInterface_;
+  DeferredStartWork deferred_;
 };
 
 }  // namespace qb

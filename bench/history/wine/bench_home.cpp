@@ -125,9 +125,17 @@ bool PrepareHome(const std::wstring& home, const HomeContent& content) {
     if (!WriteFileBytes(path, Shifted(record, 1))) return false;
     SetWriteTime(path, TimeInTheYear2020(n));  // SAVE0001 is the least recently written
   }
+  // Every store folder, as a run of the program leaves them.
+  for (const wchar_t* folder : {L"\\macro", L"\\Plan", L"\\Plan\\PlanDataHome", L"\\Stack"}) {
+    if (!CreateDirectoryW((home + folder).c_str(), nullptr)) return false;
+  }
+  for (int group = 0; group < 10; ++group) {
+    for (const wchar_t* format : {L"\\ラベル付き格納%02d", L"\\Plan\\PlanDir%02d", L"\\Stack\\StackDir%02d"}) {
+      if (!CreateDirectoryW((home + Numbered(format, group)).c_str(), nullptr)) return false;
+    }
+  }
   for (int n = 0; n < content.saveItems; ++n) {
     const std::wstring group = home + Numbered(L"\\ラベル付き格納%02d", n / 100);
-    if (n % 100 == 0 && !CreateDirectoryW(group.c_str(), nullptr)) return false;
     const std::string record = "label" + std::to_string(n) + ":::0:::0:::" +
                                MakeBenchText("save" + std::to_string(n), 80);
     if (!WriteFileBytes(group + Numbered(L"\\CLIP%03d.cln", n % 100 + 1), record)) return false;

@@ -7,6 +7,7 @@
 #include "history/file_helpers.h"
 #include "history/history_list.h"
 #include "history/save_stack_items.h"
+#include "history/store_folders.h"
 #include "tests/support/ui_expect.h"
 #include "tests/unit/history/history_fixture.h"
 
@@ -170,6 +171,22 @@ TEST_F(StoreSafetyTest, LeftoversOfInterruptedWritesGoAtTheNextStart) {
   EXPECT_FALSE(fs.exists(std::string(kClipsave) + "\\~QB0003.TMP"));
   EXPECT_TRUE(fs.exists(std::string(kClipsave) + "\\~qb77AA.tmp"));
   EXPECT_EQ(item(1), record("kept"));
+}
+
+TEST_F(StoreSafetyTest, EveryStoreFolderAndTheDataHomeLoseTheirLeftovers) {
+  ASSERT_TRUE(CreateStoreFolders(fs, ui, kHome));
+  const std::string save = SaveGroupFolder(kHome, 9);
+  const std::string stack = StackGroupFolder(kHome, 0);
+  fs.putFile(save + "\\~qb0001.tmp", "cut");
+  fs.putFile(stack + "\\~qb0002.tmp", "cut");
+  fs.putFile(std::string(kHome) + "~qb0003.tmp", "cut");
+  fs.putFile(save + "\\CLIP001.cln", "label:::0:::0:::kept");
+  clock.advance(10);
+  EXPECT_EQ(RemoveInterruptedWritesInStores(fs, kHome, clock.localNow()), 3);
+  EXPECT_TRUE(fs.list(save + "\\*.tmp").empty());
+  EXPECT_TRUE(fs.list(stack + "\\*.tmp").empty());
+  EXPECT_FALSE(fs.exists(std::string(kHome) + "~qb0003.tmp"));
+  EXPECT_TRUE(fs.exists(save + "\\CLIP001.cln"));
 }
 
 TEST_F(StoreSafetyTest, AJoinBeyondTheLimitEndsOnAWholeCharacter) {
