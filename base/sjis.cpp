@@ -144,9 +144,13 @@ std::string CutBytes(std::string_view text, std::size_t maxBytes) {
 }
 
 std::string CutBytesWhole(std::string_view text, std::size_t maxBytes) {
+  return std::string(WholeCharacterPrefix(text, maxBytes));
+}
+
+std::string_view WholeCharacterPrefix(std::string_view text, std::size_t maxBytes) {
   std::size_t cut = maxBytes < text.size() ? maxBytes : text.size();
   if (cut < text.size() && IsSjisTrailPosition(text, cut)) --cut;
-  return std::string(text.substr(0, cut));
+  return text.substr(0, cut);
 }
 
 }  // namespace qb

@@ -27,6 +27,7 @@ int Program::run(HINSTANCE instance) {
 }
 
 bool Program::start(HINSTANCE instance) {
+  const DateTime startedAt = clock_.localNow();
   // The data home and the three settings files, written back at once so that keys missing from
   // them are in the files from now on. There is no window yet to take a close request: any
   // failure here ends the start.
@@ -73,15 +74,14 @@ bool Program::start(HINSTANCE instance) {
     window_->setStatusPane(pane, status_.pane(static_cast<StatusPane>(pane)).text);
     window_->setStatusTip(pane, status_.pane(static_cast<StatusPane>(pane)).tip);
   }
-  startTray();
-  lan_->start();
-  if (ParseCommandLine().show) callUp(call_up_source::kTray);
   capture_->setViewReady(true);
   window_->startTimers();
+  scheduleDeferredStart(home, startedAt);
   return true;
 }
 
-// The store folders, then the History from clipsave. Before the window exists a failure ends the
+// The store folders, then the History's items as clipsave lists them (their contents follow once
+// the program takes texts). Before the window exists a failure ends the
 // start; later failures ask the window to close.
 bool Program::startHistory(const DataHome& home) {
   if (!CreateStoreFolders(fs_, ui_, home.folder)) return false;
@@ -90,7 +90,7 @@ bool Program::startHistory(const DataHome& home) {
       fs_, clock_, ui_, environment,
       HistoryStoreSetup{home.folder, home.userName, [this] { window_->requestClose(); }});
   stack_ = std::make_unique<StackItemWriter>(fs_, clock_, ui_);
-  return history_->load(environment.MaxFile) == 0;
+  return history_->loadListing(environment.MaxFile) == 0;
 }
 
 void Program::startLan() {
@@ -143,6 +143,7 @@ void Program::refreshList() {
 // the window placement is kept, the history follows its exit rules, and the settings files are
 // written. The window then leaves the clipboard chain and removes its tray icon.
 void Program::onClosing() {
+  deferred_.cancel();
   if (capture_) capture_->setViewReady(false);
   clock_.pumpWait(100);
   if (!settingsHome_) return;

@@ -18,6 +18,7 @@
 #include "app/win32/save_related_tabs.h"
 #include "app/win32/lan_wiring.h"
 #include "app/win32/tab_view.h"
+#include "app/win32/deferred_start_work.h"
 #include "app/win32/layered_translucency.h"
 #include "app/win32/main_window.h"
 #include "app/win32/shell_folder_mover.h"
@@ -53,6 +54,7 @@ class Program : private CaptureHandOffs, private ClipboardChain, private PasteHo
  private:
   bool start(HINSTANCE instance);
   bool startHistory(const DataHome& home);
+  void scheduleDeferredStart(const DataHome& home, const DateTime& startedAt);
   void startPaste();
   MainWindow::Handlers windowHandlers();
   void onClosing();
@@ -139,6 +141,7 @@ class Program : private CaptureHandOffs, private ClipboardChain, private PasteHo
   // The parts that take changed settings again after the sheet's OK (hotkeys, hooks, links).
   std::vector<std::function<void(const SettingsApply&)>> settingsApplied_;
   CPlanInterface planInterface_;
+  DeferredStartWork deferred_;
 };
 
 }  // namespace qb
