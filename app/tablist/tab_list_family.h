@@ -1,5 +1,6 @@
 // The tab lists whose behaviour lives with their tabs; here they carry their kind, their columns
-// and their sort defaults. The History list is history/history_list.h.
+// and their sort defaults. The History list is history/history_list.h, the Stack list
+// tabs/stack/stack_list.h.
 #pragma once
 #include "app/tablist/tab_list.h"
 
@@ -28,11 +29,6 @@ class COpenList : public CTabList {
 class CPlanList : public CTabList {
  public:
   CPlanList() : CTabList(TabKind::kPlan) {}
-};
-
-class CStackList : public CTabList {
- public:
-  CStackList() : CTabList(TabKind::kStack) {}
 };
 
 }  // namespace qb

@@ -52,7 +52,6 @@ bool Program::start(HINSTANCE instance) {
                        environment.WIN_SIZE_H};
   if (!window_->create(instance, placement)) return false;
   ui_.setOwner(window_->handle());
-  planInterface_.m_hHostWnd = window_->handle();
   clipboard_ = std::make_unique<Win32Clipboard>(window_->handle());
   CaptureHandOffs& handOffs = *this;
   ClipboardChain& chain = *this;
@@ -67,6 +66,7 @@ bool Program::start(HINSTANCE instance) {
                      RDW_ERASE | RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
       });
   createTabViews();
+  startPlans(home);
   showTab(*historyView_);
   for (int pane = 0; pane < kStatusPaneCount; ++pane) {
     window_->setStatusPane(pane, status_.pane(static_cast<StatusPane>(pane)).text);
@@ -88,6 +88,7 @@ bool Program::startHistory(const DataHome& home) {
       fs_, clock_, ui_, environment,
       HistoryStoreSetup{home.folder, home.userName, [this] { window_->requestClose(); }});
   stack_ = std::make_unique<StackItemWriter>(fs_, clock_, ui_);
+  stackList_ = std::make_unique<CStackList>(fs_, ui_, *stack_, home.folder);
   return history_->load(environment.MaxFile) == 0;
 }
 
@@ -116,6 +117,7 @@ MainWindow::Handlers Program::windowHandlers() {
     if (translucencyController_) translucencyController_->activationChanged(active);
   };
   handlers.command = [this](int command) { onCommand(command); };
+  handlers.copyData = [this](std::string_view command) { return copyData_.route(command); };
   handlers.closing = [this] { onClosing(); };
   return handlers;
 }
@@ -138,6 +140,7 @@ void Program::onClosing() {
   }
   settingsHome_->saveAtExit();
   if (tray_) tray_->removeIcon();
+  if (plans_) plans_->shutDown();
 }
 
 // The window's place and size; its position also as a percentage of the screen.

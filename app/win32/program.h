@@ -11,7 +11,10 @@
 #include "app/shell/tray_icon_controller.h"
 #include "app/shell/translucency.h"
 #include "app/tablist/tab_list_family.h"
+#include "app/shell/copy_data_router.h"
 #include "app/win32/history_tab_view.h"
+#include "app/win32/plan/program_plans.h"
+#include "app/win32/stack/stack_tab_view.h"
 #include "app/win32/tab_view.h"
 #include "app/win32/layered_translucency.h"
 #include "app/win32/main_window.h"
@@ -24,7 +27,6 @@
 #include "paste/paste_engine.h"
 #include "paste/window_link.h"
 #include "paste/working_window.h"
-#include "planlib/plan_interface.h"
 #include "platform/win32/win32_clipboard.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_desktop.h"
@@ -47,6 +49,7 @@ class Program : private CaptureHandOffs, private ClipboardChain, private PasteHo
   bool start(HINSTANCE instance);
   bool startHistory(const DataHome& home);
   void startPaste();
+  void startPlans(const DataHome& home);
   MainWindow::Handlers windowHandlers();
   void onClosing();
   void keepPlacement(EnvironmentSettings& environment);
@@ -68,7 +71,9 @@ class Program : private CaptureHandOffs, private ClipboardChain, private PasteHo
   std::string workingDocumentStatus() override;
   void flashTrayIcon() override { if (tray_) tray_->flashCapture(); }
   void postDeferredCapture() override { window_->postDeferredCapture(); }
-  void stackItemStored(const std::string&) override {}
+  bool planClipboardFlag() override { return plans_ && plans_->clipboardFlag(); }
+  void stackItemStored(const std::string& fileName) override;
+  void runCapturePlan(std::string_view planName, std::string_view text) override;
   // ClipboardChain
   void join() override { window_->joinClipboardChain(/*announce=*/true); }
   void leave() override { window_->leaveClipboardChain(); }
@@ -119,9 +124,12 @@ class Program : private CaptureHandOffs, private ClipboardChain, private PasteHo
   CSharedList sharedList_;
   COpenList openList_;
   CPlanList planList_;
-  CStackList stackList_;
+  std::unique_ptr<CStackList> stackList_;
+  StackTabView* stackView_ = nullptr;
+  // WM_COPYDATA commands by prefix: the plans' "0927Plan_…", and the others as they come.
+  CopyDataRouter copyData_;
+  std::unique_ptr<ProgramPlans> plans_;
   bool hotkeysSuspended_ = false;
-  CPlanInterface planInterface_;
 };
 
 }  // namespace qb

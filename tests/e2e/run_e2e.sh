@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs every end-to-end scenario of qb_e2e_driver against quillbox2.exe under Wine.
 #   tests/e2e/run_e2e.sh <windows build dir>
+#   QB_E2E_SCENARIOS="capture paste" tests/e2e/run_e2e.sh <windows build dir>   (only those)
 #
 # Needs <build>/bin/quillbox2.exe and <build>/bin/qb_e2e_driver.exe. Uses the Wine prefix
 # <build>/wineprefix (made on the first run), a virtual X display when DISPLAY is unset, and
@@ -149,6 +150,8 @@ fi
 
 scenarios=$(wine "$driver" --list 2>/dev/null | tr -d '\r')
 [ -n "$scenarios" ] || setup_failed "the driver lists no scenarios"
+# QB_E2E_SCENARIOS="a b" runs only those.
+[ -n "${QB_E2E_SCENARIOS:-}" ] && scenarios=$QB_E2E_SCENARIOS
 
 passed=0
 failed=0

@@ -18,6 +18,10 @@ const std::vector<Scenario>& allScenarios() {
       {"history-store", runHistoryStoreScenario},
       {"paste", runPasteScenario},
       {"exit-confirm", runExitConfirmScenario},
+      {"plan-stack-commands", runPlanStackCommandsScenario},
+      {"capture-plan", runCapturePlanScenario},
+      {"plan-windows", runPlanWindowsScenario},
+      {"plan-shutdown", runPlanShutdownScenario},
   };
   return scenarios;
 }

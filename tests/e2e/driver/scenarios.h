@@ -33,5 +33,9 @@ void runSettingsRepairScenario(const ScenarioContext& context);
 void runHistoryStoreScenario(const ScenarioContext& context);
 void runPasteScenario(const ScenarioContext& context);
 void runExitConfirmScenario(const ScenarioContext& context);
+void runPlanStackCommandsScenario(const ScenarioContext& context);
+void runCapturePlanScenario(const ScenarioContext& context);
+void runPlanWindowsScenario(const ScenarioContext& context);
+void runPlanShutdownScenario(const ScenarioContext& context);
 
 }  // namespace qb::e2e
