@@ -79,7 +79,7 @@ int Check(const CPlanMain& plan, std::ostream& out) {
 }
 
 int Run(const Options& options, const CPlanMain& plan, QbplanStreams streams, FileSystem& files,
-        Clock& clock) {
+        Clock& clock, Clipboard* clipboard) {
   if (!plan.m_HeaderValue("<@@PLAN_NAME>")) {
     streams.err << kParseFailed << "\n";
     return kQbplanFailed;
@@ -94,6 +94,7 @@ int Run(const Options& options, const CPlanMain& plan, QbplanStreams streams, Fi
   std::string input = std::move(buffer).str();
   ConsoleUi ui(streams.err, options.answerYes);
   PlanWorld world{files, clock, ui};
+  world.clipboard = clipboard;
   CPlanRunner runner(world);
   std::string text = input;
   int result = runner.m_Run(plan, options.settings, text);
@@ -113,7 +114,7 @@ int Run(const Options& options, const CPlanMain& plan, QbplanStreams streams, Fi
 }  // namespace
 
 int RunQbplan(const std::vector<std::string>& arguments, QbplanStreams streams, FileSystem& files,
-              Clock& clock, const std::string& dataHome) {
+              Clock& clock, const std::string& dataHome, Clipboard* clipboard) {
   std::optional<Options> options = ParseArguments(arguments, dataHome);
   if (!options) {
     streams.err << kUsage;
@@ -122,7 +123,7 @@ int RunQbplan(const std::vector<std::string>& arguments, QbplanStreams streams, 
   CPlanMain plan;
   if (!LoadPlan(*options, files, plan, streams.err)) return kQbplanFailed;
   if (options->command == "check") return Check(plan, streams.out);
-  return Run(*options, plan, streams, files, clock);
+  return Run(*options, plan, streams, files, clock, clipboard);
 }
 
 }  // namespace qb
