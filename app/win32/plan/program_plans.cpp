@@ -24,6 +24,14 @@ void ProgramPlans::onCapture(std::string_view planFileName, std::string_view tex
   capture_.onCapture(planFileName, text);
 }
 
+PlanActivity ProgramPlans::activity() const {
+  switch (thread_.mode()) {
+    case PlanMode::kRunning: return PlanActivity::kRunning;
+    case PlanMode::kEditing: return PlanActivity::kEditing;
+    default: return PlanActivity::kNone;
+  }
+}
+
 void ProgramPlans::activateWorkingWindow() {
   if (parts_.working.window == 0) return;
   parts_.desktop.activate(parts_.working.window);

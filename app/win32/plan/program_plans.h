@@ -12,6 +12,7 @@
 #include "app/plan/plan_commands.h"
 #include "app/plan/plan_thread.h"
 #include "app/shell/copy_data_router.h"
+#include "app/shell/status_bar_model.h"
 #include "app/win32/plan/interface_plan_library.h"
 #include "paste/paste_engine.h"
 #include "paste/working_window.h"
@@ -47,6 +48,8 @@ class ProgramPlans : private PlanCommandTargets, private PlanRequests {
   bool clipboardFlag() const { return commands_.clipboardFlag(); }
   // A plan is being edited or run.
   bool busy() const { return thread_.mode() != PlanMode::kIdle; }
+  // What the status bar shows of it.
+  PlanActivity activity() const;
   // A new History item: the capture plan runs on it (or the capture is counted).
   void onCapture(std::string_view planFileName, std::string_view text);
   // The program's end: a plan in progress is told to stop, then the plan thread ends.
