@@ -19,6 +19,21 @@ int GroupOfField(std::string_view field) {
 
 }  // namespace
 
+std::optional<StackOutput> ParseStackOutputCommand(std::string_view command) {
+  std::vector<std::string> fields = SplitFields(command, 4);
+  if (fields.size() < 4) return std::nullopt;
+  int group = GroupOfField(fields[1]);
+  if (group < 0) return std::nullopt;
+  return StackOutput{group, std::move(fields[2]), std::move(fields[3])};
+}
+
+std::optional<int> ParseStackClearCommand(std::string_view command) {
+  std::vector<std::string> fields = SplitFields(command, 3);
+  if (fields.size() < 2) return std::nullopt;
+  int group = GroupOfField(fields[1]);
+  return group < 0 ? std::nullopt : std::optional<int>(group);
+}
+
 MenuModel StackMenuPattern() {
   using E = MenuEntry;
   std::vector<MenuEntry> bulk = {
@@ -65,21 +80,17 @@ int StackTab::open() {
 
 void StackTab::onOutputCommand(std::string_view command) {
   if (!enabled()) return;
-  std::vector<std::string> fields = SplitFields(command, 4);
-  if (fields.size() < 4) return;
-  int group = GroupOfField(fields[1]);
-  if (group < 0) return;
-  parts_.list.storeStackOutput(group, fields[2], fields[3]);
+  std::optional<StackOutput> output = ParseStackOutputCommand(command);
+  if (!output) return;
+  parts_.list.storeStackOutput(output->group, output->planName, output->text);
   changed();
 }
 
 void StackTab::onClearCommand(std::string_view command) {
   if (!enabled()) return;
-  std::vector<std::string> fields = SplitFields(command, 3);
-  if (fields.size() < 2) return;
-  int group = GroupOfField(fields[1]);
-  if (group < 0) return;
-  parts_.list.clearGroup(group);
+  std::optional<int> group = ParseStackClearCommand(command);
+  if (!group) return;
+  parts_.list.clearGroup(*group);
   changed();
 }
 

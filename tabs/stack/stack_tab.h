@@ -20,6 +20,17 @@ inline constexpr int kSortBySize = 32985;    // "値のサイズ順", column 7
 inline constexpr int kInitialise = 32987;    // "スタックグループの初期化..."
 }  // namespace stack_command
 
+// "0927Plan_OutStack:::NN:::plan name:::text": the group 0-9, the plan name and the text (the
+// rest of the command, ":::" and all). Nothing for a group outside "00"-"09" or missing fields.
+struct StackOutput {
+  int group = 0;
+  std::string planName;
+  std::string text;
+};
+std::optional<StackOutput> ParseStackOutputCommand(std::string_view command);
+// "0927Plan_ClrStack:::NN": the group 0-9.
+std::optional<int> ParseStackClearCommand(std::string_view command);
+
 struct StackTabParts {
   CStackList& list;
   PasteEngine& engine;
