@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "app/shell/copy_data_router.h"
 #include "app/win32/window_identity.h"
 #include "platform/win32/text_conversion.h"
 
@@ -104,6 +105,13 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
       if (!closing_) onCommand(LOWORD(wParam), HIWORD(wParam));
       return 0;
+    case WM_COPYDATA: {
+      const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+      if (data == nullptr || !handlers_.copyData) return FALSE;
+      std::optional<std::string_view> text =
+          CopyDataRouter::CommandText(data->dwData, data->lpData, data->cbData);
+      return text && handlers_.copyData(*text) ? TRUE : FALSE;
+    }
     case WM_DROPFILES:
       onDropFiles(reinterpret_cast<HDROP>(wParam));
       return 0;

@@ -53,7 +53,6 @@ bool Program::start(HINSTANCE instance) {
                        environment.WIN_SIZE_H};
   if (!window_->create(instance, placement)) return false;
   ui_.setOwner(window_->handle());
-  planInterface_.m_hHostWnd = window_->handle();
   clipboard_ = std::make_unique<Win32Clipboard>(window_->handle());
   CaptureHandOffs& handOffs = *this;
   ClipboardChain& chain = *this;
@@ -69,6 +68,7 @@ bool Program::start(HINSTANCE instance) {
       });
   startLan();
   createTabViews();
+  startPlans(home);
   showTab(*historyView_);
   for (int pane = 0; pane < kStatusPaneCount; ++pane) {
     window_->setStatusPane(pane, status_.pane(static_cast<StatusPane>(pane)).text);
@@ -90,6 +90,7 @@ bool Program::startHistory(const DataHome& home) {
       fs_, clock_, ui_, environment,
       HistoryStoreSetup{home.folder, home.userName, [this] { window_->requestClose(); }});
   stack_ = std::make_unique<StackItemWriter>(fs_, clock_, ui_);
+  stackList_ = std::make_unique<CStackList>(fs_, ui_, *stack_, home.folder);
   return history_->loadListing(environment.MaxFile) == 0;
 }
 
@@ -131,6 +132,7 @@ MainWindow::Handlers Program::windowHandlers() {
     if (translucencyController_) translucencyController_->activationChanged(active);
   };
   handlers.command = [this](int command) { onCommand(command); };
+  handlers.copyData = [this](std::string_view command) { return copyData_.route(command); };
   handlers.closing = [this] { onClosing(); };
   return handlers;
 }
@@ -156,6 +158,7 @@ void Program::onClosing() {
   // A link whose threads did not end in time is kept: its threads still run its code.
   if (lan_ && !lan_->stop()) lan_.release();
   if (tray_) tray_->removeIcon();
+  if (plans_) plans_->shutDown();
 }
 
 // The window's place and size; its position also as a percentage of the screen.

@@ -14,9 +14,12 @@
 #include "app/shell/tray_icon_controller.h"
 #include "app/shell/translucency.h"
 #include "app/tablist/tab_list_family.h"
+#include "app/shell/copy_data_router.h"
 #include "app/win32/history_tab_view.h"
 #include "app/win32/save_related_tabs.h"
 #include "app/win32/lan_wiring.h"
+#include "app/win32/plan/program_plans.h"
+#include "app/win32/stack/stack_tab_view.h"
 #include "app/win32/tab_view.h"
 #include "app/win32/deferred_start_work.h"
 #include "app/win32/layered_translucency.h"
@@ -30,7 +33,6 @@
 #include "paste/paste_engine.h"
 #include "paste/window_link.h"
 #include "paste/working_window.h"
-#include "planlib/plan_interface.h"
 #include "settings/settings_apply.h"
 #include "settings/settings_sheet_model.h"
 #include "platform/win32/win32_clipboard.h"
@@ -56,6 +58,7 @@ class Program : private CaptureHandOffs, private ClipboardChain, private PasteHo
   bool startHistory(const DataHome& home);
   void scheduleDeferredStart(const DataHome& home, const DateTime& startedAt);
   void startPaste();
+  void startPlans(const DataHome& home);
   MainWindow::Handlers windowHandlers();
   void onClosing();
   void keepPlacement(EnvironmentSettings& environment);
@@ -84,7 +87,9 @@ class Program : private CaptureHandOffs, private ClipboardChain, private PasteHo
     return lan_ ? lan_->takePublisherOf(text) : std::nullopt;
   }
   void postDeferredCapture() override { window_->postDeferredCapture(); }
-  void stackItemStored(const std::string&) override {}
+  bool planClipboardFlag() override { return plans_ && plans_->clipboardFlag(); }
+  void stackItemStored(const std::string& fileName) override;
+  void runCapturePlan(std::string_view planName, std::string_view text) override;
   // ClipboardChain
   void join() override { window_->joinClipboardChain(/*announce=*/true); }
   void leave() override { window_->leaveClipboardChain(); }
@@ -134,13 +139,16 @@ class Program : private CaptureHandOffs, private ClipboardChain, private PasteHo
   std::string instanceIdentity_;
   // The lists of the tabs whose stores the program does not keep: shown with their columns.
   CPlanList planList_;
-  CStackList stackList_;
+  std::unique_ptr<CStackList> stackList_;
+  StackTabView* stackView_ = nullptr;
+  // WM_COPYDATA commands by prefix: the plans' "0927Plan_…", and the others as they come.
+  CopyDataRouter copyData_;
+  std::unique_ptr<ProgramPlans> plans_;
   bool hotkeysSuspended_ = false;
   // The settings sheet's buttons that open a part's own dialog, by their command.
   std::map<SheetCommand, std::function<void(SettingsSheetModel&, HWND sheet)>> sheetCommands_;
   // The parts that take changed settings again after the sheet's OK (hotkeys, hooks, links).
   std::vector<std::function<void(const SettingsApply&)>> settingsApplied_;
-  CPlanInterface planInterface_;
   DeferredStartWork deferred_;
 };
 

@@ -80,6 +80,7 @@ void Program::onTrackingTick() {
 void Program::updateStatusBar() {
   const EnvironmentSettings& environment = settingsHome_->settings().environment;
   StatusInput input;
+  if (plans_) input.plan = plans_->activity();
   input.hasWorkingWindow = working_.window != 0;
   if (input.hasWorkingWindow) input.workingTitle = desktop_.windowTitle(working_.window);
   input.shortDisplay = environment.StatusBarActiveWinDspFlg == 1;
@@ -188,7 +189,8 @@ void Program::onCommand(int command) {
       environment.Tray_Flg = tray_->trayMode() ? 1 : 0;
       break;
     case sc::kSettings:
-      SettingsCommand(ui_, [this] { openSettingsSheet(); }).run(/*planEditedOrRunning=*/false);
+      SettingsCommand(ui_, [this] { openSettingsSheet(); })
+          .run(/*planEditedOrRunning=*/plans_ && plans_->busy());
       break;
     case sc::kHelp: HelpCommands(shell_, ui_, programFolder).openHelp(); break;
     case sc::kPlanHelp: HelpCommands(shell_, ui_, programFolder).openPlanHelp(); break;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs every end-to-end scenario of qb_e2e_driver against quillbox2.exe under Wine.
 #   tests/e2e/run_e2e.sh <windows build dir>
+#   QB_E2E_SCENARIOS="capture paste" tests/e2e/run_e2e.sh <windows build dir>   (only those)
 #
 # QB_E2E_ONLY="name ..." runs only the named scenarios.
 # Needs <build>/bin/quillbox2.exe and <build>/bin/qb_e2e_driver.exe. Uses the Wine prefix
@@ -150,7 +151,8 @@ fi
 
 scenarios=$(wine "$driver" --list 2>/dev/null | tr -d '\r')
 [ -n "$scenarios" ] || setup_failed "the driver lists no scenarios"
-# QB_E2E_ONLY="paste filter" runs only the scenarios named there.
+# QB_E2E_ONLY="paste filter" runs only the scenarios named there (QB_E2E_SCENARIOS likewise).
+[ -n "${QB_E2E_SCENARIOS:-}" ] && scenarios=$QB_E2E_SCENARIOS
 [ -n "${QB_E2E_ONLY:-}" ] && scenarios=$QB_E2E_ONLY
 
 passed=0

@@ -23,6 +23,10 @@ const std::vector<Scenario>& allScenarios() {
       {"related-tab", runRelatedTabScenario},
       {"filter", runFilterScenario},
       {"settings-sheet", runSettingsSheetScenario},
+      {"plan-stack-commands", runPlanStackCommandsScenario},
+      {"capture-plan", runCapturePlanScenario},
+      {"plan-windows", runPlanWindowsScenario},
+      {"plan-shutdown", runPlanShutdownScenario},
   };
   return scenarios;
 }

@@ -38,5 +38,9 @@ void runSaveCommandsScenario(const ScenarioContext& context);
 void runRelatedTabScenario(const ScenarioContext& context);
 void runFilterScenario(const ScenarioContext& context);
 void runSettingsSheetScenario(const ScenarioContext& context);
+void runPlanStackCommandsScenario(const ScenarioContext& context);
+void runCapturePlanScenario(const ScenarioContext& context);
+void runPlanWindowsScenario(const ScenarioContext& context);
+void runPlanShutdownScenario(const ScenarioContext& context);
 
 }  // namespace qb::e2e
