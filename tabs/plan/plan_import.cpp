@@ -18,20 +18,20 @@ std::string InPath(std::string_view message, std::string_view path) {
 
 // The record a file holds: a plan item file when undoing the byte shift gives a record with a
 // plan text, else the file read as a plan text.
-PlanRecord RecordOf(const std::string& content) {
-  PlanRecord record;
-  if (SplitPlanRecord(ShiftBytesDown(content), record) &&
+PlanItem RecordOf(const std::string& content) {
+  PlanItem record;
+  if (SplitPlanItem(ShiftBytesDown(content), record) &&
       record.text.find(kNameTag) != std::string::npos) {
     return record;
   }
-  record = PlanRecord{};
+  record = PlanItem{};
   record.text = content;
   return record;
 }
 
 }  // namespace
 
-int ReadPlanFile(FileSystem& fs, Ui& ui, std::string_view path, PlanRecord& record) {
+int ReadPlanFile(FileSystem& fs, Ui& ui, std::string_view path, PlanItem& record) {
   std::string content;
   std::string error;
   if (ReadWholeFile(fs, path, content, error) != 0) {
@@ -39,7 +39,7 @@ int ReadPlanFile(FileSystem& fs, Ui& ui, std::string_view path, PlanRecord& reco
                    MessageIcon::kStop);
     return -1;
   }
-  PlanRecord read = RecordOf(content);
+  PlanItem read = RecordOf(content);
   if (read.text.size() > kMaxValueBytes || read.text.find(kNameTag) == std::string::npos) {
     ui.showMessage(InPath("プランのファイルではないため取り込めません。　", path),
                    MessageIcon::kExclamation);
@@ -64,7 +64,7 @@ int ReadPlanFile(FileSystem& fs, Ui& ui, std::string_view path, PlanRecord& reco
                    MessageIcon::kExclamation);
     return -1;
   }
-  record = PlanRecord{};
+  record = PlanItem{};
   record.name = std::move(name);
   record.version = std::move(version);
   record.text = std::move(read.text);

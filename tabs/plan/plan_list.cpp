@@ -129,7 +129,7 @@ int CPlanList::loadGroup(std::string_view /*folder*/, int maximum) {
 
 // ---- Reading and storing ----
 
-int CPlanList::readPlan(int row, PlanRecord& record, std::string_view operation) {
+int CPlanList::readPlan(int row, PlanItem& record, std::string_view operation) {
   if (row < 0 || row >= rowCount()) return -1;
   if (store_.read(shownGroup(), fileName(row), record)) return 0;
   ui_.showMessage(PlanReadFailure(operation, store_.path(shownGroup(), fileName(row))),
@@ -139,13 +139,13 @@ int CPlanList::readPlan(int row, PlanRecord& record, std::string_view operation)
 
 int CPlanList::getValue(int row, std::string& value) {
   value.clear();
-  PlanRecord record;
+  PlanItem record;
   if (readPlan(row, record, "6m_FileGet_0") != 0) return -1;
   value = std::move(record.text);
   return 0;
 }
 
-int CPlanList::storePlan(int group, const PlanRecord& record) {
+int CPlanList::storePlan(int group, const PlanItem& record) {
   if (group < 0 || group >= kPlanGroupCount) return -1;
   FileError failure;
   const DateTime now = clock_.localNow();
@@ -167,8 +167,8 @@ int CPlanList::storePlan(int group, const PlanRecord& record) {
 }
 
 int CPlanList::m_FileAdd(std::string_view recordText) {
-  PlanRecord record;
-  if (!SplitPlanRecord(recordText, record)) return -1;
+  PlanItem record;
+  if (!SplitPlanItem(recordText, record)) return -1;
   return storePlan(shownGroup(), record);
 }
 
@@ -213,7 +213,7 @@ int CPlanList::movePlan(int row, int group) {
   if (row < 0 || row >= rowCount() || group < 0 || group >= kPlanGroupCount || group == from) {
     return 0;
   }
-  PlanRecord record;
+  PlanItem record;
   if (readPlan(row, record, "6m_FileGet_0") != 0) return -1;
   const std::string name = fileName(row);
   PlanHotkeySlots slots(hotkeys_);
@@ -236,21 +236,21 @@ int CPlanList::movePlan(int row, int group) {
 }
 
 int CPlanList::copyPlan(int row, int group) {
-  PlanRecord record;
+  PlanItem record;
   if (readPlan(row, record, "6m_FileGet_0") != 0) return -1;
   return storePlan(group, record);
 }
 
 int CPlanList::copyToShared(int row) {
   if (!sharedStore) return 0;
-  PlanRecord record;
+  PlanItem record;
   if (readPlan(row, record, "6m_FileGet_0") != 0) return -1;
   if (!Ask(ui_, "プランを共有に複写してよろしいですか？　")) return 0;
-  return sharedStore(record.name, BuildPlanRecord(record));
+  return sharedStore(record.name, BuildPlanItem(record));
 }
 
 int CPlanList::importPlanFile(std::string_view path) {
-  PlanRecord record;
+  PlanItem record;
   if (ReadPlanFile(fs_, ui_, path, record) != 0) return -1;
   return storePlan(shownGroup(), record);
 }

@@ -58,9 +58,9 @@ class CPlanList : public CTabList {
 
   std::string fileName(int row) const { return text(row, plan_column::kFileName); }
   // Reads the row's plan; a failure shows the read message naming `operation`. 0 or -1.
-  int readPlan(int row, PlanRecord& record, std::string_view operation);
+  int readPlan(int row, PlanItem& record, std::string_view operation);
   // A new plan file in a group; into the group shown it also gets the top row. 0 or -1.
-  int storePlan(int group, const PlanRecord& record);
+  int storePlan(int group, const PlanItem& record);
   // Asks first (the hotkey question when the plan has a hotkey); then the file, the row and the
   // hotkey go. 0 also when the user said No; -1 on failure.
   int deletePlan(int row);

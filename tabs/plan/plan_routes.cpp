@@ -25,7 +25,7 @@ PlanRoutes::PlanRoutes(PlanRouteParts parts) : parts_(parts) {}
 
 int PlanRoutes::run(int group, std::string_view fileName, std::string_view input,
                     bool hideMainWindow, std::string_view operation) {
-  PlanRecord record;
+  PlanItem record;
   if (!parts_.store.read(group, fileName, record)) {
     parts_.ui.showMessage(PlanReadFailure(operation, parts_.store.path(group, fileName)),
                           MessageIcon::kStop);
@@ -38,7 +38,7 @@ int PlanRoutes::run(int group, std::string_view fileName, std::string_view input
 
 int PlanRoutes::m_PlanGo(int group, std::string_view fileName, std::string_view input,
                          bool hideMainWindow) {
-  if (parts_.requests.mode() != PlanMode::kIdle) {
+  if (parts_.requests.busy()) {
     parts_.ui.showMessage(kPlanBusyMessage, MessageIcon::kExclamation);
     return -1;
   }
@@ -46,7 +46,7 @@ int PlanRoutes::m_PlanGo(int group, std::string_view fileName, std::string_view 
 }
 
 int PlanRoutes::m_PlanCallGo(int position, std::string_view input, bool hideMainWindow) {
-  if (parts_.requests.mode() != PlanMode::kIdle) {
+  if (parts_.requests.busy()) {
     parts_.ui.showMessage(kPlanBusyMessage, MessageIcon::kExclamation);
     return -1;
   }
@@ -56,7 +56,7 @@ int PlanRoutes::m_PlanCallGo(int position, std::string_view input, bool hideMain
 }
 
 bool PlanRoutes::refusedFromOutside() {
-  if (parts_.requests.mode() == PlanMode::kIdle && !parts_.ui.isBusy()) return false;
+  if (!parts_.requests.busy() && !parts_.ui.isBusy()) return false;
   parts_.ui.showMessage(kPlanRunRefusedMessage, MessageIcon::kExclamation);
   return true;
 }

@@ -14,7 +14,7 @@
 #include "app/settings/plan_hotkey_settings.h"
 #include "platform/ui.h"
 #include "tabs/plan/plan_directory.h"
-#include "tabs/plan/plan_requests.h"
+#include "tabs/plan/plan_thread_port.h"
 #include "tabs/plan/plan_store.h"
 
 namespace qb {
@@ -28,7 +28,7 @@ inline constexpr std::string_view kPlanRunRefusedMessage =
 struct PlanRouteParts {
   PlanStore& store;
   PlanDirectory& directory;
-  PlanRequests& requests;
+  PlanThreadPort& requests;
   Ui& ui;
   EnvironmentSettings& environment;
   const PlanHotkeySettings& hotkeys;

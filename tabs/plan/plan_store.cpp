@@ -37,7 +37,7 @@ std::vector<PlanEntry> PlanStore::list(int group, std::vector<std::string>* unre
   std::vector<PlanEntry> entries;
   for (const FileEntry& file : fs_.list(folder(group) + "\\*.cln")) {
     if (file.isFolder) continue;
-    PlanRecord record;
+    PlanItem record;
     if (!read(group, file.name, record)) {
       if (unreadable) unreadable->push_back(path(group, file.name));
       continue;
@@ -57,12 +57,12 @@ int PlanStore::count(int group) {
   return files;
 }
 
-bool PlanStore::read(int group, std::string_view fileName, PlanRecord& record) {
+bool PlanStore::read(int group, std::string_view fileName, PlanItem& record) {
   FileResult<std::string> content = fs_.readWhole(path(group, fileName));
-  return content.ok() && SplitPlanRecord(ShiftBytesDown(*content.value), record);
+  return content.ok() && SplitPlanItem(ShiftBytesDown(*content.value), record);
 }
 
-std::optional<std::string> PlanStore::add(int group, const PlanRecord& record,
+std::optional<std::string> PlanStore::add(int group, const PlanItem& record,
                                           const DateTime& created, FileError& failure) {
   std::set<int> used;
   int files = 0;
@@ -78,7 +78,7 @@ std::optional<std::string> PlanStore::add(int group, const PlanRecord& record,
     return std::nullopt;
   }
   std::string name = PlanFileName(number);
-  if (FileFailure written = fs_.writeNew(path(group, name), ShiftBytesUp(BuildPlanRecord(record)))) {
+  if (FileFailure written = fs_.writeNew(path(group, name), ShiftBytesUp(BuildPlanItem(record)))) {
     failure = *written;
     return std::nullopt;
   }
@@ -90,8 +90,8 @@ std::optional<std::string> PlanStore::add(int group, const PlanRecord& record,
   return name;
 }
 
-FileFailure PlanStore::replace(int group, std::string_view fileName, const PlanRecord& record) {
-  return fs_.replaceAtomically(path(group, fileName), ShiftBytesUp(BuildPlanRecord(record)));
+FileFailure PlanStore::replace(int group, std::string_view fileName, const PlanItem& record) {
+  return fs_.replaceAtomically(path(group, fileName), ShiftBytesUp(BuildPlanItem(record)));
 }
 
 FileFailure PlanStore::remove(int group, std::string_view fileName) {

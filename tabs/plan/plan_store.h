@@ -10,7 +10,7 @@
 
 #include "base/date_time.h"
 #include "platform/file_system.h"
-#include "tabs/plan/plan_record.h"
+#include "tabs/plan/plan_item.h"
 
 namespace qb {
 
@@ -40,13 +40,13 @@ class PlanStore {
   int count(int group);
 
   // False when the file cannot be read or holds no plan record.
-  bool read(int group, std::string_view fileName, PlanRecord& record);
+  bool read(int group, std::string_view fileName, PlanItem& record);
   // A new file under the lowest number no file of the group has, created at `created`. Its name,
   // or nothing with `failure` set (a group of 100 files fails with kDirectoryFull).
-  std::optional<std::string> add(int group, const PlanRecord& record, const DateTime& created,
+  std::optional<std::string> add(int group, const PlanItem& record, const DateTime& created,
                                  FileError& failure);
   // Replaces the content, keeping the file's creation time.
-  FileFailure replace(int group, std::string_view fileName, const PlanRecord& record);
+  FileFailure replace(int group, std::string_view fileName, const PlanItem& record);
   FileFailure remove(int group, std::string_view fileName);
   FileFailure setCreated(int group, std::string_view fileName, const DateTime& created);
 

@@ -10,7 +10,7 @@
 #include "app/tablist/tab_menu.h"
 #include "platform/ui.h"
 #include "tabs/plan/plan_list.h"
-#include "tabs/plan/plan_requests.h"
+#include "tabs/plan/plan_thread_port.h"
 #include "tabs/plan/plan_routes.h"
 
 namespace qb {
@@ -25,7 +25,7 @@ class PlanTabDialogs {
 struct PlanTabParts {
   CPlanList& list;
   PlanRoutes& routes;
-  PlanRequests& requests;
+  PlanThreadPort& requests;
   const EnvironmentSettings& environment;
   Ui& ui;
   PlanTabDialogs& dialogs;
@@ -37,7 +37,7 @@ class PlanTab {
 
   CPlanList& list() { return list_; }
   // False while a plan is edited or run.
-  bool controlsEnabled() const { return parts_.requests.mode() == PlanMode::kIdle; }
+  bool controlsEnabled() const { return !parts_.requests.busy(); }
 
   // Enter, a double click: the plan runs.
   void activate(int row) { run(row); }

@@ -54,14 +54,14 @@ std::string TooManyMessage(int count) {
 }
 
 // Every record of a set; false when one of them is no plan record.
-bool ReadSet(PlanDataExport get, std::vector<PlanRecord>& records) {
+bool ReadSet(PlanDataExport get, std::vector<PlanItem>& records) {
   std::vector<char> buffer(kRecordBuffer + 1, '\0');
   for (int index = 0; index < kMostRecords; ++index) {
     int end = 1;
     get(index, &end, buffer.data());
     if (end != 0) return true;
-    PlanRecord record;
-    if (!SplitPlanRecord(std::string_view(buffer.data(), strnlen(buffer.data(), kRecordBuffer)),
+    PlanItem record;
+    if (!SplitPlanItem(std::string_view(buffer.data(), strnlen(buffer.data(), kRecordBuffer)),
                          record)) {
       return false;
     }
@@ -103,7 +103,7 @@ int StandardPlanInstaller::install(StandardPlanSet set, bool skipPresent) {
     ui_.showMessage(facts.noExport, MessageIcon::kStop);
     return -1;
   }
-  std::vector<PlanRecord> records;
+  std::vector<PlanItem> records;
   if (!ReadSet(get, records)) {
     ui_.showMessage(facts.interrupted, MessageIcon::kStop);
     return -1;
@@ -111,7 +111,7 @@ int StandardPlanInstaller::install(StandardPlanSet set, bool skipPresent) {
   if (skipPresent) {
     std::set<std::string> present;
     for (const PlanEntry& plan : store_.list(group)) present.insert(plan.name);
-    std::erase_if(records, [&](const PlanRecord& record) { return present.count(record.name); });
+    std::erase_if(records, [&](const PlanItem& record) { return present.count(record.name); });
   }
   if (records.empty()) return 0;
   const int count = static_cast<int>(records.size());

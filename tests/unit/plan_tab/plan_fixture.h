@@ -15,7 +15,7 @@
 #include "platform/fake/scripted_ui.h"
 #include "tabs/plan/plan_data_library.h"
 #include "tabs/plan/plan_list.h"
-#include "tabs/plan/plan_requests.h"
+#include "tabs/plan/plan_thread_port.h"
 #include "tabs/plan/plan_store.h"
 #include "tests/support/ui_expect.h"
 
@@ -34,20 +34,20 @@ inline std::string PlanText(const std::string& name) {
          "<@@KIND_IMS>1<@@/KIND_IMS><@@IDX_IN>1<@@/IDX_IN><@@DATAIN>!<@@/DATAIN><@@/INSERT>";
 }
 
-inline std::string PlanRecordText(const std::string& name, const std::string& version = "V1.20") {
+inline std::string PlanItemText(const std::string& name, const std::string& version = "V1.20") {
   return name + ":::" + version + ":::0000000000:::0:::0:::" + PlanText(name);
 }
 
-// The plan thread: its mode, and every run handed to it.
-class RecordingPlanRequests : public PlanRequests {
+// The plan thread: busy or not, and every run handed to it.
+class RecordingPlanThread : public PlanThreadPort {
  public:
-  PlanMode mode() const override { return mode_; }
+  bool busy() const override { return busy_; }
   void requestRun(PlanRunInputs inputs) override { runs.push_back(std::move(inputs)); }
-  void setMode(PlanMode mode) { mode_ = mode; }
+  void setBusy(bool busy) { busy_ = busy; }
   std::vector<PlanRunInputs> runs;
 
  private:
-  PlanMode mode_ = PlanMode::kIdle;
+  bool busy_ = false;
 };
 
 // plandata.dll as linked into the test: it can be missing, or lack an export.
@@ -99,7 +99,7 @@ struct PlanWorld {
 
   // A plan file written as another copy of the program would, one second after the last.
   void putPlan(int group, int number, const std::string& name) {
-    fs.putFile(PlanPath(group, number), ShiftBytesUp(PlanRecordText(name)));
+    fs.putFile(PlanPath(group, number), ShiftBytesUp(PlanItemText(name)));
     clock.advance(1000);
   }
   void giveHotkey(int slot, int group, const std::string& fileName) {
@@ -129,7 +129,7 @@ struct PlanWorld {
   PlanHotkeySettings hotkeys;
   PlanStore store{fs, kPlanHome};
   CPlanList list{{fs, clock, ui, settings, hotkeys, store}};
-  RecordingPlanRequests requests;
+  RecordingPlanThread requests;
   std::vector<int> changedGroups;
   int hotkeyChanges = 0;
 };

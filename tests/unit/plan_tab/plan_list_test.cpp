@@ -131,7 +131,7 @@ TEST_F(PlanListTest, TheCapturePlanIsNoLongerCalledOnceItLeavesItsGroup) {
 }
 
 TEST_F(PlanListTest, AFullGroupTakesNoMorePlans) {
-  for (int n = 1; n <= 100; ++n) w.fs.putFile(PlanPath(4, n), ShiftBytesUp(PlanRecordText("p")));
+  for (int n = 1; n <= 100; ++n) w.fs.putFile(PlanPath(4, n), ShiftBytesUp(PlanItemText("p")));
   w.putPlan(2, 1, "A");
   w.list.load();
   EXPECT_EQ(w.list.copyPlan(0, 4), -1);
@@ -146,8 +146,8 @@ TEST_F(PlanListTest, ANewPlanTakesTheLowestFreeNumber) {
   w.fs.putFile(std::string(kPlanHome) + "Plan\\PlanDir02\\PLAN002 copy.cln", "x");
   w.list.load();
   w.ui.clear();
-  PlanRecord record;
-  ASSERT_TRUE(SplitPlanRecord(PlanRecordText("D"), record));
+  PlanItem record;
+  ASSERT_TRUE(SplitPlanItem(PlanItemText("D"), record));
   EXPECT_EQ(w.list.storePlan(2, record), 0);
   EXPECT_TRUE(w.fs.exists(PlanPath(2, 2)));
   EXPECT_EQ(w.list.text(0, col::kName), "D");
@@ -161,7 +161,7 @@ TEST_F(PlanListTest, ImportTakesAPlanTextOrAPlanItemFileAndRefusesTheRest) {
   EXPECT_EQ(w.fs.contentOf(PlanPath(2, 1)),
             ShiftBytesUp("取り込み:::V1.00:::0000000000:::0:::0:::" + PlanText("取り込み") +
                          "<@@PLAN_GVL>V1.00<@@/PLAN_GVL>"));
-  w.fs.putFile("C:\\in\\PLAN009.cln", ShiftBytesUp(PlanRecordText("他の端末")));
+  w.fs.putFile("C:\\in\\PLAN009.cln", ShiftBytesUp(PlanItemText("他の端末")));
   EXPECT_EQ(w.list.importPlanFile("C:\\in\\PLAN009.cln"), 0);
   EXPECT_EQ(w.names(), "他の端末,取り込み,");
 
@@ -224,7 +224,7 @@ TEST_F(PlanListTest, CopyToSharedAsksFirstAndHandsOverTheRecord) {
   EXPECT_EQ(w.list.copyToShared(0), 0);
   EXPECT_EQ(w.ui.boxes().back().text, "プランを共有に複写してよろしいですか？　");
   EXPECT_EQ(label, "A");
-  EXPECT_EQ(value, PlanRecordText("A"));
+  EXPECT_EQ(value, PlanItemText("A"));
 }
 
 TEST_F(PlanListTest, WhileAPlanRunsTheTabRefusesChanges) {
@@ -236,7 +236,7 @@ TEST_F(PlanListTest, WhileAPlanRunsTheTabRefusesChanges) {
   PlanTab tab({w.list, routes, w.requests, w.settings, w.ui, dialogs});
   w.putPlan(2, 1, "A");
   w.list.load();
-  w.requests.setMode(PlanMode::kRunning);
+  w.requests.setBusy(true);
   EXPECT_FALSE(tab.controlsEnabled());
   tab.deleteRow(0);
   tab.runMenuCommand(0, mc::MoveToGroupCommand(4));

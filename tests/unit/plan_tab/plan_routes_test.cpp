@@ -45,7 +45,7 @@ TEST_F(PlanRoutesTest, ThePlanTabRunsTheChosenPlanFromAnEmptyText) {
   EXPECT_EQ(w.requests.runs[0].inputText, "");
   EXPECT_TRUE(w.requests.runs[0].hideMainWindow);
 
-  w.requests.setMode(PlanMode::kEditing);
+  w.requests.setBusy(true);
   EXPECT_EQ(routes.m_PlanGo(2, "PLAN001.cln", "", true), -1);
   EXPECT_EQ(lastMessage(), "プランの編集、または実行中のため操作できません。");
   EXPECT_EQ(w.requests.runs.size(), 1u);
@@ -76,12 +76,12 @@ TEST_F(PlanRoutesTest, APlanHotkeyRunsItsPlanUnlessAPlanOrADialogIsBusy) {
   EXPECT_FALSE(w.requests.runs[0].hideMainWindow);
   EXPECT_EQ(routes.runHotkeyPlan(1), -1);  // an empty slot
 
-  w.requests.setMode(PlanMode::kRunning);
+  w.requests.setBusy(true);
   EXPECT_EQ(routes.runHotkeyPlan(0), -1);
   EXPECT_EQ(lastMessage(),
             "次の状態ではプランの実行はできません。　\n　・プランの実行中\n　・プランの編集中\n"
             "　・Quillboxのサブウィンドウ表示中　");
-  w.requests.setMode(PlanMode::kIdle);
+  w.requests.setBusy(false);
   {
     Ui::BusyScope dialogOpen(w.ui);
     EXPECT_EQ(routes.runHotkeyPlan(0), -1);

@@ -41,7 +41,7 @@ TEST_F(StandardPlanInstallerTest, ANewUserStartsWithTheStandardPlansAndASecondSt
   EXPECT_EQ(hotkeyGroup[32], "定型句の貼り付け５");
   EXPECT_EQ(hotkeyGroup[33], "スクラップブックへ取り込み");
   EXPECT_EQ(hotkeyGroup.back(), "文字列検索のブラウザ表示");
-  PlanRecord record;
+  PlanItem record;
   ASSERT_TRUE(w.store.read(0, "PLAN001.cln", record));
   EXPECT_EQ(record.name, "括弧「」括り");
   EXPECT_EQ(record.version, "V1.00");
@@ -88,7 +88,7 @@ TEST_F(StandardPlanInstallerTest, AVersionThreeHomeIsAskedAboutGroupThree) {
 }
 
 TEST_F(StandardPlanInstallerTest, AGroupWithoutRoomForTheWholeSetTakesNone) {
-  for (int n = 1; n <= 95; ++n) w.fs.putFile(PlanPath(0, n), ShiftBytesUp(PlanRecordText("p")));
+  for (int n = 1; n <= 95; ++n) w.fs.putFile(PlanPath(0, n), ShiftBytesUp(PlanItemText("p")));
   EXPECT_EQ(installer.install(StandardPlanSet::kRireki), -1);
   EXPECT_EQ(lastMessage(),
             "標準プランを9件追加しようとしましたが、プランの最大格納数を超えるため格納できません。　\n"

@@ -4,8 +4,6 @@
 
 namespace qb {
 
-enum class PlanMode { kIdle = 0, kEditing = 1, kRunning = 2 };
-
 struct PlanRunInputs {
   std::string planText;
   std::string planVersion;  // stored with the plan
@@ -13,12 +11,13 @@ struct PlanRunInputs {
   bool hideMainWindow = false;
 };
 
-class PlanRequests {
+class PlanThreadPort {
  public:
-  virtual ~PlanRequests() = default;
-  virtual PlanMode mode() const = 0;
-  // Fills the run inputs, sets the mode and wakes the plan thread; the mode returns to idle when
-  // the run has ended.
+  virtual ~PlanThreadPort() = default;
+  // True while a plan is edited or run.
+  virtual bool busy() const = 0;
+  // Hides the main window when asked, then hands the run to the plan thread, which is busy
+  // until the run has ended.
   virtual void requestRun(PlanRunInputs inputs) = 0;
 };
 

@@ -11,7 +11,7 @@ inline constexpr std::string_view kPlanAttributes = "0000000000";
 // The plan interface's version; a plan of a later one cannot be edited or run.
 inline constexpr std::string_view kPlanInterfaceVersion = "V1.20";
 
-struct PlanRecord {
+struct PlanItem {
   std::string name;
   std::string version;
   std::string attributes{kPlanAttributes};
@@ -20,9 +20,9 @@ struct PlanRecord {
   std::string text;  // the plan text, to the end of the record
 };
 
-std::string BuildPlanRecord(const PlanRecord& record);
+std::string BuildPlanItem(const PlanItem& record);
 // False when the record has fewer than six fields or an empty name.
-bool SplitPlanRecord(std::string_view record, PlanRecord& out);
+bool SplitPlanItem(std::string_view record, PlanItem& out);
 
 // "PLAN%03d.cln"
 std::string PlanFileName(int number);

@@ -1,4 +1,4 @@
-#include "tabs/plan/plan_record.h"
+#include "tabs/plan/plan_item.h"
 
 #include <cstdio>
 #include <vector>
@@ -7,12 +7,12 @@
 
 namespace qb {
 
-std::string BuildPlanRecord(const PlanRecord& record) {
+std::string BuildPlanItem(const PlanItem& record) {
   return JoinFields({record.name, record.version, record.attributes, record.reserved1,
                      record.reserved2, record.text});
 }
 
-bool SplitPlanRecord(std::string_view record, PlanRecord& out) {
+bool SplitPlanItem(std::string_view record, PlanItem& out) {
   std::vector<std::string> fields = SplitFields(record, 6);
   if (fields.size() < 6 || fields[0].empty()) return false;
   out.name = std::move(fields[0]);
