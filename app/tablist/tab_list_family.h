@@ -25,11 +25,6 @@ class COpenList : public CTabList {
   COpenList() : CTabList(TabKind::kOpen) {}
 };
 
-class CPlanList : public CTabList {
- public:
-  CPlanList() : CTabList(TabKind::kPlan) {}
-};
-
 class CStackList : public CTabList {
  public:
   CStackList() : CTabList(TabKind::kStack) {}

@@ -79,8 +79,8 @@ bool Program::start(HINSTANCE instance) {
   return true;
 }
 
-// The store folders, then the History from clipsave. Before the window exists a failure ends the
-// start; later failures ask the window to close.
+// The store folders, the standard plans when they are due, then the History from clipsave.
+// Before the window exists a failure ends the start; later failures ask the window to close.
 bool Program::startHistory(const DataHome& home) {
   if (!CreateStoreFolders(fs_, ui_, home.folder)) return false;
   EnvironmentSettings& environment = settingsHome_->settings().environment;
@@ -88,6 +88,9 @@ bool Program::startHistory(const DataHome& home) {
       fs_, clock_, ui_, environment,
       HistoryStoreSetup{home.folder, home.userName, [this] { window_->requestClose(); }});
   stack_ = std::make_unique<StackItemWriter>(fs_, clock_, ui_);
+  plans_ = std::make_unique<PlanTabUnit>(PlanTabUnitParts{
+      fs_, clock_, ui_, settingsHome_->settings(), planData_, &planMenuHook_, home.folder});
+  plans_->start();
   return history_->load(environment.MaxFile) == 0;
 }
 

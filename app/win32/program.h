@@ -15,6 +15,7 @@
 #include "app/win32/tab_view.h"
 #include "app/win32/layered_translucency.h"
 #include "app/win32/main_window.h"
+#include "app/win32/plan_adapters.h"
 #include "app/win32/shell_folder_mover.h"
 #include "history/capture_controller.h"
 #include "history/history_list.h"
@@ -33,6 +34,7 @@
 #include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_system_info.h"
 #include "platform/win32/win32_ui.h"
+#include "tabs/plan/plan_tab_unit.h"
 
 namespace qb {
 
@@ -118,9 +120,12 @@ class Program : private CaptureHandOffs, private ClipboardChain, private PasteHo
   CRelatedList relatedList_;
   CSharedList sharedList_;
   COpenList openList_;
-  CPlanList planList_;
   CStackList stackList_;
   bool hotkeysSuspended_ = false;
+  // The Plan tab's store, list, directory and standard-plan installer.
+  Win32PlanDataLibrary planData_;
+  Win32PlanMenuHook planMenuHook_;
+  std::unique_ptr<PlanTabUnit> plans_;
   CPlanInterface planInterface_;
 };
 

@@ -42,7 +42,7 @@ void Program::createTabViews() {
            [&env] { return ColoursFromSettings(env.TabColorTextCm, env.TabColorBackCm); });
   listOnly(openList_, "公開", [&env] { return env.Open_Enable == 1; },
            [&env] { return ColoursFromSettings(env.TabColorTextOp, env.TabColorBackOp); });
-  listOnly(planList_, "プラン", [&env] { return env.Plan_Enable == 1; },
+  listOnly(plans_->list(), "プラン", [&env] { return env.Plan_Enable == 1; },
            [&env] { return ColoursFromSettings(env.TabColorTextPn, env.TabColorBackPn); });
   listOnly(stackList_, "スタック", [&env] { return env.Stack_Enable == 1; },
            [&env] { return ColoursFromSettings(env.TabColorTextSk, env.TabColorBackSk); });
