@@ -18,6 +18,7 @@ const std::vector<Scenario>& allScenarios() {
       {"history-store", runHistoryStoreScenario},
       {"paste", runPasteScenario},
       {"exit-confirm", runExitConfirmScenario},
+      {"standard-plans", runStandardPlansScenario},
   };
   return scenarios;
 }
