@@ -47,6 +47,10 @@ void PlanTab::importFile() {
   }
 }
 
+void PlanTab::importPath(const std::string& path) {
+  if (!refusedWhileBusy()) list_.importPlanFile(path);
+}
+
 void PlanTab::deleteRow(int row) {
   if (row < 0 || row >= list_.rowCount() || refusedWhileBusy()) return;
   list_.deletePlan(row);

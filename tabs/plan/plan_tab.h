@@ -52,6 +52,8 @@ class PlanTab {
   void sortBy(int command);
   void run(int row);
   void importFile();
+  // A plan file dropped on the list.
+  void importPath(const std::string& path);
   void deleteRow(int row);
 
   // ← and → switch groups when `LRKeyGroupChange=` is 1 (true when used).
