@@ -182,6 +182,16 @@ void CPlanList::forgetCapturePlan(int group, std::string_view fileName) {
   }
 }
 
+// A plan's file left the group shown: its row, its part as the capture plan and its hotkey go.
+void CPlanList::planLeft(int row, int group, const std::string& fileName, int slot) {
+  removeRow(row);
+  forgetCapturePlan(group, fileName);
+  changed(group);
+  if (slot < 0) return;
+  PlanHotkeySlots(hotkeys_).release(slot);
+  if (hotkeysChanged) hotkeysChanged();
+}
+
 int CPlanList::deletePlan(int row) {
   if (row < 0 || row >= rowCount()) return -1;
   const int group = shownGroup();
@@ -198,13 +208,7 @@ int CPlanList::deletePlan(int row) {
                     MessageIcon::kStop);
     return -1;
   }
-  removeRow(row);
-  forgetCapturePlan(group, name);
-  changed(group);
-  if (slot >= 0) {
-    slots.release(slot);
-    if (hotkeysChanged) hotkeysChanged();
-  }
+  planLeft(row, group, name, slot);
   return 0;
 }
 
@@ -225,13 +229,7 @@ int CPlanList::movePlan(int row, int group) {
     ui_.showMessage("ﾌｧｲﾙの削除に失敗しました(6m_Dell)", MessageIcon::kStop);
     return -1;
   }
-  removeRow(row);
-  forgetCapturePlan(from, name);
-  changed(from);
-  if (slot >= 0) {
-    slots.release(slot);
-    if (hotkeysChanged) hotkeysChanged();
-  }
+  planLeft(row, from, name, slot);
   return 0;
 }
 

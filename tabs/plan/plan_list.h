@@ -94,6 +94,7 @@ class CPlanList : public CTabList {
   TabRow newRow(const PlanEntry& entry) const;
   std::string usesOf(std::string_view fileName) const;
   void forgetCapturePlan(int group, std::string_view fileName);
+  void planLeft(int row, int group, const std::string& fileName, int slot);
   void changed(int group);
 
   Clock& clock_;
