@@ -3,7 +3,10 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
+#include <map>
 #include <memory>
+#include <vector>
 
 #include "app/settings_home.h"
 #include "app/shell/call_up_placement.h"
@@ -26,6 +29,8 @@
 #include "paste/window_link.h"
 #include "paste/working_window.h"
 #include "planlib/plan_interface.h"
+#include "settings/settings_apply.h"
+#include "settings/settings_sheet_model.h"
 #include "platform/win32/win32_clipboard.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_desktop.h"
@@ -59,6 +64,8 @@ class Program : private CaptureHandOffs, private ClipboardChain, private PasteHo
   void showMainMenu();
   void onCommand(int command);
   void createTabViews();
+  void openSettingsSheet();
+  void applySettings(const SettingsApply& apply);
   void showTab(TabView& view);
   void toggleAlwaysOnTop();
   void toggleLink(LinkSide side);
@@ -122,6 +129,10 @@ class Program : private CaptureHandOffs, private ClipboardChain, private PasteHo
   COpenList openList_;
   CStackList stackList_;
   bool hotkeysSuspended_ = false;
+  // The settings sheet's buttons that open a part's own dialog, by their command.
+  std::map<SheetCommand, std::function<void(SettingsSheetModel&, HWND sheet)>> sheetCommands_;
+  // The parts that take changed settings again after the sheet's OK (hotkeys, hooks, links).
+  std::vector<std::function<void(const SettingsApply&)>> settingsApplied_;
   // The Plan tab's store, list, directory and standard-plan installer.
   Win32PlanDataLibrary planData_;
   Win32PlanMenuHook planMenuHook_;

@@ -91,6 +91,7 @@ void Program::updateStatusBar() {
     input.tab = view->kind();
     input.rowCount = tab.rowCount;
     input.tabMaximum = tab.maximum;
+    if (window_->filtering()) input.shownRows = window_->shownRowCount();
   }
   input.partialSelection = keyboard_.isDown(VK_SHIFT);
   const StatusBarChanges changes = status_.update(input);
@@ -187,7 +188,7 @@ void Program::onCommand(int command) {
       environment.Tray_Flg = tray_->trayMode() ? 1 : 0;
       break;
     case sc::kSettings:
-      SettingsCommand(ui_).run(/*planEditedOrRunning=*/false);
+      SettingsCommand(ui_, [this] { openSettingsSheet(); }).run(/*planEditedOrRunning=*/false);
       break;
     case sc::kHelp: HelpCommands(shell_, ui_, programFolder).openHelp(); break;
     case sc::kPlanHelp: HelpCommands(shell_, ui_, programFolder).openPlanHelp(); break;

@@ -18,6 +18,8 @@ const std::vector<Scenario>& allScenarios() {
       {"history-store", runHistoryStoreScenario},
       {"paste", runPasteScenario},
       {"exit-confirm", runExitConfirmScenario},
+      {"filter", runFilterScenario},
+      {"settings-sheet", runSettingsSheetScenario},
       {"standard-plans", runStandardPlansScenario},
   };
   return scenarios;

@@ -33,6 +33,8 @@ void runSettingsRepairScenario(const ScenarioContext& context);
 void runHistoryStoreScenario(const ScenarioContext& context);
 void runPasteScenario(const ScenarioContext& context);
 void runExitConfirmScenario(const ScenarioContext& context);
+void runFilterScenario(const ScenarioContext& context);
+void runSettingsSheetScenario(const ScenarioContext& context);
 void runStandardPlansScenario(const ScenarioContext& context);
 
 }  // namespace qb::e2e
