@@ -88,9 +88,9 @@ bool Program::startHistory(const DataHome& home) {
       fs_, clock_, ui_, environment,
       HistoryStoreSetup{home.folder, home.userName, [this] { window_->requestClose(); }});
   stack_ = std::make_unique<StackItemWriter>(fs_, clock_, ui_);
-  plans_ = std::make_unique<PlanTabUnit>(PlanTabUnitParts{
+  planTab_ = std::make_unique<PlanTabUnit>(PlanTabUnitParts{
       fs_, clock_, ui_, settingsHome_->settings(), planData_, &planMenuHook_, home.folder});
-  plans_->start();
+  planTab_->start();
   return history_->load(environment.MaxFile) == 0;
 }
 

@@ -136,7 +136,7 @@ class Program : private CaptureHandOffs, private ClipboardChain, private PasteHo
   // The Plan tab's store, list, directory and standard-plan installer.
   Win32PlanDataLibrary planData_;
   Win32PlanMenuHook planMenuHook_;
-  std::unique_ptr<PlanTabUnit> plans_;
+  std::unique_ptr<PlanTabUnit> planTab_;
   CPlanInterface planInterface_;
 };
 

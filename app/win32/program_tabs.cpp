@@ -42,7 +42,7 @@ void Program::createTabViews() {
            [&env] { return ColoursFromSettings(env.TabColorTextCm, env.TabColorBackCm); });
   listOnly(openList_, "公開", [&env] { return env.Open_Enable == 1; },
            [&env] { return ColoursFromSettings(env.TabColorTextOp, env.TabColorBackOp); });
-  listOnly(plans_->list(), "プラン", [&env] { return env.Plan_Enable == 1; },
+  listOnly(planTab_->list(), "プラン", [&env] { return env.Plan_Enable == 1; },
            [&env] { return ColoursFromSettings(env.TabColorTextPn, env.TabColorBackPn); });
   // The settings sheet's "補助" installs the standard plans again; its group names reach the
   // hook library's plan menu.
@@ -50,12 +50,12 @@ void Program::createTabViews() {
                               std::pair{SheetCommand::kInstallHotkeyPlans3, StandardPlanSet::kHotKey},
                               std::pair{SheetCommand::kInstallHotkeyPlans33, StandardPlanSet::kHotKey2}}) {
     sheetCommands_[command] = [this, set](SettingsSheetModel&, HWND) {
-      plans_->installer().reinstall(set);
+      planTab_->installer().reinstall(set);
       refreshList();
     };
   }
   settingsApplied_.push_back([this](const SettingsApply& apply) {
-    if (apply.tabs) plans_->directory().refreshAll();
+    if (apply.tabs) planTab_->directory().refreshAll();
   });
   listOnly(stackList_, "スタック", [&env] { return env.Stack_Enable == 1; },
            [&env] { return ColoursFromSettings(env.TabColorTextSk, env.TabColorBackSk); });
