@@ -12,13 +12,13 @@ bool CapturePlanSwitch::toggle() { return isOn() ? switchOff() : switchOn(); }
 
 bool CapturePlanSwitch::switchOn() {
   directory_.refresh(kCapturePlanGroup);
-  const std::vector<PlanEntry>& plans = directory_.plans(kCapturePlanGroup);
+  const std::vector<PlanFileInfo>& plans = directory_.plans(kCapturePlanGroup);
   if (plans.empty()) {
     ui_.showMessage("プランが存在しません　", MessageIcon::kExclamation);
     return false;
   }
   std::vector<std::string> names;
-  for (const PlanEntry& plan : plans) names.push_back(plan.name);
+  for (const PlanFileInfo& plan : plans) names.push_back(plan.name);
   std::optional<int> chosen = chooser_.choose(
       "Quillbox＜プラン選択＞",
       "履歴取得時に呼び出すプランを選択してください。\n"

@@ -31,28 +31,28 @@ void PlanDirectory::refreshAll() {
 
 void PlanDirectory::refresh(int group) {
   if (group < 0 || group >= kPlanGroupCount) return;
-  std::vector<PlanEntry>& plans = groups_[static_cast<std::size_t>(group)];
+  std::vector<PlanFileInfo>& plans = groups_[static_cast<std::size_t>(group)];
   plans = store_.list(group);
   if (!hook_) return;
   std::vector<std::string> names;
-  for (const PlanEntry& plan : plans) names.push_back(plan.name);
+  for (const PlanFileInfo& plan : plans) names.push_back(plan.name);
   std::string text = JoinMenuNames(names, kPlanMenuSlotBytes);
   hook_->setPlanNames(group, text);
 }
 
-const std::vector<PlanEntry>& PlanDirectory::plans(int group) const {
-  static const std::vector<PlanEntry> kNone;
+const std::vector<PlanFileInfo>& PlanDirectory::plans(int group) const {
+  static const std::vector<PlanFileInfo> kNone;
   return group >= 0 && group < kPlanGroupCount ? groups_[static_cast<std::size_t>(group)] : kNone;
 }
 
-std::optional<PlanEntry> PlanDirectory::at(int group, int position) const {
-  const std::vector<PlanEntry>& list = plans(group);
+std::optional<PlanFileInfo> PlanDirectory::at(int group, int position) const {
+  const std::vector<PlanFileInfo>& list = plans(group);
   if (position < 0 || position >= static_cast<int>(list.size())) return std::nullopt;
   return list[static_cast<std::size_t>(position)];
 }
 
 std::string PlanDirectory::nameOf(int group, std::string_view fileName) const {
-  for (const PlanEntry& plan : plans(group)) {
+  for (const PlanFileInfo& plan : plans(group)) {
     if (plan.fileName == fileName) return plan.name;
   }
   return {};

@@ -39,9 +39,9 @@ class PlanDirectory {
   void refreshAll();
   void refresh(int group);
 
-  const std::vector<PlanEntry>& plans(int group) const;
+  const std::vector<PlanFileInfo>& plans(int group) const;
   // The plan at a menu position, or nothing.
-  std::optional<PlanEntry> at(int group, int position) const;
+  std::optional<PlanFileInfo> at(int group, int position) const;
   // The name of a group's plan by its file name; empty when the group has no such plan.
   std::string nameOf(int group, std::string_view fileName) const;
 
@@ -49,7 +49,7 @@ class PlanDirectory {
   PlanStore& store_;
   const EnvironmentSettings& environment_;
   PlanMenuHook* hook_;
-  std::array<std::vector<PlanEntry>, kPlanGroupCount> groups_;
+  std::array<std::vector<PlanFileInfo>, kPlanGroupCount> groups_;
 };
 
 }  // namespace qb

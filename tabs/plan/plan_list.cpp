@@ -72,7 +72,7 @@ void CPlanList::changed(int group) {
 
 // ---- Rows ----
 
-TabRow CPlanList::newRow(const PlanEntry& entry) const {
+TabRow CPlanList::newRow(const PlanFileInfo& entry) const {
   TabRow row;
   row.columns.resize(static_cast<std::size_t>(columnCount()));
   row.columns[col::kName] = entry.name;
@@ -115,7 +115,7 @@ int CPlanList::loadGroup(std::string_view /*folder*/, int maximum) {
   setMaximumCount(maximum);
   removeAllRows();
   std::vector<std::string> unreadable;
-  for (const PlanEntry& entry : store_.list(shownGroup(), &unreadable)) {
+  for (const PlanFileInfo& entry : store_.list(shownGroup(), &unreadable)) {
     if (rowCount() >= maximum) break;
     insertRow(rowCount(), newRow(entry));
   }

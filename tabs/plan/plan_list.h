@@ -91,7 +91,7 @@ class CPlanList : public CTabList {
   int m_FileAdd(std::string_view record) override;
 
  private:
-  TabRow newRow(const PlanEntry& entry) const;
+  TabRow newRow(const PlanFileInfo& entry) const;
   std::string usesOf(std::string_view fileName) const;
   void forgetCapturePlan(int group, std::string_view fileName);
   void planLeft(int row, int group, const std::string& fileName, int slot);

@@ -83,7 +83,7 @@ int PlanGroupOfCopyCommand(int command) {
              : -1;
 }
 
-void PreparePlanCallMenu(MenuModel& menu, bool plansEnabled, const std::vector<PlanEntry>& plans) {
+void PreparePlanCallMenu(MenuModel& menu, bool plansEnabled, const std::vector<PlanFileInfo>& plans) {
   std::vector<MenuEntry> entries;
   auto grayed = [](const char* caption) {
     MenuEntry entry = E::Command(caption, mc::kPlanList);

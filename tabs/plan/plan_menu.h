@@ -32,7 +32,7 @@ int PlanGroupOfCopyCommand(int command);
 // "プラン呼び出し専用" (the first 20 as commands 61243-61262, "プラン一覧..." for all of them
 // when there are more), or one grayed entry: "プラン使用不可" while plans are switched off,
 // "プラン無し" when the group is empty.
-void PreparePlanCallMenu(MenuModel& menu, bool plansEnabled, const std::vector<PlanEntry>& plans);
+void PreparePlanCallMenu(MenuModel& menu, bool plansEnabled, const std::vector<PlanFileInfo>& plans);
 // The position in the plan-call group of a run command, or -1.
 int PlanCallPositionOf(int command);
 

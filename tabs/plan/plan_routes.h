@@ -1,7 +1,7 @@
 // The ways a user runs a plan, besides capture: from the Plan tab (`m_PlanGo`), from
 // "プラン呼び出し" of another tab (`m_PlanCallGo`), by a plan hotkey, and from the hook library's
-// plan popup menu ("MouseHook4:::group:::index", run on timer 12). Each reads the plan's file
-// and hands the run to the plan thread.
+// plan popup menu (the choice the hotkey controller takes from "MouseHook4" and hands on at
+// timer 12). Each reads the plan's file and hands the run to the plan thread.
 //
 // Input texts: a Plan-tab run, a hotkey and the popup menu start from an empty text, so the
 // plan takes what it works on from the working window (the standard text plans copy the
@@ -11,7 +11,6 @@
 #include <string_view>
 
 #include "app/settings/environment_settings.h"
-#include "app/settings/plan_hotkey_settings.h"
 #include "platform/ui.h"
 #include "tabs/plan/plan_directory.h"
 #include "tabs/plan/plan_thread_port.h"
@@ -31,7 +30,6 @@ struct PlanRouteParts {
   PlanThreadPort& requests;
   Ui& ui;
   EnvironmentSettings& environment;
-  const PlanHotkeySettings& hotkeys;
 };
 
 class PlanRoutes {
@@ -44,13 +42,11 @@ class PlanRoutes {
   // The plan at `position` of the group "プラン呼び出し専用", on the called row's value.
   int m_PlanCallGo(int position, std::string_view input, bool hideMainWindow);
 
-  // The plan of a plan hotkey slot (the hotkey of identifier 768 + k fired).
-  int runHotkeyPlan(int slot);
-  // "MouseHook4:::group:::index" from the hook library: kept for the timer. False for any other
-  // text, or a group or index out of range.
-  bool keepMenuChoice(std::string_view command);
-  // Timer 12: runs the kept choice (once).
-  int runMenuChoice();
+  // The plan of a plan hotkey (the hotkey of identifier 768 + k fired): its group and file.
+  int runHotkeyPlan(int group, std::string_view fileName);
+  // Entry `index` of `group` in the plan popup menu; `fileName` is the plan the menu listed
+  // there, empty when unknown (then the entry's plan of the group's current order runs).
+  int runMenuPlan(int group, int index, std::string_view fileName);
 
  private:
   int run(int group, std::string_view fileName, std::string_view input, bool hideMainWindow,
@@ -60,8 +56,6 @@ class PlanRoutes {
   bool refusedFromOutside();
 
   PlanRouteParts parts_;
-  int keptGroup_ = -1;
-  int keptIndex_ = -1;
 };
 
 }  // namespace qb

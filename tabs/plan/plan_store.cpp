@@ -33,8 +33,8 @@ std::string PlanStore::path(int group, std::string_view fileName) const {
   return folder(group) + "\\" + std::string(fileName);
 }
 
-std::vector<PlanEntry> PlanStore::list(int group, std::vector<std::string>* unreadable) {
-  std::vector<PlanEntry> entries;
+std::vector<PlanFileInfo> PlanStore::list(int group, std::vector<std::string>* unreadable) {
+  std::vector<PlanFileInfo> entries;
   for (const FileEntry& file : fs_.list(folder(group) + "\\*.cln")) {
     if (file.isFolder) continue;
     PlanItem record;
@@ -44,7 +44,7 @@ std::vector<PlanEntry> PlanStore::list(int group, std::vector<std::string>* unre
     }
     entries.push_back({file.name, record.name, file.created, file.lastWritten, record.text.size()});
   }
-  std::stable_sort(entries.begin(), entries.end(), [](const PlanEntry& a, const PlanEntry& b) {
+  std::stable_sort(entries.begin(), entries.end(), [](const PlanFileInfo& a, const PlanFileInfo& b) {
     if (!(a.created == b.created)) return b.created < a.created;
     return b.fileName < a.fileName;
   });

@@ -16,7 +16,7 @@ namespace qb {
 
 inline constexpr int kPlanGroupCount = 10;
 
-struct PlanEntry {
+struct PlanFileInfo {
   std::string fileName;
   std::string name;
   DateTime created;
@@ -35,7 +35,7 @@ class PlanStore {
   // The plans of a group, newest first (the order of the Plan tab, the menus and the popup
   // menu). Files that cannot be read, or hold no plan record, are left out; their names go to
   // `unreadable` when given.
-  std::vector<PlanEntry> list(int group, std::vector<std::string>* unreadable = nullptr);
+  std::vector<PlanFileInfo> list(int group, std::vector<std::string>* unreadable = nullptr);
   // The ".cln" files of a group.
   int count(int group);
 

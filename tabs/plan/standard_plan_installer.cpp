@@ -110,7 +110,7 @@ int StandardPlanInstaller::install(StandardPlanSet set, bool skipPresent) {
   }
   if (skipPresent) {
     std::set<std::string> present;
-    for (const PlanEntry& plan : store_.list(group)) present.insert(plan.name);
+    for (const PlanFileInfo& plan : store_.list(group)) present.insert(plan.name);
     std::erase_if(records, [&](const PlanItem& record) { return present.count(record.name); });
   }
   if (records.empty()) return 0;

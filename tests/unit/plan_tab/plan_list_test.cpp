@@ -232,7 +232,7 @@ TEST_F(PlanListTest, WhileAPlanRunsTheTabRefusesChanges) {
     std::optional<std::string> choosePlanFile() override { return std::nullopt; }
   } dialogs;
   PlanDirectory directory(w.store, w.settings, nullptr);
-  PlanRoutes routes({w.store, directory, w.requests, w.ui, w.settings, w.hotkeys});
+  PlanRoutes routes({w.store, directory, w.requests, w.ui, w.settings});
   PlanTab tab({w.list, routes, w.requests, w.settings, w.ui, dialogs});
   w.putPlan(2, 1, "A");
   w.list.load();

@@ -33,7 +33,7 @@ class PlanRoutesTest : public ::testing::Test {
   PlanWorld w;
   RecordingHook hook;
   PlanDirectory directory{w.store, w.settings, &hook};
-  PlanRoutes routes{{w.store, directory, w.requests, w.ui, w.settings, w.hotkeys}};
+  PlanRoutes routes{{w.store, directory, w.requests, w.ui, w.settings}};
 };
 
 TEST_F(PlanRoutesTest, ThePlanTabRunsTheChosenPlanFromAnEmptyText) {
@@ -69,48 +69,46 @@ TEST_F(PlanRoutesTest, PlanCallRunsThePlanAtItsMenuPositionOnTheRowsValue) {
 
 TEST_F(PlanRoutesTest, APlanHotkeyRunsItsPlanUnlessAPlanOrADialogIsBusy) {
   w.putPlan(2, 1, "半角変換");
-  w.giveHotkey(0, 2, "PLAN001.cln");
-  EXPECT_EQ(routes.runHotkeyPlan(0), 0);
+  EXPECT_EQ(routes.runHotkeyPlan(2, "PLAN001.cln"), 0);
   ASSERT_EQ(w.requests.runs.size(), 1u);
   EXPECT_EQ(w.requests.runs[0].inputText, "");
   EXPECT_FALSE(w.requests.runs[0].hideMainWindow);
-  EXPECT_EQ(routes.runHotkeyPlan(1), -1);  // an empty slot
+  EXPECT_EQ(routes.runHotkeyPlan(2, ""), -1);
 
   w.requests.setBusy(true);
-  EXPECT_EQ(routes.runHotkeyPlan(0), -1);
+  EXPECT_EQ(routes.runHotkeyPlan(2, "PLAN001.cln"), -1);
   EXPECT_EQ(lastMessage(),
             "次の状態ではプランの実行はできません。　\n　・プランの実行中\n　・プランの編集中\n"
             "　・Quillboxのサブウィンドウ表示中　");
   w.requests.setBusy(false);
   {
     Ui::BusyScope dialogOpen(w.ui);
-    EXPECT_EQ(routes.runHotkeyPlan(0), -1);
+    EXPECT_EQ(routes.runHotkeyPlan(2, "PLAN001.cln"), -1);
   }
   EXPECT_EQ(w.ui.boxes().size(), 2u);
   EXPECT_EQ(w.requests.runs.size(), 1u);
+  // A hotkey whose plan file is gone says which file it read.
+  EXPECT_EQ(routes.runHotkeyPlan(2, "PLAN009.cln"), -1);
+  EXPECT_EQ(lastMessage(), "ﾌｧｲﾙの読み込みに失敗しました(m_PlanGGetSub)　\n\n( " + PlanPath(2, 9) + " )");
 }
 
-TEST_F(PlanRoutesTest, ThePopupMenuChoiceRunsOnTheTimerOnce) {
-  w.putPlan(2, 1, "一");
-  w.putPlan(2, 2, "二");
+TEST_F(PlanRoutesTest, ThePopupMenuRunsThePlanItListedAndKeepsItsGroup) {
+  w.putPlan(3, 1, "一");
+  w.putPlan(3, 2, "二");
   directory.refreshAll();
-  for (const char* bad : {"MouseHook4", "MouseHook4:::2", "MouseHook4:::10:::0", "MouseHook4:::2:::100",
-                          "MouseHook4:::2:::x", "MouseHook4:::-1:::0", "MouseHook4x:::2:::0",
-                          "MouseHook3", "MouseHook4:::2:::1:::9"}) {
-    EXPECT_FALSE(routes.keepMenuChoice(bad)) << bad;
-  }
-  EXPECT_EQ(routes.runMenuChoice(), -1);
-  EXPECT_TRUE(routes.keepMenuChoice("MouseHook4:::2:::1"));
   w.settings.PlanMenuNowGroup = 0;
-  EXPECT_EQ(routes.runMenuChoice(), 0);
-  ASSERT_EQ(w.requests.runs.size(), 1u);
+  EXPECT_EQ(routes.runMenuPlan(3, 0, "PLAN001.cln"), 0);
+  EXPECT_EQ(w.settings.PlanMenuNowGroup, 3);
+  // Without the listed file name the position is looked up in the group's order.
+  EXPECT_EQ(routes.runMenuPlan(3, 0, ""), 0);
+  ASSERT_EQ(w.requests.runs.size(), 2u);
   EXPECT_EQ(w.requests.runs[0].planText, PlanText("一"));
-  EXPECT_EQ(w.settings.PlanMenuNowGroup, 2);
-  EXPECT_EQ(routes.runMenuChoice(), -1);
-  // A position past the group's plans runs nothing.
-  EXPECT_TRUE(routes.keepMenuChoice("MouseHook4:::2:::5"));
-  EXPECT_EQ(routes.runMenuChoice(), -1);
-  EXPECT_EQ(w.requests.runs.size(), 1u);
+  EXPECT_EQ(w.requests.runs[1].planText, PlanText("二"));
+  EXPECT_EQ(routes.runMenuPlan(3, 5, ""), -1);
+  EXPECT_EQ(routes.runMenuPlan(10, 0, "PLAN001.cln"), -1);
+  w.settings.Plan_Enable = 0;
+  EXPECT_EQ(routes.runMenuPlan(3, 0, "PLAN001.cln"), -1);
+  EXPECT_EQ(w.requests.runs.size(), 2u);
 }
 
 TEST_F(PlanRoutesTest, PlanNamesForTheHookFitItsSlotAndStayOneLineEach) {
@@ -122,7 +120,7 @@ TEST_F(PlanRoutesTest, PlanNamesForTheHookFitItsSlotAndStayOneLineEach) {
 
 TEST(PlanCallMenuTest, TheSubmenuListsTheCallGroupOrSaysWhyItCannot) {
   auto submenu = [](bool enabled, int plans) {
-    std::vector<PlanEntry> entries;
+    std::vector<PlanFileInfo> entries;
     for (int i = 0; i < plans; ++i) entries.push_back({"f", "plan" + std::to_string(i), {}, {}, 0});
     MenuModel menu = HistoryMenuPattern();
     PreparePlanCallMenu(menu, enabled, entries);

@@ -13,7 +13,7 @@ class StandardPlanInstallerTest : public ::testing::Test {
   void TearDown() override { ExpectUiScriptFinished(w.ui); }
   std::vector<std::string> namesOf(int group) {
     std::vector<std::string> names;
-    for (const PlanEntry& plan : w.store.list(group)) names.push_back(plan.name);
+    for (const PlanFileInfo& plan : w.store.list(group)) names.push_back(plan.name);
     return names;
   }
   std::string lastMessage() const { return w.ui.boxes().empty() ? "" : w.ui.boxes().back().text; }
