@@ -5,8 +5,9 @@
 namespace qb {
 
 CapturePlanSwitch::CapturePlanSwitch(EnvironmentSettings& environment, PlanDirectory& directory,
-                                     Ui& ui, PlanChooser& chooser)
-    : environment_(environment), directory_(directory), ui_(ui), chooser_(chooser) {}
+                                     Ui& ui, PlanChooser& chooser, SkippedCaptures& skipped)
+    : environment_(environment), directory_(directory), ui_(ui), chooser_(chooser),
+      skipped_(skipped) {}
 
 bool CapturePlanSwitch::toggle() { return isOn() ? switchOff() : switchOn(); }
 
@@ -28,7 +29,7 @@ bool CapturePlanSwitch::switchOn() {
   if (!chosen || *chosen < 0 || *chosen >= static_cast<int>(plans.size())) return false;
   environment_.RirekiGetPlanName = plans[static_cast<std::size_t>(*chosen)].fileName;
   environment_.RirekiGetPlanFlg = 1;
-  skipped_ = 0;
+  skipped_.reset();
   return true;
 }
 
@@ -36,8 +37,8 @@ bool CapturePlanSwitch::switchOff() {
   std::string name = directory_.nameOf(kCapturePlanGroup, environment_.RirekiGetPlanName);
   if (name.empty()) name = environment_.RirekiGetPlanName;
   std::string question;
-  if (skipped_ > 0) {
-    question = "プランの呼び出し不可回数は " + std::to_string(skipped_) + " 回です。  ";
+  if (skipped_.count() > 0) {
+    question = "プランの呼び出し不可回数は " + std::to_string(skipped_.count()) + " 回です。  ";
   }
   question += "プランの呼び出しを解除しますか？　\n\nプラン名：【 " + name + " 】　　\n\n";
   if (ui_.showMessage(question, MessageIcon::kQuestion, MessageButtons::kYesNo) !=
@@ -46,7 +47,7 @@ bool CapturePlanSwitch::switchOff() {
   }
   environment_.RirekiGetPlanFlg = 0;
   environment_.RirekiGetPlanName.clear();
-  skipped_ = 0;
+  skipped_.reset();
   return true;
 }
 

@@ -9,18 +9,23 @@
 
 namespace qb {
 
+// The captures for which the capture plan was not called (the capture plan counts them).
+class SkippedCaptures {
+ public:
+  virtual ~SkippedCaptures() = default;
+  virtual int count() const = 0;
+  virtual void reset() = 0;
+};
+
 class CapturePlanSwitch {
  public:
   CapturePlanSwitch(EnvironmentSettings& environment, PlanDirectory& directory, Ui& ui,
-                    PlanChooser& chooser);
+                    PlanChooser& chooser, SkippedCaptures& skipped);
 
   bool isOn() const { return environment_.RirekiGetPlanFlg != 0; }
   // Off: the choice of a plan (nothing happens when the group is empty or the window is
   // cancelled). On: the question whether to stop calling it. True when the switch changed.
   bool toggle();
-  // A capture while a plan was edited or run: the capture plan was not called.
-  void countSkipped() { ++skipped_; }
-  int skipped() const { return skipped_; }
 
  private:
   bool switchOn();
@@ -30,7 +35,7 @@ class CapturePlanSwitch {
   PlanDirectory& directory_;
   Ui& ui_;
   PlanChooser& chooser_;
-  int skipped_ = 0;
+  SkippedCaptures& skipped_;
 };
 
 }  // namespace qb

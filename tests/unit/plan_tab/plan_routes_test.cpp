@@ -5,6 +5,7 @@
 #include "app/tablist/menu_commands.h"
 #include "app/tablist/tab_menu.h"
 #include "tabs/plan/capture_plan_switch.h"
+#include "tabs/plan/plan_call_menu.h"
 #include "tabs/plan/plan_directory.h"
 #include "tabs/plan/plan_menu.h"
 #include "tabs/plan/plan_routes.h"
@@ -150,6 +151,12 @@ TEST(PlanCallMenuTest, TheSubmenuListsTheCallGroupOrSaysWhyItCannot) {
   EXPECT_EQ(PlanCallPositionOf(61263), -1);
 }
 
+struct CountedCaptures : SkippedCaptures {
+  int count() const override { return skipped; }
+  void reset() override { skipped = 0; }
+  int skipped = 0;
+};
+
 class ScriptedChooser : public PlanChooser {
  public:
   std::optional<int> choose(std::string_view, std::string_view note,
@@ -165,7 +172,8 @@ class ScriptedChooser : public PlanChooser {
 
 TEST_F(PlanRoutesTest, TheCapturePlanIsChosenFromItsGroupOnly) {
   ScriptedChooser chooser;
-  CapturePlanSwitch capture(w.settings, directory, w.ui, chooser);
+  CountedCaptures skipped;
+  CapturePlanSwitch capture(w.settings, directory, w.ui, chooser, skipped);
   EXPECT_FALSE(capture.toggle());
   EXPECT_EQ(lastMessage(), "プランが存在しません　");
   EXPECT_EQ(w.settings.RirekiGetPlanFlg, 0);
@@ -186,7 +194,8 @@ TEST_F(PlanRoutesTest, TheCapturePlanIsChosenFromItsGroupOnly) {
 
 TEST_F(PlanRoutesTest, SwitchingTheCapturePlanOffTellsTheSkippedCaptures) {
   ScriptedChooser chooser;
-  CapturePlanSwitch capture(w.settings, directory, w.ui, chooser);
+  CountedCaptures skipped;
+  CapturePlanSwitch capture(w.settings, directory, w.ui, chooser, skipped);
   w.putPlan(1, 1, "取得時A");
   directory.refreshAll();
   w.settings.RirekiGetPlanFlg = 1;
@@ -194,8 +203,7 @@ TEST_F(PlanRoutesTest, SwitchingTheCapturePlanOffTellsTheSkippedCaptures) {
   w.ui.expectAnswer(MessageAnswer::kNo);
   EXPECT_FALSE(capture.toggle());
   EXPECT_EQ(lastMessage(), "プランの呼び出しを解除しますか？　\n\nプラン名：【 取得時A 】　　\n\n");
-  capture.countSkipped();
-  capture.countSkipped();
+  skipped.skipped = 2;
   w.ui.expectAnswer(MessageAnswer::kYes);
   EXPECT_TRUE(capture.toggle());
   EXPECT_EQ(lastMessage(),
@@ -203,6 +211,29 @@ TEST_F(PlanRoutesTest, SwitchingTheCapturePlanOffTellsTheSkippedCaptures) {
             "プラン名：【 取得時A 】　　\n\n");
   EXPECT_EQ(w.settings.RirekiGetPlanFlg, 0);
   EXPECT_EQ(w.settings.RirekiGetPlanName, "");
+  EXPECT_EQ(skipped.skipped, 0);
+}
+
+TEST_F(PlanRoutesTest, PlanCallCommandsRunOnTheRowsValue) {
+  ScriptedChooser chooser;
+  PlanCallMenu call(directory, routes, w.settings, chooser);
+  for (int n = 1; n <= 22; ++n) w.putPlan(0, n, "p" + std::to_string(n));
+  directory.refreshAll();
+  MenuModel menu = HistoryMenuPattern();
+  call.prepare(menu);
+  ASSERT_NE(menu.find(mc::kRunPlanFirst), nullptr);
+  EXPECT_EQ(menu.find(mc::kRunPlanFirst)->caption, "p22");
+  EXPECT_TRUE(call.run(mc::kRunPlanFirst + 1, "値"));
+  ASSERT_EQ(w.requests.runs.size(), 1u);
+  EXPECT_EQ(w.requests.runs[0].planText, PlanText("p21"));
+  EXPECT_EQ(w.requests.runs[0].inputText, "値");
+  EXPECT_TRUE(w.requests.runs[0].hideMainWindow);
+  // "プラン一覧..." offers all 22; the 22nd chosen is the oldest.
+  chooser.answer = 21;
+  EXPECT_TRUE(call.run(mc::kPlanList, "値"));
+  EXPECT_EQ(chooser.shownNames.size(), 22u);
+  EXPECT_EQ(w.requests.runs.back().planText, PlanText("p1"));
+  EXPECT_FALSE(call.run(mc::kCopyToClipboard, "値"));
 }
 
 }  // namespace
