@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "app/win32/dialogs/dialogs.h"
 #include "hooklib/qlbxhook.h"
 
 namespace qb {
@@ -39,6 +40,11 @@ void Win32PlanMenuHook::setGroupNames(std::string_view names) {
 
 void Win32PlanMenuHook::setPlanNames(int group, std::string_view names) {
   HookPlanMenuDataSet(group, std::string(names).c_str());
+}
+
+std::optional<int> Win32PlanChooser::choose(std::string_view caption, std::string_view note,
+                                            const std::vector<std::string>& names) {
+  return RunPlanChoiceDialog(owner_, ui_, font_, std::string(caption), std::string(note), names);
 }
 
 }  // namespace qb
