@@ -5,11 +5,4 @@
 #pragma once
 #include "app/tablist/tab_list.h"
 
-namespace qb {
-
-class CPlanList : public CTabList {
- public:
-  CPlanList() : CTabList(TabKind::kPlan) {}
-};
-
-}  // namespace qb
+namespace qb {}  // namespace qb

@@ -80,9 +80,9 @@ bool Program::start(HINSTANCE instance) {
   return true;
 }
 
-// The store folders, then the History's items as clipsave lists them (their contents follow once
-// the program takes texts). Before the window exists a failure ends the
-// start; later failures ask the window to close.
+// The store folders, the standard plans when they are due, then the History's items as clipsave
+// lists them (their contents follow once the program takes texts). Before the window exists a
+// failure ends the start; later failures ask the window to close.
 bool Program::startHistory(const DataHome& home) {
   if (!CreateStoreFolders(fs_, ui_, home.folder)) return false;
   EnvironmentSettings& environment = settingsHome_->settings().environment;
@@ -91,6 +91,9 @@ bool Program::startHistory(const DataHome& home) {
       HistoryStoreSetup{home.folder, home.userName, [this] { window_->requestClose(); }});
   stack_ = std::make_unique<StackItemWriter>(fs_, clock_, ui_);
   stackList_ = std::make_unique<CStackList>(fs_, ui_, *stack_, home.folder);
+  planTab_ = std::make_unique<PlanTabUnit>(PlanTabUnitParts{
+      fs_, clock_, ui_, settingsHome_->settings(), planData_, &planMenuHook_, home.folder});
+  planTab_->start();
   return history_->loadListing(environment.MaxFile) == 0;
 }
 

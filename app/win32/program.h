@@ -24,6 +24,7 @@
 #include "app/win32/deferred_start_work.h"
 #include "app/win32/layered_translucency.h"
 #include "app/win32/main_window.h"
+#include "app/win32/plan_adapters.h"
 #include "app/win32/shell_folder_mover.h"
 #include "history/capture_controller.h"
 #include "history/history_list.h"
@@ -43,6 +44,7 @@
 #include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_system_info.h"
 #include "platform/win32/win32_ui.h"
+#include "tabs/plan/plan_tab_unit.h"
 
 namespace qb {
 
@@ -138,7 +140,6 @@ class Program : private CaptureHandOffs, private ClipboardChain, private PasteHo
   // The computer name and the start time: which copy of the program this is on the LAN.
   std::string instanceIdentity_;
   // The lists of the tabs whose stores the program does not keep: shown with their columns.
-  CPlanList planList_;
   std::unique_ptr<CStackList> stackList_;
   StackTabView* stackView_ = nullptr;
   // WM_COPYDATA commands by prefix: the plans' "0927Plan_…", and the others as they come.
@@ -150,6 +151,10 @@ class Program : private CaptureHandOffs, private ClipboardChain, private PasteHo
   // The parts that take changed settings again after the sheet's OK (hotkeys, hooks, links).
   std::vector<std::function<void(const SettingsApply&)>> settingsApplied_;
   DeferredStartWork deferred_;
+  // The Plan tab's store, list, directory and standard-plan installer.
+  Win32PlanDataLibrary planData_;
+  Win32PlanMenuHook planMenuHook_;
+  std::unique_ptr<PlanTabUnit> planTab_;
 };
 
 }  // namespace qb

@@ -2,6 +2,7 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -11,8 +12,10 @@ namespace qb::e2e {
 
 class QuillboxUnderTest {
  public:
-  // Starts the program with "--data-home=<dataHome>" and waits for its main window.
-  QuillboxUnderTest(const std::wstring& program, const std::wstring& dataHome);
+  // Starts the program with "--data-home=<dataHome>" and waits for its main window; `atStart`,
+  // when given, first answers what the program asks before its window is there.
+  QuillboxUnderTest(const std::wstring& program, const std::wstring& dataHome,
+                    const std::function<void(const ChildProcess&)>& atStart = {});
   // When the scenario failed, the program's windows and history files are printed. A run that
   // a scenario left running gets a close request, then ChildProcess's end.
   ~QuillboxUnderTest();

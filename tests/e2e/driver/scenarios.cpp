@@ -27,6 +27,7 @@ const std::vector<Scenario>& allScenarios() {
       {"capture-plan", runCapturePlanScenario},
       {"plan-windows", runPlanWindowsScenario},
       {"plan-shutdown", runPlanShutdownScenario},
+      {"standard-plans", runStandardPlansScenario},
   };
   return scenarios;
 }

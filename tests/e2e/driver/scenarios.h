@@ -42,5 +42,6 @@ void runPlanStackCommandsScenario(const ScenarioContext& context);
 void runCapturePlanScenario(const ScenarioContext& context);
 void runPlanWindowsScenario(const ScenarioContext& context);
 void runPlanShutdownScenario(const ScenarioContext& context);
+void runStandardPlansScenario(const ScenarioContext& context);
 
 }  // namespace qb::e2e
