@@ -12,7 +12,8 @@ namespace qb::hook {
 namespace {
 
 // One copy for every process the library is loaded into: section MY_CLIPD, marked shared.
-__attribute__((section("MY_CLIPD"), shared)) SharedState g_shared = {
+// Aligned to its 32-bit words only, so that the section holds exactly the state and no padding.
+__attribute__((section("MY_CLIPD"), shared, aligned(4))) SharedState g_shared = {
     0, 0, 0, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0,
     {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"},
     "0"};
