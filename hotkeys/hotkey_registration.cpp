@@ -79,19 +79,17 @@ void HotkeyRegistration::unregisterPlan() {
 int HotkeyRegistration::multiSlotOf(int id) const { return SlotOf(multi_, id, kMultiHotkeyIdBase); }
 int HotkeyRegistration::planSlotOf(int id) const { return SlotOf(plan_, id, kPlanHotkeyIdBase); }
 
-bool HotkeyRegistration::ownsCombination(unsigned modifiers, int key) const {
-  for (const auto* list : {&multi_, &plan_}) {
-    for (const Registered& r : *list) {
-      if (r.modifiers == modifiers && r.key == key) return true;
-    }
+bool HotkeyRegistration::Holds(const std::vector<Registered>& list, unsigned modifiers, int key) {
+  for (const Registered& r : list) {
+    if (r.modifiers == modifiers && r.key == key) return true;
   }
   return false;
 }
 
-int HotkeyRegistration::testRegistration(unsigned modifiers, int key, bool doubleTap,
-                                         std::string& message) {
+int HotkeyRegistration::testRegistration(unsigned modifiers, int key, bool equalModifiers,
+                                         HotkeyKind own, std::string& message) {
   message.clear();
-  if (doubleTap || ownsCombination(modifiers, key)) return 0;
+  if (equalModifiers || Holds(own == HotkeyKind::kMulti ? multi_ : plan_, modifiers, key)) return 0;
   if (!registrar_.add(kTestHotkeyId, modifiers, key)) {
     message = kHotkeyTakenText;
     return -1;

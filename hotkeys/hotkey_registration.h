@@ -22,6 +22,9 @@ inline constexpr const char* kHotkeyTakenText =
     "このホットキーは既に他のアプリケーションで登録済みの可能性があります。　\n"
     "他の組み合わせに変更してください。　";
 
+// Which kind of the program's own hotkeys a dialog is about to register again.
+enum class HotkeyKind { kMulti, kPlan };
+
 // The text form of plan hotkey slot n: "Ctrl+Alt+P".
 std::string PlanHotkeyText(const PlanHotkeySettings& settings, int slot);
 
@@ -41,9 +44,11 @@ class HotkeyRegistration {
   int planSlotOf(int id) const;
 
   // The dialogs' check of a combination before they take it: 0 when it can be registered, else
-  // -1 with `message` set. Equal modifiers (a double tap) pass at once, and so does a
-  // combination that is one of the program's own registered hotkeys.
-  int testRegistration(unsigned modifiers, int key, bool doubleTap, std::string& message);
+  // -1 with `message` set. Equal modifiers (a double tap) pass at once. The dialog of `own`
+  // registers all hotkeys of its kind again, so a combination one of them holds now counts as
+  // free; the dialog itself checks its rows against each other.
+  int testRegistration(unsigned modifiers, int key, bool equalModifiers, HotkeyKind own,
+                       std::string& message);
 
  private:
   struct Registered {
@@ -51,7 +56,7 @@ class HotkeyRegistration {
     int key;
     int slot;
   };
-  bool ownsCombination(unsigned modifiers, int key) const;
+  static bool Holds(const std::vector<Registered>& list, unsigned modifiers, int key);
 
   HotkeyRegistrar& registrar_;
   Ui& ui_;

@@ -108,18 +108,21 @@ TEST_F(HotkeyRegistrationTest, ARefusedPlanHotkeyIsReported) {
 
 TEST_F(HotkeyRegistrationTest, TheTestRegistrationUsesItsOwnIdentifierAndLetsItGo) {
   std::string message;
-  EXPECT_EQ(registration.testRegistration(kCtrlAlt, 'K', false, message), 0);
+  EXPECT_EQ(registration.testRegistration(kCtrlAlt, 'K', false, HotkeyKind::kMulti, message), 0);
   EXPECT_EQ(registrar.log(), (std::vector<std::string>{"add 1280 3 75", "remove 1280"}));
   EXPECT_TRUE(message.empty());
   registrar.holdElsewhere(kCtrlAlt, 'L');
-  EXPECT_EQ(registration.testRegistration(kCtrlAlt, 'L', false, message), -1);
+  EXPECT_EQ(registration.testRegistration(kCtrlAlt, 'L', false, HotkeyKind::kMulti, message), -1);
   EXPECT_EQ(message, kHotkeyTakenText);
   // Equal modifiers (a double tap) pass without a registration.
-  EXPECT_EQ(registration.testRegistration(hotkey_modifier::kShift, 0, true, message), 0);
-  // So does one of the program's own hotkeys, which the system would refuse as taken.
+  EXPECT_EQ(registration.testRegistration(hotkey_modifier::kShift, 0, true, HotkeyKind::kMulti,
+                                          message), 0);
+  // A multi hotkey the program holds is free for the multi hotkey dialog, which registers them
+  // all again, but taken for a plan hotkey.
   setRow(0, hk::kCtrl, hk::kAlt, 'Q');
   registration.registerMulti(multi());
-  EXPECT_EQ(registration.testRegistration(kCtrlAlt, 'Q', false, message), 0);
+  EXPECT_EQ(registration.testRegistration(kCtrlAlt, 'Q', false, HotkeyKind::kMulti, message), 0);
+  EXPECT_EQ(registration.testRegistration(kCtrlAlt, 'Q', false, HotkeyKind::kPlan, message), -1);
 }
 
 TEST(HotkeyText, ModifiersInTheirOrderThenTheKey) {
