@@ -4,6 +4,12 @@
 #include "platform/win32/text_conversion.h"
 
 namespace qb::winui {
+namespace {
+
+int PointX(LPARAM value) { return static_cast<short>(LOWORD(value)); }
+int PointY(LPARAM value) { return static_cast<short>(HIWORD(value)); }
+
+}  // namespace
 
 bool VirtualListView::create(HWND parent, int id, HFONT font, Events events) {
   id_ = id;
@@ -73,6 +79,42 @@ void VirtualListView::syncSelection() {
   if (list_) list_->select(selectedRow());
 }
 
+void VirtualListView::setColours(COLORREF text, COLORREF background) {
+  ListView_SetBkColor(control_, background);
+  ListView_SetTextBkColor(control_, background);
+  ListView_SetTextColor(control_, text);
+  InvalidateRect(control_, nullptr, TRUE);
+}
+
+// Follows the mouse until the button is released (the control keeps the capture), then reports
+// the row under the pointer; a drop outside the rows or on the dragged row itself is no move.
+void VirtualListView::dragRow(int from) {
+  if (from < 0) return;
+  SetCapture(control_);
+  HCURSOR previous = SetCursor(LoadCursorW(nullptr, IDC_SIZENS));
+  MSG message;
+  bool dropped = false;
+  POINT where{};
+  while (GetCapture() == control_ && GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (message.message == WM_LBUTTONUP) {
+      dropped = true;
+      where = {PointX(message.lParam), PointY(message.lParam)};
+      if (message.hwnd != control_) MapWindowPoints(message.hwnd, control_, &where, 1);
+      break;
+    }
+    if (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE) break;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  ReleaseCapture();
+  SetCursor(previous);
+  if (!dropped) return;
+  LVHITTESTINFO hit{};
+  hit.pt = where;
+  const int to = ListView_HitTest(control_, &hit);
+  if (to >= 0 && to != from && events_.rowDragged) events_.rowDragged(from, to);
+}
+
 void VirtualListView::setImages(HIMAGELIST images) {
   ListView_SetImageList(control_, images, LVSIL_SMALL);
 }
@@ -111,12 +153,18 @@ bool VirtualListView::handleNotify(const NMHDR& header, LRESULT& result) {
       syncSelection();
       POINT where = activate.ptAction;
       ClientToScreen(control_, &where);
-      if (activate.iItem >= 0 && events_.contextMenu) events_.contextMenu(activate.iItem, where);
+      if (events_.contextMenu) events_.contextMenu(activate.iItem, where);
+      return true;
+    }
+    case LVN_BEGINDRAG: {
+      const auto& view = reinterpret_cast<const NMLISTVIEW&>(header);
+      if (events_.rowDragged) dragRow(view.iItem);
       return true;
     }
     case LVN_KEYDOWN: {
       const auto& key = reinterpret_cast<const NMLVKEYDOWN&>(header);
       int row = selectedRow();
+      if (events_.keyDown && events_.keyDown(key.wVKey)) return true;
       if (key.wVKey == VK_RETURN && row >= 0 && events_.activated) events_.activated(row);
       return true;
     }

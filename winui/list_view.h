@@ -15,8 +15,12 @@ class VirtualListView {
  public:
   struct Events {
     std::function<void(int row)> activated;      // click (single-click mode), double click, Enter
-    std::function<void(int row, POINT screen)> contextMenu;  // right click or the menu key
+    std::function<void(int row, POINT screen)> contextMenu;  // right click; row -1 on the empty area
     std::function<void(int row)> selectionChanged;
+    // A key pressed in the list; true when it was used (Enter activates the row otherwise).
+    std::function<bool(UINT key)> keyDown;
+    // A row dragged and dropped onto the place of another row.
+    std::function<void(int from, int to)> rowDragged;
   };
 
   bool create(HWND parent, int id, HFONT font, Events events);
@@ -33,6 +37,8 @@ class VirtualListView {
   bool handleNotify(const NMHDR& header, LRESULT& result);
   // The images of the marker column (row image numbers index into it).
   void setImages(HIMAGELIST images);
+  // The text and background colours of the rows.
+  void setColours(COLORREF text, COLORREF background);
   // A single click activates a row (else a double click does).
   void setSingleClick(bool single) { singleClick_ = single; }
 
@@ -40,6 +46,7 @@ class VirtualListView {
   void setColumns();
   void fillItem(NMLVDISPINFOW& info);
   void syncSelection();
+  void dragRow(int from);
 
   HWND control_ = nullptr;
   int id_ = 0;
