@@ -18,6 +18,13 @@ const std::vector<Scenario>& allScenarios() {
       {"history-store", runHistoryStoreScenario},
       {"paste", runPasteScenario},
       {"exit-confirm", runExitConfirmScenario},
+      {"double-tap", runDoubleTapScenario},
+      {"modifier-hotkey", runModifierHotkeyScenario},
+      {"edge-click", runEdgeClickScenario},
+      {"plan-menu", runPlanMenuScenario},
+      {"hotkey-pause", runHotkeyPauseScenario},
+      {"reachable-without-tray", runReachableWithoutTrayScenario},
+      {"hook-library-file", runHookLibraryFileScenario},
   };
   return scenarios;
 }

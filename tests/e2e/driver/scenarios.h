@@ -33,5 +33,13 @@ void runSettingsRepairScenario(const ScenarioContext& context);
 void runHistoryStoreScenario(const ScenarioContext& context);
 void runPasteScenario(const ScenarioContext& context);
 void runExitConfirmScenario(const ScenarioContext& context);
+// Call-up and let-go: hotkeys, double taps, the input hooks.
+void runDoubleTapScenario(const ScenarioContext& context);
+void runModifierHotkeyScenario(const ScenarioContext& context);
+void runEdgeClickScenario(const ScenarioContext& context);
+void runPlanMenuScenario(const ScenarioContext& context);
+void runHotkeyPauseScenario(const ScenarioContext& context);
+void runReachableWithoutTrayScenario(const ScenarioContext& context);
+void runHookLibraryFileScenario(const ScenarioContext& context);
 
 }  // namespace qb::e2e
