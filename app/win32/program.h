@@ -60,6 +60,9 @@ class Program : private CaptureHandOffs, private ClipboardChain, private PasteHo
   // Ordinary mode, and tray mode without an icon, keep a taskbar button and a shown window.
   void keepReachable();
   void startHotkeys();
+  // "キー設定" with the multi hotkey dialog and the plan hotkey list; the hotkeys are registered
+  // again after a change.
+  void openKeySettings();
   void showMainMenu();
   void onCommand(int command);
   void createTabViews();

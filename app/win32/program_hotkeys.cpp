@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include "app/win32/program.h"
+#include "hotkeys/win32/hotkey_dialogs.h"
 #include "platform/win32/text_conversion.h"
 
 namespace qb {
@@ -32,6 +33,28 @@ void Program::startHotkeys() {
                   settings.environment, settings.planHotkeys, host});
   hotkeys_->addCopyDataEntries(copyData_);
   hotkeys_->start(reinterpret_cast<WindowId>(window_->handle()));
+}
+
+void Program::openKeySettings() {
+  Settings& settings = settingsHome_->settings();
+  const std::wstring font = SjisToWide(settings.environment.FontName);
+  const HWND owner = window_->handle();
+  const std::function<void()> openMulti = [&] {
+    MultiHotkeyDialogModel model(MultiHotkeysFrom(settings.environment), hotkeys_->registration(), ui_);
+    const GroupNames names = GroupNamesFrom(settings.environment, settings.relatedFiles);
+    if (!RunMultiHotkeyDialog(owner, ui_, font, model, names)) return;
+    StoreMultiHotkeys(model.rows(), settings.environment);
+    hotkeys_->settingsChanged();
+  };
+  std::function<void()> openPlans;
+  if (settings.environment.Plan_Enable == 1) {
+    openPlans = [&] {
+      PlanHotkeyListModel model(settings.planHotkeys, *planCatalog_, settings.environment.PlanDir_Ar,
+                                hotkeys_->registration(), ui_);
+      if (RunPlanHotkeyListDialog(owner, ui_, font, model)) hotkeys_->settingsChanged();
+    };
+  }
+  RunKeySettingsDialog(owner, ui_, font, KeySettingsModel(settings), openMulti, openPlans);
 }
 
 void Program::keepReachable() {

@@ -159,7 +159,7 @@ void Program::onCommand(int command) {
       keepReachable();
       break;
     case sc::kSettings:
-      SettingsCommand(ui_).run(/*planEditedOrRunning=*/false);
+      SettingsCommand(ui_, [this] { openKeySettings(); }).run(/*planEditedOrRunning=*/false);
       break;
     case sc::kHelp: HelpCommands(shell_, ui_, programFolder).openHelp(); break;
     case sc::kPlanHelp: HelpCommands(shell_, ui_, programFolder).openPlanHelp(); break;
