@@ -4,7 +4,6 @@
 #include "app/win32/command_line.h"
 #include "app/win32/single_instance.h"
 #include "history/store_folders.h"
-#include "hooklib/qlbxhook.h"
 #include "platform/win32/text_conversion.h"
 
 namespace qb {
@@ -43,8 +42,7 @@ bool Program::start(HINSTANCE instance) {
     ui_.showMessage(*failure, MessageIcon::kStop);
     return false;
   }
-  HookInitProc();
-  ui_.setBusyChangedHook([](bool busy) { HookPlanMenuStop(busy ? 1 : 0); });
+  ui_.setBusyChangedHook([this](bool busy) { if (hotkeys_) hotkeys_->busyChanged(busy); });
 
   const EnvironmentSettings& environment = settingsHome_->settings().environment;
   window_ = std::make_unique<MainWindow>(windowHandlers(), SjisToWide(environment.FontName));
@@ -74,6 +72,7 @@ bool Program::start(HINSTANCE instance) {
     window_->setStatusPane(pane, status_.pane(static_cast<StatusPane>(pane)).text);
     window_->setStatusTip(pane, status_.pane(static_cast<StatusPane>(pane)).tip);
   }
+  startHotkeys();
   capture_->setViewReady(true);
   window_->startTimers();
   scheduleDeferredStart(home, startedAt);
@@ -128,6 +127,7 @@ MainWindow::Handlers Program::windowHandlers() {
   handlers.taskbarCreated = [this] { if (tray_) tray_->onTaskbarCreated(); };
   handlers.shellTimer = [this](int id) {
     if (tray_ && tray_->onTimer(id)) return;
+    if (hotkeys_ && hotkeys_->onTimer(id)) return;
     if (translucencyController_) translucencyController_->onTimer(id);
   };
   handlers.tabChosen = [this](TabView& view) { showTab(view); };
@@ -137,6 +137,11 @@ MainWindow::Handlers Program::windowHandlers() {
   handlers.command = [this](int command) { onCommand(command); };
   handlers.copyData = [this](std::string_view command) { return copyData_.route(command); };
   handlers.closing = [this] { onClosing(); };
+  handlers.closeBox = [this] { exitCommand(); };
+  handlers.hotkey = [this](int id) { if (hotkeys_) hotkeys_->onHotkey(id); };
+  handlers.copyData = [this](std::uintptr_t word, const void* data, std::size_t bytes) {
+    return copyData_.route(word, data, bytes);
+  };
   return handlers;
 }
 
@@ -144,15 +149,19 @@ void Program::refreshList() {
   if (window_) window_->list().refresh();
 }
 
-// The ordered end: nothing more is captured; after a short wait that keeps answering messages
-// the window placement is kept, the history follows its exit rules, and the settings files are
-// written. The window then leaves the clipboard chain and removes its tray icon.
+// The ordered end: the hooks go first and nothing more is captured; after a short wait that
+// keeps answering messages the window is unlinked and its placement kept, the history follows its
+// exit rules, and the settings files are written. The hotkeys are unregistered, then the window
+// leaves the clipboard chain and removes its tray icon.
 void Program::onClosing() {
   deferred_.cancel();
+  if (hotkeys_) hotkeys_->stop();
+  closing_ = true;
   if (capture_) capture_->setViewReady(false);
   clock_.pumpWait(100);
   if (!settingsHome_) return;
   EnvironmentSettings& environment = settingsHome_->settings().environment;
+  if (link_ && link_->linked()) unlink();  // the window's own place, not the linked strip
   if (window_ && window_->handle()) keepPlacement(environment);
   if (history_) {
     history_->trimAtExit(history_->maximumCount(), environment.MaxFile, environment.AutoSave == 1);
@@ -160,6 +169,7 @@ void Program::onClosing() {
   settingsHome_->saveAtExit();
   // A link whose threads did not end in time is kept: its threads still run its code.
   if (lan_ && !lan_->stop()) lan_.release();
+  if (hotkeys_) hotkeys_->unregisterAll();
   if (tray_) tray_->removeIcon();
   if (plans_) plans_->shutDown();
 }

@@ -29,6 +29,9 @@
 #include "history/capture_controller.h"
 #include "history/history_list.h"
 #include "history/save_stack_items.h"
+#include "hotkeys/hotkey_controller.h"
+#include "hotkeys/win32/win32_hook_library.h"
+#include "hotkeys/win32/win32_hotkey_registrar.h"
 #include "macros/input_fill.h"
 #include "macros/macro_analyzer.h"
 #include "paste/paste_engine.h"
@@ -48,7 +51,8 @@
 
 namespace qb {
 
-class Program : private CaptureHandOffs, private ClipboardChain, private PasteHost {
+class Program : private CaptureHandOffs, private ClipboardChain, private PasteHost,
+                private CallUpHost {
  public:
   Program();
   ~Program() override;
@@ -67,7 +71,12 @@ class Program : private CaptureHandOffs, private ClipboardChain, private PasteHo
   void onTrackingTick();
   void updateStatusBar();
   void startTray();
-  void callUp(int source);
+  // Ordinary mode, and tray mode without an icon, keep a taskbar button and a shown window.
+  void keepReachable();
+  void startHotkeys();
+  // "キー設定" with the multi hotkey dialog and the plan hotkey list; the hotkeys are registered
+  // again after a change.
+  void addKeySettingsToSheet();
   void showMainMenu();
   void onCommand(int command);
   void createTabViews();
@@ -103,6 +112,23 @@ class Program : private CaptureHandOffs, private ClipboardChain, private PasteHo
   void leaveLinkAndRefresh() override;
   bool runPartialSelection(PartialSelectionModel& model) override;
   void storePastedValue(std::string_view value, bool partial) override;
+  // CallUpHost (program_hotkeys.cpp)
+  bool mainWindowInFront() override;
+  bool mainWindowShown() override;
+  bool pointerOverMainWindow() override;
+  bool busy() override { return ui_.isBusy(); }
+  bool occupied() override;
+  void callUp(int source, bool link = false) override;
+  bool tabShown(TabKind kind) override;
+  void selectTab(TabKind kind) override;
+  int currentGroup(TabKind kind) override;
+  void selectGroup(TabKind kind, int group) override;
+  void selectRelatedTab(int number) override;
+  void letGo() override;
+  void recordCaret() override;
+  void resumeCapture() override;
+  TabView* enabledView(TabKind kind, int number = 0);
+  int currentRowOffset(const RECT& window);
 
   Win32Ui ui_;
   Win32SystemInfo system_;
@@ -155,6 +181,15 @@ class Program : private CaptureHandOffs, private ClipboardChain, private PasteHo
   Win32PlanDataLibrary planData_;
   Win32PlanMenuHook planMenuHook_;
   std::unique_ptr<PlanTabUnit> planTab_;
+  // Hotkeys, double taps and the input hooks with their reports.
+  std::unique_ptr<Win32HotkeyRegistrar> registrar_;
+  Win32HookLibrary hookLibrary_;
+  std::unique_ptr<PlanFolderCatalog> planCatalog_;
+  std::unique_ptr<HotkeyController> hotkeys_;
+  // The working window's caret as last recorded, for the caret placement.
+  std::optional<ScreenPoint> caret_;
+  WindowId caretWindow_ = 0;
+  bool closing_ = false;
 };
 
 }  // namespace qb

@@ -149,7 +149,8 @@ if [ -z "$program_win" ] || [ -z "$scratch_win" ]; then
   setup_failed "winepath gave no Windows paths"
 fi
 
-scenarios=$(wine "$driver" --list 2>/dev/null | tr -d '\r')
+# QB_E2E_SCENARIOS="a b" runs only those scenarios.
+scenarios=${QB_E2E_SCENARIOS:-$(wine "$driver" --list 2>/dev/null | tr -d '\r')}
 [ -n "$scenarios" ] || setup_failed "the driver lists no scenarios"
 # QB_E2E_ONLY="paste filter" runs only the scenarios named there (QB_E2E_SCENARIOS likewise).
 [ -n "${QB_E2E_SCENARIOS:-}" ] && scenarios=$QB_E2E_SCENARIOS

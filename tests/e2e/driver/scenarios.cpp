@@ -28,6 +28,13 @@ const std::vector<Scenario>& allScenarios() {
       {"plan-windows", runPlanWindowsScenario},
       {"plan-shutdown", runPlanShutdownScenario},
       {"standard-plans", runStandardPlansScenario},
+      {"double-tap", runDoubleTapScenario},
+      {"modifier-hotkey", runModifierHotkeyScenario},
+      {"edge-click", runEdgeClickScenario},
+      {"plan-menu", runPlanMenuScenario},
+      {"hotkey-pause", runHotkeyPauseScenario},
+      {"reachable-without-tray", runReachableWithoutTrayScenario},
+      {"hook-library-file", runHookLibraryFileScenario},
   };
   return scenarios;
 }

@@ -43,5 +43,13 @@ void runCapturePlanScenario(const ScenarioContext& context);
 void runPlanWindowsScenario(const ScenarioContext& context);
 void runPlanShutdownScenario(const ScenarioContext& context);
 void runStandardPlansScenario(const ScenarioContext& context);
+// Call-up and let-go: hotkeys, double taps, the input hooks.
+void runDoubleTapScenario(const ScenarioContext& context);
+void runModifierHotkeyScenario(const ScenarioContext& context);
+void runEdgeClickScenario(const ScenarioContext& context);
+void runPlanMenuScenario(const ScenarioContext& context);
+void runHotkeyPauseScenario(const ScenarioContext& context);
+void runReachableWithoutTrayScenario(const ScenarioContext& context);
+void runHookLibraryFileScenario(const ScenarioContext& context);
 
 }  // namespace qb::e2e
