@@ -18,6 +18,8 @@ const std::vector<Scenario>& allScenarios() {
       {"history-store", runHistoryStoreScenario},
       {"paste", runPasteScenario},
       {"exit-confirm", runExitConfirmScenario},
+      {"package-install", runPackageInstallScenario},
+      {"package-portable", runPackagePortableScenario},
   };
   return scenarios;
 }
