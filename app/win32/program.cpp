@@ -66,7 +66,8 @@ bool Program::start(HINSTANCE instance) {
         RedrawWindow(window_->handle(), nullptr, nullptr,
                      RDW_ERASE | RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
       });
-  showTab(TabKind::kHistory);
+  createTabViews();
+  showTab(*historyView_);
   for (int pane = 0; pane < kStatusPaneCount; ++pane) {
     window_->setStatusPane(pane, status_.pane(static_cast<StatusPane>(pane)).text);
     window_->setStatusTip(pane, status_.pane(static_cast<StatusPane>(pane)).tip);
@@ -110,13 +111,7 @@ MainWindow::Handlers Program::windowHandlers() {
     if (tray_ && tray_->onTimer(id)) return;
     if (translucencyController_) translucencyController_->onTimer(id);
   };
-  handlers.tabChosen = [this](TabKind kind) { showTab(kind); };
-  handlers.rowActivated = [this](int row) {
-    if (historyTab_ && currentTab_ == TabKind::kHistory) historyTab_->activate(row);
-  };
-  handlers.rowMenu = [this](int row, POINT where) {
-    if (currentTab_ == TabKind::kHistory) showRowMenu(row, where);
-  };
+  handlers.tabChosen = [this](TabView& view) { showTab(view); };
   handlers.activated = [this](bool active) {
     if (translucencyController_) translucencyController_->activationChanged(active);
   };

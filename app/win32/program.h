@@ -11,7 +11,8 @@
 #include "app/shell/tray_icon_controller.h"
 #include "app/shell/translucency.h"
 #include "app/tablist/tab_list_family.h"
-#include "app/win32/history_tab.h"
+#include "app/win32/history_tab_view.h"
+#include "app/win32/tab_view.h"
 #include "app/win32/layered_translucency.h"
 #include "app/win32/main_window.h"
 #include "app/win32/shell_folder_mover.h"
@@ -54,13 +55,9 @@ class Program : private CaptureHandOffs, private ClipboardChain, private PasteHo
   void startTray();
   void callUp(int source);
   void showMainMenu();
-  void showRowMenu(int row, POINT where);
   void onCommand(int command);
-  bool onHistoryBarCommand(int command);
-  void showSortMenu(POINT where);
-  void showOptionMenu(POINT where);
-  void importFile();
-  void showTab(TabKind kind);
+  void createTabViews();
+  void showTab(TabView& view);
   void toggleAlwaysOnTop();
   void toggleLink(LinkSide side);
   void unlink();
@@ -104,7 +101,9 @@ class Program : private CaptureHandOffs, private ClipboardChain, private PasteHo
   std::unique_ptr<MacroAnalyzer> analyzer_;
   std::unique_ptr<InputDialogRunner> inputs_;
   InputMethodMemory inputMethod_;
-  std::unique_ptr<HistoryTab> historyTab_;
+  HistoryTabView* historyView_ = nullptr;
+  // Every tab's view in tab order; the main window shows the current one.
+  std::vector<std::unique_ptr<TabView>> tabViews_;
   std::unique_ptr<TrayIconController> tray_;
   CallUpPlacement placement_;
   StatusBarModel status_;
@@ -114,8 +113,7 @@ class Program : private CaptureHandOffs, private ClipboardChain, private PasteHo
   bool alwaysOnTop_ = false;
   // The computer name and the start time: which copy of the program this is on the LAN.
   std::string instanceIdentity_;
-  TabKind currentTab_ = TabKind::kHistory;
-  // The tabs whose behaviour comes with their own stores: shown with their columns, empty.
+  // The lists of the tabs whose stores the program does not keep: shown with their columns.
   CSaveList saveList_;
   CRelatedList relatedList_;
   CSharedList sharedList_;

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs every end-to-end scenario of qb_e2e_driver against quillbox2.exe under Wine.
-#   tests/e2e/run_e2e.sh <windows build dir> [<scenario> ...]     (default: all of them)
+#   tests/e2e/run_e2e.sh <windows build dir>
 #
+# QB_E2E_ONLY="name ..." runs only the named scenarios.
 # Needs <build>/bin/quillbox2.exe and <build>/bin/qb_e2e_driver.exe. Uses the Wine prefix
 # <build>/wineprefix (made on the first run), a virtual X display when DISPLAY is unset, and
 # <build>/e2e/ for data homes, logs and screenshots of failures. Prints one line per scenario and
@@ -16,13 +17,11 @@ set -u
 scenario_limit_s=120
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
-if [ $# -lt 1 ] || [ ! -d "$1" ]; then
-  echo "usage: $0 <windows build dir> [<scenario> ...]" >&2
+if [ $# -ne 1 ] || [ ! -d "$1" ]; then
+  echo "usage: $0 <windows build dir>" >&2
   exit 2
 fi
 build_dir=$(cd "$1" && pwd)
-shift
-chosen_scenarios=("$@")
 driver="$build_dir/bin/qb_e2e_driver.exe"
 program="$build_dir/bin/quillbox2.exe"
 work_dir="$build_dir/e2e"
@@ -170,7 +169,8 @@ fi
 
 scenarios=$(wine "$driver" --list 2>/dev/null | tr -d '\r')
 [ -n "$scenarios" ] || setup_failed "the driver lists no scenarios"
-if [ ${#chosen_scenarios[@]} -gt 0 ]; then scenarios="${chosen_scenarios[*]}"; fi
+# QB_E2E_ONLY="paste filter" runs only the scenarios named there.
+[ -n "${QB_E2E_ONLY:-}" ] && scenarios=$QB_E2E_ONLY
 
 passed=0
 failed=0

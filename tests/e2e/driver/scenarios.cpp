@@ -18,6 +18,7 @@ const std::vector<Scenario>& allScenarios() {
       {"history-store", runHistoryStoreScenario},
       {"paste", runPasteScenario},
       {"exit-confirm", runExitConfirmScenario},
+      {"filter", runFilterScenario},
       {"package-install", runPackageInstallScenario},
       {"package-portable", runPackagePortableScenario},
   };
