@@ -49,6 +49,13 @@ for source in "$source_dir"/*.htm; do
 done
 [ ${#pages[@]} -gt 0 ] || { echo "no pages in $source_dir" >&2; exit 1; }
 
+# A link to a page that does not exist would open an error page in the viewer.
+for page in "${pages[@]}"; do
+  while IFS= read -r target; do
+    [ -f "$source_dir/$target" ] || { echo "$page links to the missing page $target" >&2; exit 1; }
+  done < <(grep -o 'href="[^"#:]*\.htm' "$source_dir/$page" | sed 's/^href="//')
+done
+
 sitemap_head() {
   printf '<!DOCTYPE HTML PUBLIC "-//IETF//DTD HTML//EN">\r\n<HTML><HEAD>\r\n'
   printf '<meta http-equiv="Content-Type" content="text/html; charset=Shift_JIS">\r\n'
