@@ -189,7 +189,7 @@ void Program::onCommand(int command) {
       environment.Tray_Flg = tray_->trayMode() ? 1 : 0;
       break;
     case sc::kSettings:
-      SettingsCommand(ui_).run(/*planEditedOrRunning=*/false);
+      SettingsCommand(ui_, [this] { openSettingsSheet(); }).run(/*planEditedOrRunning=*/false);
       break;
     case sc::kHelp: HelpCommands(shell_, ui_, programFolder).openHelp(); break;
     case sc::kPlanHelp: HelpCommands(shell_, ui_, programFolder).openPlanHelp(); break;

@@ -33,7 +33,11 @@ void runSettingsRepairScenario(const ScenarioContext& context);
 void runHistoryStoreScenario(const ScenarioContext& context);
 void runPasteScenario(const ScenarioContext& context);
 void runExitConfirmScenario(const ScenarioContext& context);
+void runSaveTabScenario(const ScenarioContext& context);
+void runSaveCommandsScenario(const ScenarioContext& context);
+void runRelatedTabScenario(const ScenarioContext& context);
 void runFilterScenario(const ScenarioContext& context);
+void runSettingsSheetScenario(const ScenarioContext& context);
 // The release packages (run_e2e.sh stages them from <build>\packages; named "package-...").
 void runPackageInstallScenario(const ScenarioContext& context);
 void runPackagePortableScenario(const ScenarioContext& context);
