@@ -1,21 +1,23 @@
 #!/usr/bin/env bash
 # Decompiles a help file with extract_chmLib (Debian package libchm-bin) and checks that every
 # required title is the title of one of its pages, and that every page has a title.
-#   help/check-chm-titles.sh <file.chm> <required titles file> [<plan block table .cpp>]
+#   help/check-chm-titles.sh <file.chm> <required titles file> [<source file> ...]
 #
-# The required titles file holds one title a line (UTF-8). With the block table of the plan
-# engine (planlib/engine/block_kinds.cpp), the display name of every block kind and condition
-# kind is required as well, so that a new block kind without a help page fails here.
+# The required titles file holds one title a line (UTF-8). The names the program itself defines
+# are required as well when their source is given: every block kind and condition kind of the
+# plan engine's table (planlib/engine/block_kinds.cpp), every page of the settings sheet
+# (settings/sheet_pages.cpp). So a new block kind or settings page without a help page fails here.
 # Prints "help titles: N passed, N failed"; exits non-zero on any failure.
 set -uo pipefail
 
 if [ $# -lt 2 ]; then
-  echo "usage: $0 <file.chm> <required titles> [<block_kinds.cpp>]" >&2
+  echo "usage: $0 <file.chm> <required titles> [<source file> ...]" >&2
   exit 2
 fi
 chm=$1
 required_file=$2
-blocks_file=${3:-}
+shift 2
+source_files=("$@")
 
 for tool in extract_chmLib iconv; do
   command -v "$tool" >/dev/null || {
@@ -47,11 +49,14 @@ done < <(find "$work/out" -name '*.htm' -print0)
 
 {
   grep -v '^[[:space:]]*$' "$required_file" | grep -v '^#'
-  if [ -n "$blocks_file" ]; then
+  for source in "${source_files[@]}"; do
+    [ -f "$source" ] || { echo "missing $source" >&2; continue; }
     # {"A001", "単純挿入", ...} and {1, "CONDITION_K1", "文字列判定", ...}
-    grep -oE '\{"[A-Z][0-9]{3}", "[^"]+"' "$blocks_file" | sed 's/.*, "//; s/"$//'
-    grep -oE '"CONDITION_K[0-9]", "[^"]+"' "$blocks_file" | sed 's/.*, "//; s/"$//'
-  fi
+    grep -oE '\{"[A-Z][0-9]{3}", "[^"]+"' "$source" | sed 's/.*, "//; s/"$//'
+    grep -oE '"CONDITION_K[0-9]", "[^"]+"' "$source" | sed 's/.*, "//; s/"$//'
+    # SheetPage ...() { return {"共通設定", ... and SheetPage page{"履歴設定", ...
+    grep -oE '(return \{|SheetPage page\{)"[^"]+"' "$source" | sed 's/^[^"]*"//; s/"$//'
+  done
 } >"$work/required"
 
 while IFS= read -r title; do
