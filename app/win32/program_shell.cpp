@@ -1,6 +1,7 @@
 // The program's side of the window: call-up, menus, the exit command, the paste host.
 #include <windows.h>
 
+#include "app/shell/about_text.h"
 #include "app/shell/exit_command.h"
 #include "app/shell/help_commands.h"
 #include "app/shell/main_menu_model.h"
@@ -167,7 +168,7 @@ void Program::onCommand(int command) {
     case sc::kHelp: HelpCommands(shell_, ui_, programFolder).openHelp(); break;
     case sc::kPlanHelp: HelpCommands(shell_, ui_, programFolder).openPlanHelp(); break;
     case sc::kAbout:
-      ui_.showMessage("Quillbox　Version 3.34", MessageIcon::kInformation);
+      ui_.showMessage(AboutText(settingsHome_->home().folder), MessageIcon::kInformation);
       break;
     case sc::kSuspendHotkeys: hotkeys_->togglePause(); break;
     case sc::kExit: exitCommand(); break;

@@ -35,6 +35,8 @@ const std::vector<Scenario>& allScenarios() {
       {"hotkey-pause", runHotkeyPauseScenario},
       {"reachable-without-tray", runReachableWithoutTrayScenario},
       {"hook-library-file", runHookLibraryFileScenario},
+      {"package-install", runPackageInstallScenario},
+      {"package-portable", runPackagePortableScenario},
   };
   return scenarios;
 }

@@ -51,5 +51,8 @@ void runPlanMenuScenario(const ScenarioContext& context);
 void runHotkeyPauseScenario(const ScenarioContext& context);
 void runReachableWithoutTrayScenario(const ScenarioContext& context);
 void runHookLibraryFileScenario(const ScenarioContext& context);
+// The release packages (run_e2e.sh stages them from <build>\packages; named "package-...").
+void runPackageInstallScenario(const ScenarioContext& context);
+void runPackagePortableScenario(const ScenarioContext& context);
 
 }  // namespace qb::e2e
