@@ -1,6 +1,7 @@
 #include "app/win32/history_tab.h"
 
 #include "app/tablist/menu_commands.h"
+#include "app/tablist/tab_columns.h"
 
 namespace qb {
 
@@ -27,6 +28,7 @@ std::string HistoryTab::valueForUse(int row) {
 }
 
 void HistoryTab::paste(int row, PasteFlags flags, PasteKind kind) {
+  if (parts_.engine.inPaste()) return;  // a click during a paste's waits
   list_.select(row);
   parts_.engine.setPasteKind(kind);
   parts_.engine.pasteSelected(*this, flags);
@@ -37,8 +39,9 @@ void HistoryTab::activate(int row) { paste(row, parts_.engine.choosePasteFlags()
 
 MenuModel HistoryTab::menu(const TabMenuContext& context) {
   MenuModel model = list_.loadMenu(context);
-  // What the Shared and Plan tabs bring is offered once those tabs exist.
-  for (int command : {mc::kCopyToShared, mc::kPlanList}) model.remove(command);
+  // What the Plan tab brings is offered once that tab exists.
+  model.remove(mc::kPlanList);
+  if (!parts_.copyToShared) model.remove(mc::kCopyToShared, /*withSeparatorBefore=*/true);
   if (!parts_.save) {
     model.remove(mc::kSave);
     for (int group = 0; group < 10; ++group) model.remove(mc::CopyToSaveGroupCommand(group));
@@ -82,6 +85,9 @@ void HistoryTab::runMenuCommand(int row, int command) {
     case mc::kJoinAbove: list_.joinLines(false); break;
     case mc::kJoinAboveBreaks: list_.joinLines(true); break;
     case mc::kDelete: list_.m_Dell(row); break;
+    case mc::kCopyToShared:
+      if (parts_.copyToShared) parts_.copyToShared(list_.text(row, history_column::kSource), wholeValue(row));
+      break;
     default: break;
   }
   if (parts_.changed) parts_.changed();

@@ -25,6 +25,8 @@ class HistoryTab : public PasteSource {
     std::function<void()> changed;  // rows or selection changed: the view redraws
     // "保存..." and "指定保存...": the value into a save group under a label.
     SaveFromTabs* save = nullptr;
+    // "共有へ複写...": the label and value into the shared folder shown; empty without one.
+    std::function<int(std::string_view label, std::string_view value)> copyToShared = {};
   };
   explicit HistoryTab(Parts parts);
 
