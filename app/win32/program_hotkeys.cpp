@@ -60,7 +60,7 @@ void Program::openKeySettings() {
 void Program::keepReachable() {
   const bool inTray = tray_ && tray_->trayMode() && tray_->iconPresent();
   window_->setTaskbarButton(!inTray);
-  if (!inTray && !IsWindowVisible(window_->handle())) callUp(call_up_source::kTray);
+  if (!inTray && !IsWindowVisible(window_->handle())) window_->showCalledUp();
 }
 
 // Places the window for the source and shows it in the topmost band: restored first when it
@@ -168,8 +168,10 @@ void Program::selectRelatedTab(int number) {
   if (TabView* view = enabledView(TabKind::kRelated, number)) showTab(*view);
 }
 
-// In tray mode the window goes back behind its icon; otherwise it keeps its taskbar button.
+// In tray mode the window goes back behind its icon; otherwise it keeps its taskbar button. A
+// window kept on top ("常に表示") or linked beside the working window stays where it is.
 void Program::letGo() {
+  if (alwaysOnTop_ || (link_ && link_->linked())) return;
   if (tray_ && tray_->trayMode() && tray_->iconPresent()) {
     window_->hide();
     tray_->windowHidden();
