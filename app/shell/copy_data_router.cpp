@@ -67,6 +67,5 @@ bool CopyDataRouter::routeText(std::string_view text) const {
   if (best != nullptr && best->handler(text)) taken = true;
   return taken;
 }
-}
 
 }  // namespace qb
