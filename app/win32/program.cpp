@@ -26,6 +26,7 @@ int Program::run(HINSTANCE instance) {
 }
 
 bool Program::start(HINSTANCE instance) {
+  const DateTime startedAt = clock_.localNow();
   // The data home and the three settings files, written back at once so that keys missing from
   // them are in the files from now on. There is no window yet to take a close request: any
   // failure here ends the start.
@@ -50,7 +51,6 @@ bool Program::start(HINSTANCE instance) {
                        environment.WIN_SIZE_H};
   if (!window_->create(instance, placement)) return false;
   ui_.setOwner(window_->handle());
-  planInterface_.m_hHostWnd = window_->handle();
   clipboard_ = std::make_unique<Win32Clipboard>(window_->handle());
   CaptureHandOffs& handOffs = *this;
   ClipboardChain& chain = *this;
@@ -64,22 +64,24 @@ bool Program::start(HINSTANCE instance) {
         RedrawWindow(window_->handle(), nullptr, nullptr,
                      RDW_ERASE | RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
       });
+  startLan();
   createTabViews();
+  startPlans(home);
   showTab(*historyView_);
   for (int pane = 0; pane < kStatusPaneCount; ++pane) {
     window_->setStatusPane(pane, status_.pane(static_cast<StatusPane>(pane)).text);
     window_->setStatusTip(pane, status_.pane(static_cast<StatusPane>(pane)).tip);
   }
-  startTray();
   startHotkeys();
-  if (ParseCommandLine().show) callUp(call_up_source::kTray);
   capture_->setViewReady(true);
   window_->startTimers();
+  scheduleDeferredStart(home, startedAt);
   return true;
 }
 
-// The store folders, then the History from clipsave. Before the window exists a failure ends the
-// start; later failures ask the window to close.
+// The store folders, the standard plans when they are due, then the History's items as clipsave
+// lists them (their contents follow once the program takes texts). Before the window exists a
+// failure ends the start; later failures ask the window to close.
 bool Program::startHistory(const DataHome& home) {
   if (!CreateStoreFolders(fs_, ui_, home.folder)) return false;
   EnvironmentSettings& environment = settingsHome_->settings().environment;
@@ -87,7 +89,24 @@ bool Program::startHistory(const DataHome& home) {
       fs_, clock_, ui_, environment,
       HistoryStoreSetup{home.folder, home.userName, [this] { window_->requestClose(); }});
   stack_ = std::make_unique<StackItemWriter>(fs_, clock_, ui_);
-  return history_->load(environment.MaxFile) == 0;
+  stackList_ = std::make_unique<CStackList>(fs_, ui_, *stack_, home.folder);
+  planTab_ = std::make_unique<PlanTabUnit>(PlanTabUnitParts{
+      fs_, clock_, ui_, settingsHome_->settings(), planData_, &planMenuHook_, home.folder});
+  planTab_->start();
+  return history_->loadListing(environment.MaxFile) == 0;
+}
+
+void Program::startLan() {
+  EnvironmentSettings& environment = settingsHome_->settings().environment;
+  lan_ = std::make_unique<LanWiring>(LanWiringParts{
+      GetModuleHandleW(nullptr), window_->handle(), ui_, fs_, *clipboard_, environment,
+      settingsHome_->home().folder, *engine_, *analyzer_, *inputs_, inputMethod_,
+      SjisToWide(environment.FontName),
+      [this](std::string_view text, bool intoHistory) {
+        return capture_->putTextOnClipboard(text, intoHistory);
+      },
+      [this] { settingsHome_->files().save(); }, [this] { refreshList(); },
+      [this] { if (tray_ && lan_) tray_->setLanPublishing(lan_->publishing()); }});
 }
 
 MainWindow::Handlers Program::windowHandlers() {
@@ -116,12 +135,10 @@ MainWindow::Handlers Program::windowHandlers() {
     if (translucencyController_) translucencyController_->activationChanged(active);
   };
   handlers.command = [this](int command) { onCommand(command); };
+  handlers.copyData = [this](std::string_view command) { return copyData_.route(command); };
   handlers.closing = [this] { onClosing(); };
   handlers.closeBox = [this] { exitCommand(); };
   handlers.hotkey = [this](int id) { if (hotkeys_) hotkeys_->onHotkey(id); };
-  handlers.copyData = [this](std::uintptr_t word, const void* data, std::size_t bytes) {
-    return copyData_.route(word, data, bytes);
-  };
   return handlers;
 }
 
@@ -134,6 +151,7 @@ void Program::refreshList() {
 // exit rules, and the settings files are written. The hotkeys are unregistered, then the window
 // leaves the clipboard chain and removes its tray icon.
 void Program::onClosing() {
+  deferred_.cancel();
   if (hotkeys_) hotkeys_->stop();
   closing_ = true;
   if (capture_) capture_->setViewReady(false);
@@ -146,8 +164,11 @@ void Program::onClosing() {
     history_->trimAtExit(history_->maximumCount(), environment.MaxFile, environment.AutoSave == 1);
   }
   settingsHome_->saveAtExit();
+  // A link whose threads did not end in time is kept: its threads still run its code.
+  if (lan_ && !lan_->stop()) lan_.release();
   if (hotkeys_) hotkeys_->unregisterAll();
   if (tray_) tray_->removeIcon();
+  if (plans_) plans_->shutDown();
 }
 
 // The window's place and size; its position also as a percentage of the screen.

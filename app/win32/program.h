@@ -3,7 +3,10 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
+#include <map>
 #include <memory>
+#include <vector>
 
 #include "app/settings_home.h"
 #include "app/shell/call_up_placement.h"
@@ -11,10 +14,17 @@
 #include "app/shell/tray_icon_controller.h"
 #include "app/shell/translucency.h"
 #include "app/tablist/tab_list_family.h"
+#include "app/shell/copy_data_router.h"
 #include "app/win32/history_tab_view.h"
+#include "app/win32/save_related_tabs.h"
+#include "app/win32/lan_wiring.h"
+#include "app/win32/plan/program_plans.h"
+#include "app/win32/stack/stack_tab_view.h"
 #include "app/win32/tab_view.h"
+#include "app/win32/deferred_start_work.h"
 #include "app/win32/layered_translucency.h"
 #include "app/win32/main_window.h"
+#include "app/win32/plan_adapters.h"
 #include "app/win32/shell_folder_mover.h"
 #include "history/capture_controller.h"
 #include "history/history_list.h"
@@ -27,7 +37,8 @@
 #include "paste/paste_engine.h"
 #include "paste/window_link.h"
 #include "paste/working_window.h"
-#include "planlib/plan_interface.h"
+#include "settings/settings_apply.h"
+#include "settings/settings_sheet_model.h"
 #include "platform/win32/win32_clipboard.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_desktop.h"
@@ -36,6 +47,7 @@
 #include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_system_info.h"
 #include "platform/win32/win32_ui.h"
+#include "tabs/plan/plan_tab_unit.h"
 
 namespace qb {
 
@@ -50,7 +62,9 @@ class Program : private CaptureHandOffs, private ClipboardChain, private PasteHo
  private:
   bool start(HINSTANCE instance);
   bool startHistory(const DataHome& home);
+  void scheduleDeferredStart(const DataHome& home, const DateTime& startedAt);
   void startPaste();
+  void startPlans(const DataHome& home);
   MainWindow::Handlers windowHandlers();
   void onClosing();
   void keepPlacement(EnvironmentSettings& environment);
@@ -62,10 +76,13 @@ class Program : private CaptureHandOffs, private ClipboardChain, private PasteHo
   void startHotkeys();
   // "キー設定" with the multi hotkey dialog and the plan hotkey list; the hotkeys are registered
   // again after a change.
-  void openKeySettings();
+  void addKeySettingsToSheet();
   void showMainMenu();
   void onCommand(int command);
   void createTabViews();
+  void openSettingsSheet();
+  void applySettings(const SettingsApply& apply);
+  void startLan();
   void showTab(TabView& view);
   void toggleAlwaysOnTop();
   void toggleLink(LinkSide side);
@@ -76,9 +93,14 @@ class Program : private CaptureHandOffs, private ClipboardChain, private PasteHo
   // CaptureHandOffs
   std::string workingDocumentStatus() override;
   void flashTrayIcon() override { if (tray_) tray_->flashCapture(); }
+  void publishToLan(std::string_view text) override { if (lan_) lan_->publish(text); }
+  std::optional<std::string> takeLanPublisherOf(std::string_view text) override {
+    return lan_ ? lan_->takePublisherOf(text) : std::nullopt;
+  }
   void postDeferredCapture() override { window_->postDeferredCapture(); }
-  void stackItemStored(const std::string&) override {}
-  bool planClipboardFlag() override { return hotkeys_ && hotkeys_->planClipboard(); }
+  bool planClipboardFlag() override { return plans_ && plans_->clipboardFlag(); }
+  void stackItemStored(const std::string& fileName) override;
+  void runCapturePlan(std::string_view planName, std::string_view text) override;
   // ClipboardChain
   void join() override { window_->joinClipboardChain(/*announce=*/true); }
   void leave() override { window_->leaveClipboardChain(); }
@@ -129,7 +151,10 @@ class Program : private CaptureHandOffs, private ClipboardChain, private PasteHo
   std::unique_ptr<InputDialogRunner> inputs_;
   InputMethodMemory inputMethod_;
   HistoryTabView* historyView_ = nullptr;
+  // The LAN links and the Open and Shared tabs (their views go away first).
+  std::unique_ptr<LanWiring> lan_;
   // Every tab's view in tab order; the main window shows the current one.
+  std::unique_ptr<SaveAndRelatedTabs> saveAndRelated_;
   std::vector<std::unique_ptr<TabView>> tabViews_;
   std::unique_ptr<TrayIconController> tray_;
   CallUpPlacement placement_;
@@ -141,23 +166,30 @@ class Program : private CaptureHandOffs, private ClipboardChain, private PasteHo
   // The computer name and the start time: which copy of the program this is on the LAN.
   std::string instanceIdentity_;
   // The lists of the tabs whose stores the program does not keep: shown with their columns.
-  CSaveList saveList_;
-  CRelatedList relatedList_;
-  CSharedList sharedList_;
-  COpenList openList_;
-  CPlanList planList_;
-  CStackList stackList_;
+  std::unique_ptr<CStackList> stackList_;
+  StackTabView* stackView_ = nullptr;
+  // WM_COPYDATA commands by prefix: the plans' "0927Plan_…", and the others as they come.
+  CopyDataRouter copyData_;
+  std::unique_ptr<ProgramPlans> plans_;
+  bool hotkeysSuspended_ = false;
+  // The settings sheet's buttons that open a part's own dialog, by their command.
+  std::map<SheetCommand, std::function<void(SettingsSheetModel&, HWND sheet)>> sheetCommands_;
+  // The parts that take changed settings again after the sheet's OK (hotkeys, hooks, links).
+  std::vector<std::function<void(const SettingsApply&)>> settingsApplied_;
+  DeferredStartWork deferred_;
+  // The Plan tab's store, list, directory and standard-plan installer.
+  Win32PlanDataLibrary planData_;
+  Win32PlanMenuHook planMenuHook_;
+  std::unique_ptr<PlanTabUnit> planTab_;
   // Hotkeys, double taps and the input hooks with their reports.
   std::unique_ptr<Win32HotkeyRegistrar> registrar_;
   Win32HookLibrary hookLibrary_;
   std::unique_ptr<PlanFolderCatalog> planCatalog_;
   std::unique_ptr<HotkeyController> hotkeys_;
-  CopyDataRouter copyData_;
   // The working window's caret as last recorded, for the caret placement.
   std::optional<ScreenPoint> caret_;
   WindowId caretWindow_ = 0;
   bool closing_ = false;
-  CPlanInterface planInterface_;
 };
 
 }  // namespace qb

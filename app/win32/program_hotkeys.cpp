@@ -33,28 +33,34 @@ void Program::startHotkeys() {
                   settings.environment, settings.planHotkeys, host});
   hotkeys_->addCopyDataEntries(copyData_);
   hotkeys_->start(reinterpret_cast<WindowId>(window_->handle()));
+  addKeySettingsToSheet();
 }
 
-void Program::openKeySettings() {
-  Settings& settings = settingsHome_->settings();
-  const std::wstring font = SjisToWide(settings.environment.FontName);
-  const HWND owner = window_->handle();
-  const std::function<void()> openMulti = [&] {
+// The buttons of the settings sheet's "キー設定" page. The multi hotkeys are settings of
+// quillbox2.dat and go into the sheet's working copy (OK keeps them, and the hotkeys are then
+// registered again); the plan hotkeys are quillboxplan.dat's and are taken at once.
+void Program::addKeySettingsToSheet() {
+  sheetCommands_[SheetCommand::kMultiHotkeys] = [this](SettingsSheetModel& working, HWND sheet) {
+    Settings& settings = working.workingSettings();
     MultiHotkeyDialogModel model(MultiHotkeysFrom(settings.environment), hotkeys_->registration(), ui_);
     const GroupNames names = GroupNamesFrom(settings.environment, settings.relatedFiles);
-    if (!RunMultiHotkeyDialog(owner, ui_, font, model, names)) return;
-    StoreMultiHotkeys(model.rows(), settings.environment);
-    hotkeys_->settingsChanged();
+    const std::wstring font = SjisToWide(settings.environment.FontName);
+    if (RunMultiHotkeyDialog(sheet, ui_, font, model, names)) {
+      StoreMultiHotkeys(model.rows(), settings.environment);
+    }
   };
-  std::function<void()> openPlans;
-  if (settings.environment.Plan_Enable == 1) {
-    openPlans = [&] {
-      PlanHotkeyListModel model(settings.planHotkeys, *planCatalog_, settings.environment.PlanDir_Ar,
-                                hotkeys_->registration(), ui_);
-      if (RunPlanHotkeyListDialog(owner, ui_, font, model)) hotkeys_->settingsChanged();
-    };
-  }
-  RunKeySettingsDialog(owner, ui_, font, KeySettingsModel(settings), openMulti, openPlans);
+  sheetCommands_[SheetCommand::kPlanHotkeys] = [this](SettingsSheetModel&, HWND sheet) {
+    Settings& settings = settingsHome_->settings();
+    if (settings.environment.Plan_Enable != 1) return;
+    PlanHotkeyListModel model(settings.planHotkeys, *planCatalog_, settings.environment.PlanDir_Ar,
+                              hotkeys_->registration(), ui_);
+    if (RunPlanHotkeyListDialog(sheet, ui_, SjisToWide(settings.environment.FontName), model)) {
+      hotkeys_->settingsChanged();
+    }
+  };
+  settingsApplied_.push_back([this](const SettingsApply& apply) {
+    if (hotkeys_ && (apply.hotkeys || apply.hooks)) hotkeys_->settingsChanged();
+  });
 }
 
 void Program::keepReachable() {

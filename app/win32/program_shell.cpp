@@ -1,6 +1,7 @@
 // The program's side of the window: call-up, menus, the exit command, the paste host.
 #include <windows.h>
 
+#include "app/shell/about_text.h"
 #include "app/shell/exit_command.h"
 #include "app/shell/help_commands.h"
 #include "app/shell/main_menu_model.h"
@@ -79,6 +80,7 @@ void Program::onTrackingTick() {
 void Program::updateStatusBar() {
   const EnvironmentSettings& environment = settingsHome_->settings().environment;
   StatusInput input;
+  if (plans_) input.plan = plans_->activity();
   input.hasWorkingWindow = working_.window != 0;
   if (input.hasWorkingWindow) input.workingTitle = desktop_.windowTitle(working_.window);
   input.shortDisplay = environment.StatusBarActiveWinDspFlg == 1;
@@ -90,6 +92,7 @@ void Program::updateStatusBar() {
     input.tab = view->kind();
     input.rowCount = tab.rowCount;
     input.tabMaximum = tab.maximum;
+    if (window_->filtering()) input.shownRows = window_->shownRowCount();
   }
   input.partialSelection = keyboard_.isDown(VK_SHIFT);
   const StatusBarChanges changes = status_.update(input);
@@ -159,12 +162,13 @@ void Program::onCommand(int command) {
       keepReachable();
       break;
     case sc::kSettings:
-      SettingsCommand(ui_, [this] { openKeySettings(); }).run(/*planEditedOrRunning=*/false);
+      SettingsCommand(ui_, [this] { openSettingsSheet(); })
+          .run(/*planEditedOrRunning=*/plans_ && plans_->busy());
       break;
     case sc::kHelp: HelpCommands(shell_, ui_, programFolder).openHelp(); break;
     case sc::kPlanHelp: HelpCommands(shell_, ui_, programFolder).openPlanHelp(); break;
     case sc::kAbout:
-      ui_.showMessage("Quillbox　Version 3.34", MessageIcon::kInformation);
+      ui_.showMessage(AboutText(settingsHome_->home().folder), MessageIcon::kInformation);
       break;
     case sc::kSuspendHotkeys: hotkeys_->togglePause(); break;
     case sc::kExit: exitCommand(); break;

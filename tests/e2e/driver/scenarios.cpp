@@ -18,6 +18,16 @@ const std::vector<Scenario>& allScenarios() {
       {"history-store", runHistoryStoreScenario},
       {"paste", runPasteScenario},
       {"exit-confirm", runExitConfirmScenario},
+      {"save-tab", runSaveTabScenario},
+      {"save-commands", runSaveCommandsScenario},
+      {"related-tab", runRelatedTabScenario},
+      {"filter", runFilterScenario},
+      {"settings-sheet", runSettingsSheetScenario},
+      {"plan-stack-commands", runPlanStackCommandsScenario},
+      {"capture-plan", runCapturePlanScenario},
+      {"plan-windows", runPlanWindowsScenario},
+      {"plan-shutdown", runPlanShutdownScenario},
+      {"standard-plans", runStandardPlansScenario},
       {"double-tap", runDoubleTapScenario},
       {"modifier-hotkey", runModifierHotkeyScenario},
       {"edge-click", runEdgeClickScenario},
@@ -25,6 +35,8 @@ const std::vector<Scenario>& allScenarios() {
       {"hotkey-pause", runHotkeyPauseScenario},
       {"reachable-without-tray", runReachableWithoutTrayScenario},
       {"hook-library-file", runHookLibraryFileScenario},
+      {"package-install", runPackageInstallScenario},
+      {"package-portable", runPackagePortableScenario},
   };
   return scenarios;
 }
