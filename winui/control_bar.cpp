@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "platform/win32/text_conversion.h"
 
 namespace qb::winui {
@@ -44,14 +46,20 @@ void ControlBar::show(bool shown) {
   for (HWND window : windows_) ShowWindow(window, shown ? SW_SHOWNA : SW_HIDE);
 }
 
+// The controls keep their widths while they fit; in a narrower area they shrink in proportion,
+// so that none reaches past the area into its neighbours.
 void ControlBar::layout(const RECT& area) {
+  int total = 0;
+  for (const BarControl& control : controls_) total += control.width;
+  const int available = std::max(0, static_cast<int>(area.right - area.left) - 2);
   int left = area.left + 2;
   const int height = area.bottom - area.top - 4;
   for (std::size_t i = 0; i < controls_.size(); ++i) {
+    const int width = total <= available ? controls_[i].width : controls_[i].width * available / total;
     const bool combo = controls_[i].kind == BarControl::Kind::kComboBox;
-    MoveWindow(windows_[i], left, area.top + 2, controls_[i].width - 2,
+    MoveWindow(windows_[i], left, area.top + 2, std::max(0, width - 2),
                combo ? kComboDropHeight : height, TRUE);
-    left += controls_[i].width;
+    left += width;
   }
 }
 

@@ -52,16 +52,18 @@ void VirtualListView::setColumns() {
 
 void VirtualListView::refresh() {
   if (!control_) return;
-  int count = list_ ? list_->rowCount() : 0;
+  if (list_ && filter_) filter_->update(*list_);
+  int count = !list_ ? 0 : filtering() ? filter_->shownCount() : list_->rowCount();
   ListView_SetItemCountEx(control_, count, LVSICF_NOSCROLL);
-  int selected = list_ ? list_->selectedRow() : -1;
+  int selected = list_ ? shownRow(list_->selectedRow()) : -1;
   ListView_SetItemState(control_, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
   if (selected >= 0) {
     ListView_SetItemState(control_, selected, LVIS_SELECTED | LVIS_FOCUSED,
                           LVIS_SELECTED | LVIS_FOCUSED);
   }
   if (list_ && list_->rowToShow() >= 0) {
-    ListView_EnsureVisible(control_, list_->rowToShow(), FALSE);
+    const int shown = shownRow(list_->rowToShow());
+    if (shown >= 0) ListView_EnsureVisible(control_, shown, FALSE);
     list_->showRow(-1);
   }
   InvalidateRect(control_, nullptr, FALSE);
@@ -72,7 +74,7 @@ void VirtualListView::move(const RECT& area) {
 }
 
 int VirtualListView::selectedRow() const {
-  return control_ ? ListView_GetNextItem(control_, -1, LVNI_SELECTED) : -1;
+  return control_ ? listRow(ListView_GetNextItem(control_, -1, LVNI_SELECTED)) : -1;
 }
 
 void VirtualListView::syncSelection() {
@@ -112,7 +114,7 @@ void VirtualListView::dragRow(int from) {
   LVHITTESTINFO hit{};
   hit.pt = where;
   const int to = ListView_HitTest(control_, &hit);
-  if (to >= 0 && to != from && events_.rowDragged) events_.rowDragged(from, to);
+  if (to >= 0 && to != from && events_.rowDragged) events_.rowDragged(listRow(from), listRow(to));
 }
 
 void VirtualListView::setImages(HIMAGELIST images) {
@@ -121,11 +123,12 @@ void VirtualListView::setImages(HIMAGELIST images) {
 
 void VirtualListView::fillItem(NMLVDISPINFOW& info) {
   if (!list_) return;
+  const int row = listRow(info.item.iItem);
   if ((info.item.mask & LVIF_IMAGE) && info.item.iSubItem == 0) {
-    info.item.iImage = info.item.iItem < list_->rowCount() ? list_->row(info.item.iItem).image : -1;
+    info.item.iImage = row >= 0 && row < list_->rowCount() ? list_->row(row).image : -1;
   }
   if (!(info.item.mask & LVIF_TEXT)) return;
-  textBuffer_ = SjisToWide(list_->text(info.item.iItem, info.item.iSubItem));
+  textBuffer_ = SjisToWide(list_->text(row, info.item.iSubItem));
   lstrcpynW(info.item.pszText, textBuffer_.c_str(), info.item.cchTextMax);
 }
 
@@ -145,7 +148,8 @@ bool VirtualListView::handleNotify(const NMHDR& header, LRESULT& result) {
       const auto& activate = reinterpret_cast<const NMITEMACTIVATE&>(header);
       syncSelection();
       bool wanted = (header.code == NM_CLICK) == singleClick_;
-      if (wanted && activate.iItem >= 0 && events_.activated) events_.activated(activate.iItem);
+      const int row = listRow(activate.iItem);
+      if (wanted && row >= 0 && events_.activated) events_.activated(row);
       return true;
     }
     case NM_RCLICK: {
@@ -153,12 +157,12 @@ bool VirtualListView::handleNotify(const NMHDR& header, LRESULT& result) {
       syncSelection();
       POINT where = activate.ptAction;
       ClientToScreen(control_, &where);
-      if (events_.contextMenu) events_.contextMenu(activate.iItem, where);
+      if (events_.contextMenu) events_.contextMenu(listRow(activate.iItem), where);
       return true;
     }
     case LVN_BEGINDRAG: {
       const auto& view = reinterpret_cast<const NMLISTVIEW&>(header);
-      if (events_.rowDragged) dragRow(view.iItem);
+      if (events_.rowDragged && !filtering()) dragRow(view.iItem);
       return true;
     }
     case LVN_KEYDOWN: {

@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "app/tablist/row_filter.h"
 #include "app/tablist/tab_list.h"
 
 namespace qb::winui {
@@ -28,10 +29,13 @@ class VirtualListView {
 
   // Shows another list (its columns and rows).
   void show(CTabList* list);
+  // Shows only the rows the filter lets through; every row the events report is a row of the
+  // list. Dragging rows is off while the filter narrows the list.
+  void setFilter(RowFilter* filter) { filter_ = filter; }
   // The rows, the selection and the row to show changed.
   void refresh();
   void move(const RECT& area);
-  // The selected row of the control, -1 for none; also written into the list.
+  // The list row selected in the control, -1 for none.
   int selectedRow() const;
   // True when the notification was the list view's.
   bool handleNotify(const NMHDR& header, LRESULT& result);
@@ -47,10 +51,14 @@ class VirtualListView {
   void fillItem(NMLVDISPINFOW& info);
   void syncSelection();
   void dragRow(int from);
+  int listRow(int shown) const { return filter_ ? filter_->listRow(shown) : shown; }
+  int shownRow(int row) const { return filter_ ? filter_->shownRow(row) : row; }
+  bool filtering() const { return filter_ && filter_->active(); }
 
   HWND control_ = nullptr;
   int id_ = 0;
   CTabList* list_ = nullptr;
+  RowFilter* filter_ = nullptr;
   Events events_;
   bool singleClick_ = true;
   std::wstring textBuffer_;

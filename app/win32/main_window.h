@@ -6,12 +6,15 @@
 #include <windows.h>
 
 #include <array>
+#include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "app/shell/shell_timers.h"
 #include "app/tablist/tab_kind.h"
+#include "app/win32/list_filter_box.h"
 #include "app/win32/tab_view.h"
 #include "app/win32/tray_icon.h"
 #include "winui/list_view.h"
@@ -35,10 +38,13 @@ class MainWindow : public winui::Window, public ShellTimers {
     // A tab button was pressed: the view it shows.
     std::function<void(TabView&)> tabChosen;
     std::function<void(int command)> command;
-    // A WM_COPYDATA command text from another program or thread; true when it was taken.
-    std::function<bool(std::string_view command)> copyData;
     // Runs once, before the window is destroyed.
     std::function<void()> closing;
+    // The close box (or Alt+F4): the exit command decides; WM_CLOSE itself always ends.
+    std::function<void()> closeBox;
+    std::function<void(int id)> hotkey;  // WM_HOTKEY
+    // WM_COPYDATA: the data word, the data and its size; true when it was taken.
+    std::function<bool(std::uintptr_t, const void*, std::size_t)> copyData;
   };
 
   MainWindow(Handlers handlers, std::wstring fontName);
@@ -56,9 +62,13 @@ class MainWindow : public winui::Window, public ShellTimers {
   void postDeferredCapture() const;
   void startTimers();
 
-  // Shows the window in the topmost band where it is, or hides it.
+  // Shows the window in the topmost band where it is (restored when it was minimised), or
+  // hides it.
   void showCalledUp();
   void hide();
+  void minimize();
+  // With a taskbar button (ordinary mode) or as a tool window without one (tray mode).
+  void setTaskbarButton(bool shown);
   void setTopmost(bool topmost);
   void moveTo(const RECT& rect);
 
@@ -72,8 +82,12 @@ class MainWindow : public winui::Window, public ShellTimers {
   TabView* currentView() const { return current_; }
   // The current view's colours again (after a group switch or a settings change).
   void applyColours();
-  // The frame's toggles show their state: 0 always on top, 1 linked right, 2 linked bottom.
+  // The frame's toggles show their state: 0 always on top, 1 linked right, 2 linked bottom,
+  // 3 the filter field open.
   void setToggle(int index, bool on);
+  // The rows shown when the filter narrows the list: as many as match, of all.
+  bool filtering() { return filterBox_.filter().active(); }
+  int shownRowCount() { return filterBox_.filter().shownCount(); }
   // The status bar model reports which panes changed; these write one pane's text or tip.
   void setStatusPane(int pane, const std::string& text);
   void setStatusTip(int pane, const std::string& tip);
@@ -92,6 +106,10 @@ class MainWindow : public winui::Window, public ShellTimers {
   void onDropFiles(HDROP drop);
   void onCommand(int id, int code);
   void updateTabButtonStates();
+  // The filter field (F3, "絞込"): opened with the selection kept, closed with it restored.
+  void openFilter();
+  void closeFilter(bool restoreSelection);
+  void useFirstShownRow();
 
   // The working window and status bar upkeep, and the clipboard watchdog; the other timer ids
   // belong to the shell models (app/shell/shell_timers.h).
@@ -112,7 +130,10 @@ class MainWindow : public winui::Window, public ShellTimers {
   // The buttons of the enabled views, and the view each shows.
   std::vector<HWND> tabButtons_;
   std::vector<TabView*> buttonViews_;
-  std::array<HWND, 3> frameToggles_{};
+  std::array<HWND, 4> frameToggles_{};
+  ListFilterBox filterBox_;
+  int selectionBeforeFilter_ = -1;
+  HWND menuButton_ = nullptr;  // the main menu
   winui::VirtualListView list_;
   HWND statusBar_ = nullptr;
   bool usesListener_ = false;

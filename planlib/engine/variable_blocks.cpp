@@ -42,7 +42,6 @@ int CPlanHensuSet::m_Run(BlockContext& context, BlockSettings& settings, std::st
   if (!settings.ok()) return settings.fail(context);
   if (target < var::kWork01 || target > var::kWork01 + 19) return 0;
   PlanVariables& variables = context.variables();
-  std::string current = variables.text(target);
   std::string value;
   if (source == 1) {
     value = text;
@@ -52,19 +51,24 @@ int CPlanHensuSet::m_Run(BlockContext& context, BlockSettings& settings, std::st
   } else if (!IsRunTimeInputKind(source)) {
     return 0;
   } else {
-    int asked = AskPlanVariableValue(context, source, target, heading, required == 2, current, value);
+    int asked = AskPlanVariableValue(context, source, target, heading, required == 2,
+                                     std::string(variables.textView(target)), value);
     if (asked != 0) return asked;
   }
-  std::string stored;
-  switch (mode) {
-    case 3: stored = std::move(value); break;
-    case 14: stored = value + current; break;
-    case 15: stored = current + value; break;
-    case 16: stored = current + value + "\r\n"; break;
-    default: return 0;
+  if (mode != 3 && mode != 14 && mode != 15 && mode != 16) return 0;
+  std::size_t current = mode == 3 ? 0 : variables.textView(target).size();
+  if (current + value.size() + (mode == 16 ? 2 : 0) > kRunGrowthCeiling) {
+    return context.valueLimitExceeded();
   }
-  if (stored.size() > kRunGrowthCeiling) return context.valueLimitExceeded();
-  variables.setText(target, std::move(stored));
+  switch (mode) {
+    case 3: variables.setText(target, std::move(value)); break;
+    case 14: variables.setText(target, value.append(variables.textView(target))); break;
+    case 15: variables.appendText(target, value); break;
+    case 16:
+      variables.appendText(target, value);
+      variables.appendText(target, "\r\n");
+      break;
+  }
   return 0;
 }
 

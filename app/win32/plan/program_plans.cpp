@@ -24,6 +24,15 @@ void ProgramPlans::onCapture(std::string_view planFileName, std::string_view tex
   capture_.onCapture(planFileName, text);
 }
 
+void ProgramPlans::requestRun(PlanRunInputs inputs) {
+  if (inputs.hideMainWindow && parts_.hideMainWindow) parts_.hideMainWindow();
+  PlanRunRequest request{std::move(inputs.planText), std::move(inputs.planVersion),
+                         std::move(inputs.inputText),
+                         parts_.workingWindowTitle ? parts_.workingWindowTitle() : std::string(),
+                         false};
+  thread_.requestRun(std::move(request));
+}
+
 PlanActivity ProgramPlans::activity() const {
   switch (thread_.mode()) {
     case PlanMode::kRunning: return PlanActivity::kRunning;
