@@ -124,11 +124,6 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_HOTKEY:
       if (handlers_.hotkey && !closing_) handlers_.hotkey(static_cast<int>(wParam));
       return 0;
-    case WM_COPYDATA: {
-      const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
-      if (!data || closing_ || !handlers_.copyData) return FALSE;
-      return handlers_.copyData(data->dwData, data->lpData, data->cbData) ? TRUE : FALSE;
-    }
     case WM_CLOSE:
     case WM_ENDSESSION:
       if (message == WM_ENDSESSION && !wParam) return 0;

@@ -43,8 +43,6 @@ class MainWindow : public winui::Window, public ShellTimers {
     // The close box (or Alt+F4): the exit command decides; WM_CLOSE itself always ends.
     std::function<void()> closeBox;
     std::function<void(int id)> hotkey;  // WM_HOTKEY
-    // WM_COPYDATA: the data word, the data and its size; true when it was taken.
-    std::function<bool(std::uintptr_t, const void*, std::size_t)> copyData;
   };
 
   MainWindow(Handlers handlers, std::wstring fontName);

@@ -138,9 +138,6 @@ MainWindow::Handlers Program::windowHandlers() {
   handlers.closing = [this] { onClosing(); };
   handlers.closeBox = [this] { exitCommand(); };
   handlers.hotkey = [this](int id) { if (hotkeys_) hotkeys_->onHotkey(id); };
-  handlers.copyData = [this](std::uintptr_t word, const void* data, std::size_t bytes) {
-    return copyData_.route(word, data, bytes);
-  };
   return handlers;
 }
 
