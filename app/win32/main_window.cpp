@@ -106,6 +106,13 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
       if (!closing_) onCommand(LOWORD(wParam), HIWORD(wParam));
       return 0;
+    case WM_COPYDATA: {
+      const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+      if (data == nullptr || !handlers_.copyData) return FALSE;
+      std::optional<std::string_view> text =
+          CopyDataRouter::CommandText(data->dwData, data->lpData, data->cbData);
+      return text && handlers_.copyData(*text) ? TRUE : FALSE;
+    }
     case WM_DROPFILES:
       onDropFiles(reinterpret_cast<HDROP>(wParam));
       return 0;

@@ -38,6 +38,8 @@ class MainWindow : public winui::Window, public ShellTimers {
     // A tab button was pressed: the view it shows.
     std::function<void(TabView&)> tabChosen;
     std::function<void(int command)> command;
+    // A WM_COPYDATA command text from another program or thread; true when it was taken.
+    std::function<bool(std::string_view command)> copyData;
     // Runs once, before the window is destroyed.
     std::function<void()> closing;
     // The close box (or Alt+F4): the exit command decides; WM_CLOSE itself always ends.

@@ -135,6 +135,7 @@ MainWindow::Handlers Program::windowHandlers() {
     if (translucencyController_) translucencyController_->activationChanged(active);
   };
   handlers.command = [this](int command) { onCommand(command); };
+  handlers.copyData = [this](std::string_view command) { return copyData_.route(command); };
   handlers.closing = [this] { onClosing(); };
   handlers.closeBox = [this] { exitCommand(); };
   handlers.hotkey = [this](int id) { if (hotkeys_) hotkeys_->onHotkey(id); };
