@@ -48,12 +48,12 @@ TEST_F(SaveDialogsTest, MacrosAreBlueAndProtectedAndTypingAroundThemIsKept) {
         d.expectText(kChangeLabel, L"件");
         HWND value = d.item(kChangeValue);
         d.expect(test::RichTextOf(value) == L"a【入力2】b", "the value shows the macro's display");
-        const CHARFORMAT2W look = test::RichLookOf(value, 1, 7);
+        const CHARFORMAT2W look = test::RichLookOf(value, 1, 6);  // "【入力2】"
         d.expect((look.dwEffects & CFE_PROTECTED) && look.crTextColor == RGB(0, 0, 255),
                  "the macro is blue and protected");
         SendMessageW(value, EM_SETSEL, 3, 3);  // inside the macro: refused
         SendMessageW(value, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"x"));
-        SendMessageW(value, EM_SETSEL, 8, 8);  // behind "b"
+        SendMessageW(value, EM_SETSEL, 7, 7);  // behind "b"
         SendMessageW(value, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"c"));
         d.expect(test::RichTextOf(value) == L"a【入力2】bc", "only the text beside the macro changed");
         d.click(IDOK);
