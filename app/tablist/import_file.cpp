@@ -1,5 +1,6 @@
 #include "app/tablist/import_file.h"
 
+#include "base/sjis.h"
 #include "base/text_limits.h"
 #include "history/file_helpers.h"
 
@@ -9,11 +10,9 @@ int ImportedValue(FileSystem& fs, Ui& ui, ImportKind kind, std::string_view path
                   std::string& value) {
   value.clear();
   switch (kind) {
-    case ImportKind::kFileName: {
-      std::size_t slash = path.rfind('\\');
-      value = std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
+    case ImportKind::kFileName:
+      value = std::string(SjisFileNamePart(path));
       return 0;
-    }
     case ImportKind::kFullPath:
       value = std::string(path);
       return 0;

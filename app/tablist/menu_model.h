@@ -44,6 +44,9 @@ class MenuModel {
   // Replaces the entries of the submenu that holds `command`. False when the command is not in a
   // submenu.
   bool replaceSubmenuHolding(int command, std::vector<MenuEntry> entries);
+  // Removes submenus left without a command (innermost first), and separators that then stand
+  // first, last or twice in a row.
+  void removeEmptySubmenus();
 
  private:
   std::vector<MenuEntry> entries_;

@@ -66,6 +66,7 @@ bool Program::start(HINSTANCE instance) {
         RedrawWindow(window_->handle(), nullptr, nullptr,
                      RDW_ERASE | RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
       });
+  startLan();
   createTabViews();
   showTab(*historyView_);
   for (int pane = 0; pane < kStatusPaneCount; ++pane) {
@@ -73,6 +74,7 @@ bool Program::start(HINSTANCE instance) {
     window_->setStatusTip(pane, status_.pane(static_cast<StatusPane>(pane)).tip);
   }
   startTray();
+  lan_->start();
   if (ParseCommandLine().show) callUp(call_up_source::kTray);
   capture_->setViewReady(true);
   window_->startTimers();
@@ -92,6 +94,27 @@ bool Program::startHistory(const DataHome& home) {
       fs_, clock_, ui_, settingsHome_->settings(), planData_, &planMenuHook_, home.folder});
   planTab_->start();
   return history_->load(environment.MaxFile) == 0;
+}
+
+void Program::startLan() {
+  EnvironmentSettings& environment = settingsHome_->settings().environment;
+  lan_ = std::make_unique<LanWiring>(LanWiringParts{
+      GetModuleHandleW(nullptr), window_->handle(), ui_, fs_, *clipboard_, environment,
+      settingsHome_->home().folder, *engine_, *analyzer_, *inputs_, inputMethod_,
+      SjisToWide(environment.FontName),
+      [this](std::string_view text, bool intoHistory) {
+        return capture_->putTextOnClipboard(text, intoHistory);
+      },
+      [this] { settingsHome_->files().save(); }, [this] { refreshList(); },
+      [this] { if (tray_ && lan_) tray_->setLanPublishing(lan_->publishing()); },
+      [this](std::string_view planRecord) {
+        int stored = planTab_->list().m_FileAdd(planRecord);
+        refreshList();
+        return stored;
+      }});
+  planTab_->list().sharedStore = [this](std::string_view, std::string_view planRecord) {
+    return lan_->copyPlanToShared(planRecord);
+  };
 }
 
 MainWindow::Handlers Program::windowHandlers() {
@@ -140,6 +163,8 @@ void Program::onClosing() {
     history_->trimAtExit(history_->maximumCount(), environment.MaxFile, environment.AutoSave == 1);
   }
   settingsHome_->saveAtExit();
+  // A link whose threads did not end in time is kept: its threads still run its code.
+  if (lan_ && !lan_->stop()) lan_.release();
   if (tray_) tray_->removeIcon();
 }
 

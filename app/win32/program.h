@@ -15,6 +15,8 @@
 #include "app/shell/translucency.h"
 #include "app/tablist/tab_list_family.h"
 #include "app/win32/history_tab_view.h"
+#include "app/win32/save_related_tabs.h"
+#include "app/win32/lan_wiring.h"
 #include "app/win32/tab_view.h"
 #include "app/win32/layered_translucency.h"
 #include "app/win32/main_window.h"
@@ -66,6 +68,7 @@ class Program : private CaptureHandOffs, private ClipboardChain, private PasteHo
   void createTabViews();
   void openSettingsSheet();
   void applySettings(const SettingsApply& apply);
+  void startLan();
   void showTab(TabView& view);
   void toggleAlwaysOnTop();
   void toggleLink(LinkSide side);
@@ -76,6 +79,10 @@ class Program : private CaptureHandOffs, private ClipboardChain, private PasteHo
   // CaptureHandOffs
   std::string workingDocumentStatus() override;
   void flashTrayIcon() override { if (tray_) tray_->flashCapture(); }
+  void publishToLan(std::string_view text) override { if (lan_) lan_->publish(text); }
+  std::optional<std::string> takeLanPublisherOf(std::string_view text) override {
+    return lan_ ? lan_->takePublisherOf(text) : std::nullopt;
+  }
   void postDeferredCapture() override { window_->postDeferredCapture(); }
   void stackItemStored(const std::string&) override {}
   // ClipboardChain
@@ -111,7 +118,10 @@ class Program : private CaptureHandOffs, private ClipboardChain, private PasteHo
   std::unique_ptr<InputDialogRunner> inputs_;
   InputMethodMemory inputMethod_;
   HistoryTabView* historyView_ = nullptr;
+  // The LAN links and the Open and Shared tabs (their views go away first).
+  std::unique_ptr<LanWiring> lan_;
   // Every tab's view in tab order; the main window shows the current one.
+  std::unique_ptr<SaveAndRelatedTabs> saveAndRelated_;
   std::vector<std::unique_ptr<TabView>> tabViews_;
   std::unique_ptr<TrayIconController> tray_;
   CallUpPlacement placement_;
@@ -123,10 +133,6 @@ class Program : private CaptureHandOffs, private ClipboardChain, private PasteHo
   // The computer name and the start time: which copy of the program this is on the LAN.
   std::string instanceIdentity_;
   // The lists of the tabs whose stores the program does not keep: shown with their columns.
-  CSaveList saveList_;
-  CRelatedList relatedList_;
-  CSharedList sharedList_;
-  COpenList openList_;
   CStackList stackList_;
   bool hotkeysSuspended_ = false;
   // The settings sheet's buttons that open a part's own dialog, by their command.

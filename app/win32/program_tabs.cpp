@@ -9,16 +9,27 @@ namespace qb {
 
 void Program::createTabViews() {
   EnvironmentSettings& environment = settingsHome_->settings().environment;
-  const RelatedFileSettings& related = settingsHome_->settings().relatedFiles;
   const std::wstring font = SjisToWide(environment.FontName);
   auto refresh = [this] { refreshList(); };
 
+  saveAndRelated_ = std::make_unique<SaveAndRelatedTabs>(SaveAndRelatedTabs::Parts{
+      window_->handle(), fs_, clock_, ui_, settingsHome_->settings(), settingsHome_->home().folder,
+      font, *engine_, *analyzer_, *inputs_, inputMethod_, window_->list(),
+      [this] { window_->requestClose(); },
+      [this] {
+        refreshList();
+        window_->applyColours();
+      },
+      [this] { settingsHome_->files().relatedFilesFile().save(); }});
   auto history = std::make_unique<HistoryTabView>(HistoryTabView::Parts{
       HistoryTab::Parts{*history_, *engine_, *analyzer_, *inputs_, inputMethod_, environment,
                         [this, font](const std::string& value) {
                           RunContentViewDialog(window_->handle(), ui_, font, "内容確認", value);
                         },
-                        refresh},
+                        refresh, &saveAndRelated_->saveFromTabs(),
+                        [this](std::string_view label, std::string_view value) {
+                          return lan_->copyToShared(label, value);
+                        }},
       environment, ui_, *capture_, font, refresh});
   historyView_ = history.get();
   tabViews_.push_back(std::move(history));
@@ -29,19 +40,10 @@ void Program::createTabViews() {
                                                           std::move(enabled), std::move(colours)));
   };
   const EnvironmentSettings& env = environment;
-  listOnly(saveList_, "保存", nullptr,
-           [&env] { return ColoursFromSettings(env.TabColorTextHz, env.TabColorBackHz); });
-  for (std::size_t tab = 0; tab < related.SANSYO_TEXT_ON.size(); ++tab) {
-    listOnly(relatedList_, related.SANSYO_TEXT_TAB[tab],
-             [&related, tab] { return related.ENABLE == 1 && related.SANSYO_TEXT_ON[tab] == 1; },
-             [&env, tab] {
-               return ColoursFromSettings(env.TabColorTextKf[tab], env.TabColorBackKf[tab]);
-             });
-  }
-  listOnly(sharedList_, "共有", [&env] { return env.Common_Enable == 1; },
-           [&env] { return ColoursFromSettings(env.TabColorTextCm, env.TabColorBackCm); });
-  listOnly(openList_, "公開", [&env] { return env.Open_Enable == 1; },
-           [&env] { return ColoursFromSettings(env.TabColorTextOp, env.TabColorBackOp); });
+  saveAndRelated_->addSaveView(tabViews_);
+  saveAndRelated_->addRelatedViews(tabViews_);
+  tabViews_.push_back(lan_->makeSharedView());
+  tabViews_.push_back(lan_->makeOpenView());
   listOnly(planTab_->list(), "プラン", [&env] { return env.Plan_Enable == 1; },
            [&env] { return ColoursFromSettings(env.TabColorTextPn, env.TabColorBackPn); });
   // The settings sheet's "補助" installs the standard plans again; its group names reach the

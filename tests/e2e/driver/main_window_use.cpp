@@ -1,7 +1,10 @@
 #include "tests/e2e/driver/main_window_use.h"
 
 #include "app/win32/window_identity.h"
+#include "tests/e2e/driver/clipboard_writer.h"
 #include "tests/e2e/driver/failure.h"
+#include "tests/e2e/driver/history_files.h"
+#include "tests/e2e/driver/history_watch.h"
 #include "tests/e2e/driver/list_view_reader.h"
 #include "tests/e2e/driver/polling.h"
 #include "tests/e2e/driver/popup_menu.h"
@@ -35,6 +38,15 @@ void waitForRows(HWND list, const std::vector<std::wstring>& rows, const std::st
             return std::to_string(shown.size()) + " rows" +
                    (shown.empty() ? std::string() : ", first " + quoted(shown.front()));
           });
+}
+
+void copyInEditor(const QuillboxUnderTest& quillbox, const TargetWindow& editor,
+                  const std::wstring& text) {
+  const std::wstring folder = quillbox.historyFolder();
+  focusEditor(quillbox, editor);
+  const auto before = historyFileNames(folder);
+  putClipboardText(text);
+  waitForNewHistoryItem(folder, before, toShiftJis(text));
 }
 
 }  // namespace qb::e2e

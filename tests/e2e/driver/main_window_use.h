@@ -14,6 +14,9 @@ namespace qb::e2e {
 HWND callUpFromTray(const QuillboxUnderTest& quillbox);
 // The program follows the window in front every 100 ms: the editor becomes its working document.
 void focusEditor(const QuillboxUnderTest& quillbox, const TargetWindow& editor);
+// Copies the text in the editor and waits for its History item.
+void copyInEditor(const QuillboxUnderTest& quillbox, const TargetWindow& editor,
+                  const std::wstring& text);
 // Waits until the value column of the list shows exactly these rows.
 void waitForRows(HWND list, const std::vector<std::wstring>& rows, const std::string& what);
 

@@ -45,15 +45,6 @@ void waitForTopRow(HWND list, const std::wstring& value) {
   });
 }
 
-void copyInEditor(const QuillboxUnderTest& quillbox, const TargetWindow& editor,
-                  const std::wstring& text) {
-  const std::wstring folder = quillbox.historyFolder();
-  focusEditor(quillbox, editor);
-  const auto before = historyFileNames(folder);
-  putClipboardText(text);
-  waitForNewHistoryItem(folder, before, toShiftJis(text));
-}
-
 }  // namespace
 
 void runPasteScenario(const ScenarioContext& context) {
