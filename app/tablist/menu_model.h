@@ -41,12 +41,12 @@ class MenuModel {
   bool remove(int command, bool withSeparatorBefore = false);
   // Makes one command the default entry and no other.
   void setDefault(int command);
-  // Replaces the entries of the submenu that holds `command`. False when the command is not in a
-  // submenu.
-  bool replaceSubmenuHolding(int command, std::vector<MenuEntry> entries);
   // Removes submenus left without a command (innermost first), and separators that then stand
   // first, last or twice in a row.
   void removeEmptySubmenus();
+  // Replaces the entries of the submenu that holds `command`. False when the command is not in a
+  // submenu.
+  bool replaceSubmenuHolding(int command, std::vector<MenuEntry> entries);
 
  private:
   std::vector<MenuEntry> entries_;

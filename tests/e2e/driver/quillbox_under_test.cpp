@@ -21,6 +21,13 @@ QuillboxUnderTest::QuillboxUnderTest(const std::wstring& program, const std::wst
   waitForMainWindow();
 }
 
+QuillboxUnderTest::QuillboxUnderTest(const std::wstring& program,
+                                     const std::wstring& expectedDataHome, ChosenByTheProgram)
+    : dataHome_(expectedDataHome),
+      process_(std::make_unique<ChildProcess>(program, std::vector<std::wstring>{})) {
+  waitForMainWindow();
+}
+
 QuillboxUnderTest::~QuillboxUnderTest() {
   const bool failing = std::uncaught_exceptions() > 0;
   if (failing) printState();
