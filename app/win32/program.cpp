@@ -90,8 +90,9 @@ bool Program::startHistory(const DataHome& home) {
       HistoryStoreSetup{home.folder, home.userName, [this] { window_->requestClose(); }});
   stack_ = std::make_unique<StackItemWriter>(fs_, clock_, ui_);
   stackList_ = std::make_unique<CStackList>(fs_, ui_, *stack_, home.folder);
-  planTab_ = std::make_unique<PlanTabUnit>(PlanTabUnitParts{
-      fs_, clock_, ui_, settingsHome_->settings(), planData_, &planMenuHook_, home.folder});
+  planTab_ = std::make_unique<PlanTabWiring>(PlanTabWiringParts{
+      fs_, clock_, ui_, settingsHome_->settings(), home.folder, SjisToWide(environment.FontName),
+      [this] { refreshList(); }, [this] { letGo(); }});
   planTab_->start();
   return history_->loadListing(environment.MaxFile) == 0;
 }
