@@ -39,11 +39,7 @@ void HistoryTab::activate(int row) { paste(row, parts_.engine.choosePasteFlags()
 
 MenuModel HistoryTab::menu(const TabMenuContext& context) {
   MenuModel model = list_.loadMenu(context);
-  if (parts_.planCall) {
-    parts_.planCall->prepare(model);
-  } else {
-    model.remove(mc::kPlanList);
-  }
+  PreparePlanCallSubmenu(model, parts_.planCall);
   if (!parts_.copyToShared) model.remove(mc::kCopyToShared, /*withSeparatorBefore=*/true);
   if (!parts_.save) {
     model.remove(mc::kSave);

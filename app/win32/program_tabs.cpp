@@ -19,7 +19,7 @@ void Program::createTabViews() {
         refreshList();
         window_->applyColours();
       },
-      [this] { settingsHome_->files().relatedFilesFile().save(); }});
+      [this] { settingsHome_->files().relatedFilesFile().save(); }, &planTab_->callMenu()});
   auto history = std::make_unique<HistoryTabView>(HistoryTabView::Parts{
       HistoryTab::Parts{*history_, *engine_, *analyzer_, *inputs_, inputMethod_, environment,
                         [this, font](const std::string& value) {
@@ -47,7 +47,8 @@ void Program::createTabViews() {
                     [this] {
                       window_->applyColours();
                       refreshList();
-                    }});
+                    },
+                    &planTab_->callMenu()});
   stackView_ = stack.get();
   stackView_->tab().open();
   tabViews_.push_back(std::move(stack));

@@ -3,6 +3,8 @@
 // of the plan data-home folder and the run-time windows. Each does what its name promises.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <map>
 #include <string>
 
@@ -40,6 +42,7 @@ class StandardPlanRunTest : public ::testing::Test {
     h.files.putFolder(kDataHome);
     // The working window: brought to the front, it copies its selection when Ctrl+C comes.
     h.host.onCommand = [this](const std::string& command) {
+      if (command == "0927Plan_HotKeyStart") hotkeysBackAt_.push_back(h.clock.milliseconds());
       if (command != "0927Plan_ActWin" || selectionCopied_) return;
       selectionCopied_ = true;
       h.clock.schedule(80, [this] { h.clipboard.putText(selection_); });
@@ -69,6 +72,10 @@ class StandardPlanRunTest : public ::testing::Test {
   }
   std::string opened() const { return h.shell.opens().empty() ? "" : h.shell.opens().back().target; }
   std::string file(const std::string& name) { return h.files.contentOf(InHome(name)).value_or("<none>"); }
+  // The second of the clock when the last run's copy from the working window had ended.
+  int secondAfterCopy() const {
+    return hotkeysBackAt_.empty() ? 0 : static_cast<int>(hotkeysBackAt_.back() / 1000);
+  }
   std::string clipboard() {
     h.clipboard.open();
     std::string text = h.clipboard.getText().value_or("<none>");
@@ -81,6 +88,7 @@ class StandardPlanRunTest : public ::testing::Test {
  private:
   std::string selection_;
   bool selectionCopied_ = false;
+  std::vector<std::uint64_t> hotkeysBackAt_;
 };
 
 TEST_F(StandardPlanRunTest, PlanCallPlansWorkOnTheCallersTextAndPasteTheResult) {
@@ -215,12 +223,19 @@ TEST_F(StandardPlanRunTest, PhrasesAreRegisteredAndPasted) {
   EXPECT_EQ(file("定型句2.txt"), "よろしくお願いします。");
 }
 
+// "―――― 2024/04/01 09:00:SS ――――" CR LF `text` CR LF CR LF, with the seconds as the run went.
+std::string Dated(const std::string& text, int seconds) {
+  char line[64];
+  std::snprintf(line, sizeof line, "2024/04/01 09:00:%02d", seconds);
+  return "―――― " + std::string(line) + " ――――\r\n" + text + "\r\n\r\n";
+}
+
 TEST_F(StandardPlanRunTest, TheScrapbookCollectsSelectionsAndOpens) {
   EXPECT_EQ(run("スクラップブックへ取り込み", "一つ目"), 0);
   EXPECT_EQ(run("スクラップブックへ取り込み", "二つ目"), 0);
-  EXPECT_EQ(file("スクラップブック.txt"),
-            "―――― 2024/04/01 09:00:00 ――――\r\n一つ目\r\n\r\n"
-            "―――― 2024/04/01 09:00:00 ――――\r\n二つ目\r\n\r\n");
+  const int second = secondAfterCopy();
+  // Each entry is stamped when its selection was taken (the notice of the first takes 1.5 s).
+  EXPECT_EQ(file("スクラップブック.txt"), Dated("一つ目", 0) + Dated("二つ目", second));
   EXPECT_EQ(run("スクラップブック表示", ""), 0);
   EXPECT_EQ(opened(), InHome("スクラップブック.txt"));
 }
@@ -230,9 +245,12 @@ TEST_F(StandardPlanRunTest, MemoFilesAndTheSecondClipboard) {
   EXPECT_EQ(opened(), "notepad.exe");
   enter("買い物\r\n牛乳");
   EXPECT_EQ(run("快速メモ", ""), 0);
-  EXPECT_EQ(file("快速メモ.txt"), "―――― 2024/04/01 09:00:00 ――――\r\n買い物\r\n牛乳\r\n\r\n");
+  EXPECT_EQ(file("快速メモ.txt"), Dated("買い物\r\n牛乳", 0));
   EXPECT_EQ(run("選択テキストのファイル出力", "出力する文"), 0);
-  EXPECT_EQ(file("選択テキスト_2024040109000000.txt"), "出力する文");
+  const int second = secondAfterCopy();
+  char name[64];
+  std::snprintf(name, sizeof name, "選択テキスト_202404010900%02d00.txt", second);
+  EXPECT_EQ(file(name), "出力する文");
 
   EXPECT_EQ(run("第２クリップボードから貼り付け", ""), 103);
   EXPECT_EQ(run("第２クリップボードへコピー", "取っておく"), 0);
