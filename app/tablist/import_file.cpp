@@ -10,11 +10,9 @@ int ImportedValue(FileSystem& fs, Ui& ui, ImportKind kind, std::string_view path
                   std::string& value) {
   value.clear();
   switch (kind) {
-    case ImportKind::kFileName: {
-      std::size_t slash = path.rfind('\\');
-      value = std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
+    case ImportKind::kFileName:
+      value = std::string(SjisFileNamePart(path));
       return 0;
-    }
     case ImportKind::kFullPath:
       value = std::string(path);
       return 0;

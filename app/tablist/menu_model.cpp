@@ -27,7 +27,32 @@ void ClearDefault(std::vector<MenuEntry>& entries) {
   }
 }
 
+bool HasCommand(const MenuEntry& entry) {
+  if (entry.kind == MenuEntry::Kind::kCommand) return true;
+  for (const MenuEntry& child : entry.children) {
+    if (HasCommand(child)) return true;
+  }
+  return false;
+}
+
+void PruneEmpty(std::vector<MenuEntry>& entries) {
+  std::vector<MenuEntry> kept;
+  for (MenuEntry& entry : entries) {
+    if (entry.kind == MenuEntry::Kind::kSubmenu) {
+      PruneEmpty(entry.children);
+      if (!HasCommand(entry)) continue;
+    }
+    const bool separator = entry.kind == MenuEntry::Kind::kSeparator;
+    if (separator && (kept.empty() || kept.back().kind == MenuEntry::Kind::kSeparator)) continue;
+    kept.push_back(std::move(entry));
+  }
+  while (!kept.empty() && kept.back().kind == MenuEntry::Kind::kSeparator) kept.pop_back();
+  entries = std::move(kept);
+}
+
 }  // namespace
+
+void MenuModel::removeEmptySubmenus() { PruneEmpty(entries_); }
 
 MenuEntry MenuEntry::Command(std::string caption, int command) {
   MenuEntry entry;

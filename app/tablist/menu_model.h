@@ -40,6 +40,9 @@ class MenuModel {
   bool remove(int command, bool withSeparatorBefore = false);
   // Makes one command the default entry and no other.
   void setDefault(int command);
+  // Removes submenus left without a command (innermost first), and separators that then stand
+  // first, last or twice in a row.
+  void removeEmptySubmenus();
 
  private:
   std::vector<MenuEntry> entries_;

@@ -67,7 +67,9 @@ bool Program::start(HINSTANCE instance) {
         RedrawWindow(window_->handle(), nullptr, nullptr,
                      RDW_ERASE | RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
       });
-  showTab(TabKind::kHistory);
+  startLan();
+  createTabViews();
+  showTab(*historyView_);
   for (int pane = 0; pane < kStatusPaneCount; ++pane) {
     window_->setStatusPane(pane, status_.pane(static_cast<StatusPane>(pane)).text);
     window_->setStatusTip(pane, status_.pane(static_cast<StatusPane>(pane)).tip);
@@ -91,6 +93,19 @@ bool Program::startHistory(const DataHome& home) {
   return history_->loadListing(environment.MaxFile) == 0;
 }
 
+void Program::startLan() {
+  EnvironmentSettings& environment = settingsHome_->settings().environment;
+  lan_ = std::make_unique<LanWiring>(LanWiringParts{
+      GetModuleHandleW(nullptr), window_->handle(), ui_, fs_, *clipboard_, environment,
+      settingsHome_->home().folder, *engine_, *analyzer_, *inputs_, inputMethod_,
+      SjisToWide(environment.FontName),
+      [this](std::string_view text, bool intoHistory) {
+        return capture_->putTextOnClipboard(text, intoHistory);
+      },
+      [this] { settingsHome_->files().save(); }, [this] { refreshList(); },
+      [this] { if (tray_ && lan_) tray_->setLanPublishing(lan_->publishing()); }});
+}
+
 MainWindow::Handlers Program::windowHandlers() {
   MainWindow::Handlers handlers;
   handlers.clipboardChanged = [this] {
@@ -111,13 +126,7 @@ MainWindow::Handlers Program::windowHandlers() {
     if (tray_ && tray_->onTimer(id)) return;
     if (translucencyController_) translucencyController_->onTimer(id);
   };
-  handlers.tabChosen = [this](TabKind kind) { showTab(kind); };
-  handlers.rowActivated = [this](int row) {
-    if (historyTab_ && currentTab_ == TabKind::kHistory) historyTab_->activate(row);
-  };
-  handlers.rowMenu = [this](int row, POINT where) {
-    if (currentTab_ == TabKind::kHistory) showRowMenu(row, where);
-  };
+  handlers.tabChosen = [this](TabView& view) { showTab(view); };
   handlers.activated = [this](bool active) {
     if (translucencyController_) translucencyController_->activationChanged(active);
   };
@@ -144,6 +153,8 @@ void Program::onClosing() {
     history_->trimAtExit(history_->maximumCount(), environment.MaxFile, environment.AutoSave == 1);
   }
   settingsHome_->saveAtExit();
+  // A link whose threads did not end in time is kept: its threads still run its code.
+  if (lan_ && !lan_->stop()) lan_.release();
   if (tray_) tray_->removeIcon();
 }
 

@@ -3,7 +3,10 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
+#include <map>
 #include <memory>
+#include <vector>
 
 #include "app/settings_home.h"
 #include "app/shell/call_up_placement.h"
@@ -12,7 +15,10 @@
 #include "app/shell/translucency.h"
 #include "app/tablist/tab_list_family.h"
 #include "app/win32/deferred_start_work.h"
-#include "app/win32/history_tab.h"
+#include "app/win32/history_tab_view.h"
+#include "app/win32/save_related_tabs.h"
+#include "app/win32/lan_wiring.h"
+#include "app/win32/tab_view.h"
 #include "app/win32/layered_translucency.h"
 #include "app/win32/main_window.h"
 #include "app/win32/shell_folder_mover.h"
@@ -25,6 +31,8 @@
 #include "paste/window_link.h"
 #include "paste/working_window.h"
 #include "planlib/plan_interface.h"
+#include "settings/settings_apply.h"
+#include "settings/settings_sheet_model.h"
 #include "platform/win32/win32_clipboard.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_desktop.h"
@@ -56,13 +64,12 @@ class Program : private CaptureHandOffs, private ClipboardChain, private PasteHo
   void startTray();
   void callUp(int source);
   void showMainMenu();
-  void showRowMenu(int row, POINT where);
   void onCommand(int command);
-  bool onHistoryBarCommand(int command);
-  void showSortMenu(POINT where);
-  void showOptionMenu(POINT where);
-  void importFile();
-  void showTab(TabKind kind);
+  void createTabViews();
+  void openSettingsSheet();
+  void applySettings(const SettingsApply& apply);
+  void startLan();
+  void showTab(TabView& view);
   void toggleAlwaysOnTop();
   void toggleLink(LinkSide side);
   void unlink();
@@ -72,6 +79,10 @@ class Program : private CaptureHandOffs, private ClipboardChain, private PasteHo
   // CaptureHandOffs
   std::string workingDocumentStatus() override;
   void flashTrayIcon() override { if (tray_) tray_->flashCapture(); }
+  void publishToLan(std::string_view text) override { if (lan_) lan_->publish(text); }
+  std::optional<std::string> takeLanPublisherOf(std::string_view text) override {
+    return lan_ ? lan_->takePublisherOf(text) : std::nullopt;
+  }
   void postDeferredCapture() override { window_->postDeferredCapture(); }
   void stackItemStored(const std::string&) override {}
   // ClipboardChain
@@ -106,7 +117,12 @@ class Program : private CaptureHandOffs, private ClipboardChain, private PasteHo
   std::unique_ptr<MacroAnalyzer> analyzer_;
   std::unique_ptr<InputDialogRunner> inputs_;
   InputMethodMemory inputMethod_;
-  std::unique_ptr<HistoryTab> historyTab_;
+  HistoryTabView* historyView_ = nullptr;
+  // The LAN links and the Open and Shared tabs (their views go away first).
+  std::unique_ptr<LanWiring> lan_;
+  // Every tab's view in tab order; the main window shows the current one.
+  std::unique_ptr<SaveAndRelatedTabs> saveAndRelated_;
+  std::vector<std::unique_ptr<TabView>> tabViews_;
   std::unique_ptr<TrayIconController> tray_;
   CallUpPlacement placement_;
   StatusBarModel status_;
@@ -116,15 +132,14 @@ class Program : private CaptureHandOffs, private ClipboardChain, private PasteHo
   bool alwaysOnTop_ = false;
   // The computer name and the start time: which copy of the program this is on the LAN.
   std::string instanceIdentity_;
-  TabKind currentTab_ = TabKind::kHistory;
-  // The tabs whose behaviour comes with their own stores: shown with their columns, empty.
-  CSaveList saveList_;
-  CRelatedList relatedList_;
-  CSharedList sharedList_;
-  COpenList openList_;
+  // The lists of the tabs whose stores the program does not keep: shown with their columns.
   CPlanList planList_;
   CStackList stackList_;
   bool hotkeysSuspended_ = false;
+  // The settings sheet's buttons that open a part's own dialog, by their command.
+  std::map<SheetCommand, std::function<void(SettingsSheetModel&, HWND sheet)>> sheetCommands_;
+  // The parts that take changed settings again after the sheet's OK (hotkeys, hooks, links).
+  std::vector<std::function<void(const SettingsApply&)>> settingsApplied_;
   CPlanInterface planInterface_;
   DeferredStartWork deferred_;
 };

@@ -1,5 +1,6 @@
-// The part of the start that can wait until the program takes clipboard texts: the tray icon,
-// the contents of the History's items, the clean-up of writes a crash cut short.
+// The part of the start that can wait until the program takes clipboard texts: the tray icon and
+// the LAN links, the contents of the History's items, the Save tab's items, the clean-up of writes
+// a crash cut short.
 #include "app/win32/command_line.h"
 #include "app/win32/program.h"
 #include "history/store_folders.h"
@@ -15,6 +16,7 @@ constexpr int kContentsPerTurn = 50;
 void Program::scheduleDeferredStart(const DataHome& home, const DateTime& startedAt) {
   deferred_.add([this] {
     startTray();
+    lan_->start();
     if (ParseCommandLine().show) callUp(call_up_source::kTray);
     return false;
   });
@@ -22,6 +24,11 @@ void Program::scheduleDeferredStart(const DataHome& home, const DateTime& starte
     if (history_->loadContents(kContentsPerTurn) != 0) return false;
     refreshList();
     return history_->contentsPending();
+  });
+  deferred_.add([this] {
+    saveAndRelated_->loadSaveList();
+    refreshList();
+    return false;
   });
   deferred_.add([this, dataHome = home.folder, startedAt] {
     RemoveInterruptedWritesInStores(fs_, dataHome, startedAt);

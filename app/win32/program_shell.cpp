@@ -65,14 +65,8 @@ void Program::startPaste() {
   engine_ = std::make_unique<PasteEngine>(PastePorts{desktop_, keyboard_, clock_, ui_}, host,
                                           working_, PasteSettingsFrom(environment));
   analyzer_ = std::make_unique<MacroAnalyzer>(ui_, clock_, MacroSettings{environment.Wareki_Base});
-  const std::wstring font = SjisToWide(environment.FontName);
-  inputs_ = std::make_unique<Win32InputDialogRunner>(window_->handle(), ui_, font);
-  historyTab_ = std::make_unique<HistoryTab>(HistoryTab::Parts{
-      *history_, *engine_, *analyzer_, *inputs_, inputMethod_, environment,
-      [this, font](const std::string& value) {
-        RunContentViewDialog(window_->handle(), ui_, font, "内容確認", value);
-      },
-      [this] { refreshList(); }});
+  inputs_ = std::make_unique<Win32InputDialogRunner>(window_->handle(), ui_,
+                                                     SjisToWide(environment.FontName));
   window_->list().setSingleClick(environment.OneClickFlg == 1);
 }
 
@@ -91,14 +85,14 @@ void Program::updateStatusBar() {
   input.shortDisplay = environment.StatusBarActiveWinDspFlg == 1;
   const bool ctrl = keyboard_.isDown(VK_CONTROL);
   input.copyMode = (environment.DIRECT_SEND == 1) == ctrl;
-  const int row = history_->selectedRow();
-  if (row >= 0) {
-    input.selectedBytes =
-        static_cast<std::size_t>(ParseLeadingInt(history_->text(row, history_column::kSize)));
+  if (TabView* view = window_->currentView()) {
+    const TabStatus tab = view->status();
+    input.selectedBytes = tab.selectedBytes;
+    input.tab = view->kind();
+    input.rowCount = tab.rowCount;
+    input.tabMaximum = tab.maximum;
+    if (window_->filtering()) input.shownRows = window_->shownRowCount();
   }
-  input.tab = TabKind::kHistory;
-  input.rowCount = history_->rowCount();
-  input.tabMaximum = history_->maximumCount();
   input.partialSelection = keyboard_.isDown(VK_SHIFT);
   const StatusBarChanges changes = status_.update(input);
   for (StatusPane pane : changes.texts) {
@@ -151,23 +145,9 @@ void Program::showMainMenu() {
   if (command != 0) onCommand(command);
 }
 
-void Program::showRowMenu(int row, POINT where) {
-  if (!historyTab_) return;
-  const EnvironmentSettings& environment = settingsHome_->settings().environment;
-  TabMenuContext context;
-  for (std::size_t i = 0; i < context.saveGroupNames.size(); ++i) {
-    context.saveGroupNames[i] = environment.CLIPDIR_AR[i];
-  }
-  context.clickPastes = environment.DIRECT_SEND == 1;
-  int command = winui::TrackMenu(window_->handle(), historyTab_->menu(context), where);
-  if (command != 0) historyTab_->runMenuCommand(row, command);
-}
-
-void Program::showTab(TabKind kind) {
-  CTabList* lists[] = {history_.get(), &saveList_, &relatedList_, &sharedList_,
-                       &openList_,     &planList_, &stackList_};
-  currentTab_ = kind;
-  window_->showTab(kind, lists[static_cast<int>(kind) - 1]);
+void Program::showTab(TabView& view) {
+  window_->showTab(view);
+  updateStatusBar();
 }
 
 void Program::toggleAlwaysOnTop() {
@@ -197,7 +177,6 @@ void Program::unlink() {
 }
 
 void Program::onCommand(int command) {
-  if (onHistoryBarCommand(command)) return;
   if (command == kAlwaysOnTopId) return toggleAlwaysOnTop();
   if (command == kLinkRightId) return toggleLink(LinkSide::kRight);
   if (command == kLinkBottomId) return toggleLink(LinkSide::kBottom);
@@ -209,7 +188,7 @@ void Program::onCommand(int command) {
       environment.Tray_Flg = tray_->trayMode() ? 1 : 0;
       break;
     case sc::kSettings:
-      SettingsCommand(ui_).run(/*planEditedOrRunning=*/false);
+      SettingsCommand(ui_, [this] { openSettingsSheet(); }).run(/*planEditedOrRunning=*/false);
       break;
     case sc::kHelp: HelpCommands(shell_, ui_, programFolder).openHelp(); break;
     case sc::kPlanHelp: HelpCommands(shell_, ui_, programFolder).openPlanHelp(); break;
@@ -256,7 +235,8 @@ bool Program::runPartialSelection(PartialSelectionModel& model) {
 }
 
 void Program::storePastedValue(std::string_view value, bool partial) {
-  capture_->onValuePasted(TabKind::kHistory, partial, value);
+  TabView* view = window_->currentView();
+  capture_->onValuePasted(view ? view->kind() : TabKind::kHistory, partial, value);
   refreshList();
 }
 

@@ -2,6 +2,7 @@
 # Runs every end-to-end scenario of qb_e2e_driver against quillbox2.exe under Wine.
 #   tests/e2e/run_e2e.sh <windows build dir>
 #
+# QB_E2E_ONLY="name ..." runs only the named scenarios.
 # Needs <build>/bin/quillbox2.exe and <build>/bin/qb_e2e_driver.exe. Uses the Wine prefix
 # <build>/wineprefix (made on the first run), a virtual X display when DISPLAY is unset, and
 # <build>/e2e/ for data homes, logs and screenshots of failures. Prints one line per scenario and
@@ -149,6 +150,8 @@ fi
 
 scenarios=$(wine "$driver" --list 2>/dev/null | tr -d '\r')
 [ -n "$scenarios" ] || setup_failed "the driver lists no scenarios"
+# QB_E2E_ONLY="paste filter" runs only the scenarios named there.
+[ -n "${QB_E2E_ONLY:-}" ] && scenarios=$QB_E2E_ONLY
 
 passed=0
 failed=0

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "app/tablist/import_file.h"
 #include "app/tablist/tab_list.h"
 #include "history/history_options.h"
 #include "macros/input_fill.h"
@@ -39,12 +40,10 @@ int RunTwoChoiceDialog(HWND owner, Ui& ui, const std::wstring& font, const TwoCh
 void RunContentViewDialog(HWND owner, Ui& ui, const std::wstring& font, const std::string& title,
                           const std::string& value);
 
-// The import of a file: what to take from it and the file's path (Shift-JIS).
-struct ImportChoice {
-  ImportKind kind;
-  std::string path;
-};
-std::optional<ImportChoice> RunImportDialog(HWND owner, Ui& ui, const std::wstring& font);
+// The import of a file: what to take from it and the file's path (Shift-JIS); `path` fills
+// the file field at the start (a dropped file).
+std::optional<ImportChoice> RunImportDialog(HWND owner, Ui& ui, const std::wstring& font,
+                                            const std::string& path = {});
 
 // "埋め込みマクロ設定": true on OK, when model.ok() gives the macro to insert.
 bool RunMacroInsertionDialog(HWND owner, Ui& ui, const std::wstring& font,

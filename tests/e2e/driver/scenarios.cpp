@@ -18,6 +18,11 @@ const std::vector<Scenario>& allScenarios() {
       {"history-store", runHistoryStoreScenario},
       {"paste", runPasteScenario},
       {"exit-confirm", runExitConfirmScenario},
+      {"save-tab", runSaveTabScenario},
+      {"save-commands", runSaveCommandsScenario},
+      {"related-tab", runRelatedTabScenario},
+      {"filter", runFilterScenario},
+      {"settings-sheet", runSettingsSheetScenario},
   };
   return scenarios;
 }

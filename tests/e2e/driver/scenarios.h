@@ -33,5 +33,10 @@ void runSettingsRepairScenario(const ScenarioContext& context);
 void runHistoryStoreScenario(const ScenarioContext& context);
 void runPasteScenario(const ScenarioContext& context);
 void runExitConfirmScenario(const ScenarioContext& context);
+void runSaveTabScenario(const ScenarioContext& context);
+void runSaveCommandsScenario(const ScenarioContext& context);
+void runRelatedTabScenario(const ScenarioContext& context);
+void runFilterScenario(const ScenarioContext& context);
+void runSettingsSheetScenario(const ScenarioContext& context);
 
 }  // namespace qb::e2e
