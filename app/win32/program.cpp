@@ -28,9 +28,8 @@ int Program::run(HINSTANCE instance) {
 
 bool Program::start(HINSTANCE instance) {
   const DateTime startedAt = clock_.localNow();
-  // The data home and the three settings files, written back at once so that keys missing from
-  // them are in the files from now on. There is no window yet to take a close request: any
-  // failure here ends the start.
+  // The data home and the three settings files. There is no window yet to take a close request:
+  // any failure here ends the start. The files are written back once the program takes texts.
   settingsHome_ = std::make_unique<SettingsHome>(fs_, ui_, system_, mover_, [this] {
     if (window_) window_->requestClose();
   });

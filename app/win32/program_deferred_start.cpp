@@ -1,5 +1,5 @@
-// The part of the start that can wait until the program takes clipboard texts: the tray icon and
-// the LAN links, the contents of the History's items, the Save tab's items, the clean-up of writes
+// The part of the start that can wait until the program takes clipboard texts: the settings files
+// written back, the tray icon and the LAN links, the contents of the History's items, the Save tab's items, the clean-up of writes
 // a crash cut short.
 #include "app/win32/command_line.h"
 #include "app/win32/program.h"
@@ -14,6 +14,10 @@ constexpr int kContentsPerTurn = 50;
 }  // namespace
 
 void Program::scheduleDeferredStart(const DataHome& home, const DateTime& startedAt) {
+  deferred_.add([this] {
+    settingsHome_->saveAtStart();  // a failure asks the window to close
+    return false;
+  });
   deferred_.add([this] {
     startTray();
     lan_->start();
