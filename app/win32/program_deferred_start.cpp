@@ -38,6 +38,7 @@ void Program::scheduleDeferredStart(const DataHome& home, const DateTime& starte
     RemoveInterruptedWritesInStores(fs_, dataHome, startedAt);
     return false;
   });
+  deferred_.pauseWhile([this] { return ui_.isBusy(); });
   deferred_.start();
 }
 
