@@ -73,6 +73,9 @@ bool Program::start(HINSTANCE instance) {
     window_->setStatusPane(pane, status_.pane(static_cast<StatusPane>(pane)).text);
     window_->setStatusTip(pane, status_.pane(static_cast<StatusPane>(pane)).tip);
   }
+  startTray();
+  lan_->start();
+  if (ParseCommandLine().show) callUp(call_up_source::kTray);
   capture_->setViewReady(true);
   window_->startTimers();
   scheduleDeferredStart(home, startedAt);

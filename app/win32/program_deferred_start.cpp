@@ -1,7 +1,6 @@
 // The part of the start that can wait until the program takes clipboard texts: the settings files
-// written back, the tray icon and the LAN links, the contents of the History's items, the Save tab's items, the clean-up of writes
-// a crash cut short.
-#include "app/win32/command_line.h"
+// written back, the contents of the History's items, the Save tab's items, the clean-up of
+// writes a crash cut short.
 #include "app/win32/program.h"
 #include "history/store_folders.h"
 
@@ -16,12 +15,6 @@ constexpr int kContentsPerTurn = 50;
 void Program::scheduleDeferredStart(const DataHome& home, const DateTime& startedAt) {
   deferred_.add([this] {
     settingsHome_->saveAtStart();  // a failure asks the window to close
-    return false;
-  });
-  deferred_.add([this] {
-    startTray();
-    lan_->start();
-    if (ParseCommandLine().show) callUp(call_up_source::kTray);
     return false;
   });
   deferred_.add([this] {
