@@ -85,7 +85,7 @@ TEST(TabListHooks, AHookATabDoesNotOverrideChangesNothing) {
 }
 
 TEST(TabColumnsTable, HiddenColumnsKeepTheirIndexesAcrossTabs) {
-  CStackList stack;
+  CTabList stack(TabKind::kStack);
   CTabList open(TabKind::kOpen);
   EXPECT_EQ(stack.columnCount(), 10);
   EXPECT_EQ(open.columnCount(), 18);
