@@ -9,4 +9,17 @@ std::string MakePreview(std::string_view value) {
   return preview;
 }
 
+std::string ShowBreaksAndTabs(std::string_view preview) {
+  std::string shown;
+  shown.reserve(preview.size());
+  for (char c : preview) {
+    if (c == '\r' || c == '\n' || c == '\t') {
+      shown += "・";
+    } else {
+      shown += c;
+    }
+  }
+  return shown;
+}
+
 }  // namespace qb

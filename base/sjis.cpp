@@ -126,14 +126,31 @@ bool IsSjisTrailPosition(std::string_view text, std::size_t pos) {
   return false;
 }
 
+std::size_t SjisFindLast(std::string_view text, char c) {
+  std::size_t found = std::string_view::npos;
+  for (std::size_t at = 0; at < text.size(); at += SjisCharLength(text, at)) {
+    if (text[at] == c) found = at;
+  }
+  return found;
+}
+
+std::string_view SjisFileNamePart(std::string_view path) {
+  std::size_t slash = SjisFindLast(path, '\\');
+  return slash == std::string_view::npos ? path : path.substr(slash + 1);
+}
+
 std::string CutBytes(std::string_view text, std::size_t maxBytes) {
   return std::string(text.substr(0, maxBytes < text.size() ? maxBytes : text.size()));
 }
 
 std::string CutBytesWhole(std::string_view text, std::size_t maxBytes) {
+  return std::string(WholeCharacterPrefix(text, maxBytes));
+}
+
+std::string_view WholeCharacterPrefix(std::string_view text, std::size_t maxBytes) {
   std::size_t cut = maxBytes < text.size() ? maxBytes : text.size();
   if (cut < text.size() && IsSjisTrailPosition(text, cut)) --cut;
-  return std::string(text.substr(0, cut));
+  return text.substr(0, cut);
 }
 
 }  // namespace qb

@@ -27,10 +27,21 @@ std::size_t HalfWidthLength(std::string_view text);
 // True when byte `pos` is the trail byte of a double-byte character.
 bool IsSjisTrailPosition(std::string_view text, std::size_t pos);
 
+// The position of the last whole single-byte character `c` (never the trail byte of a
+// double-byte character, such as the 0x5C of "表" or "予"); npos when there is none.
+std::size_t SjisFindLast(std::string_view text, char c);
+
+// The part of a path after its last backslash that is a whole character; the whole path when
+// it has none.
+std::string_view SjisFileNamePart(std::string_view path);
+
 // The first `maxBytes` bytes, exactly (may split a double-byte character).
 std::string CutBytes(std::string_view text, std::size_t maxBytes);
 
 // At most `maxBytes` bytes, one byte less when the cut would split a double-byte character.
 std::string CutBytesWhole(std::string_view text, std::size_t maxBytes);
+// The same without a copy: the longest prefix of at most `maxBytes` bytes that does not split a
+// double-byte character.
+std::string_view WholeCharacterPrefix(std::string_view text, std::size_t maxBytes);
 
 }  // namespace qb

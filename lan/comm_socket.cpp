@@ -11,6 +11,14 @@ CCommSocket::CCommSocket(Net& net, Clock& clock, LinkSettings settings)
 
 CCommSocket::~CCommSocket() { Shutdown(); }
 
+void CCommSocket::AttachTab(SharedTabOperations* tab) {
+  if (tab == nullptr) {
+    tabs_.Detach(clock());
+  } else {
+    tabs_.Attach(tab, clock());
+  }
+}
+
 void CCommSocket::SetOwnShareKey(std::string key) {
   std::lock_guard lock(peerMutex_);
   peers_.ownKey = std::move(key);
@@ -48,6 +56,8 @@ int CCommSocket::SendCommUpdate(std::string_view kind, const std::string& to) {
 int CCommSocket::SendComm(std::string_view kind, const std::string& to, const std::string& scope) {
   if (!IsOpen()) return 0;
   bool request = kind == "R";
+  // A request without a share key would match no folder anywhere: nothing to send.
+  if (request && scope.empty()) return 0;
   std::string_view name = request ? kCommUpdateRequest : kCommUpdateAnswer;
   return SendText(BuildCommUpdate(name, Head(scope, OwnAddress())), to, Settings().port, name);
 }
@@ -57,29 +67,34 @@ bool CCommSocket::DeliveryWanted() const {
   return !peers_.armedKey.empty() && peers_.requestKind == kCommUpdateRequest;
 }
 
-// A new change: the peers are read again and every pass starts over.
-void CCommSocket::TakeUpArmedChange(std::unique_lock<std::mutex>& lock) {
+// A new change: the peers are read again and every pass starts over. The lock is let go while
+// the tab lists its peers; what happened meanwhile decides afterwards. False when the delivery
+// was dropped meanwhile (a stop), which leaves nothing to send.
+bool CCommSocket::TakeUpArmedChange(std::unique_lock<std::mutex>& lock) {
+  std::uint64_t serial = peers_.armedSerial;
+  std::string stamp = peers_.armedStamp;
   lock.unlock();
   clock().pumpWait(kRebuildWaitMilliseconds);
-  SharedTabOperations* tab = tab_.load();
   std::vector<std::string> addresses;
-  if (tab != nullptr) addresses = tab->PeerAddresses();
+  if (auto tab = tabs_.Enter()) addresses = tab->PeerAddresses();
   lock.lock();
   if (addresses.size() > CommPeerTable::kMaxPeers) addresses.resize(CommPeerTable::kMaxPeers);
   peers_.peers.clear();
   for (std::string& address : addresses) peers_.peers.push_back(CommPeer{std::move(address), 0, false});
   peers_.passNumber = 0;
-  peers_.armed = false;
-  peers_.processedStamp = peers_.armedStamp;
-  peers_.processedSerial = peers_.armedSerial;
+  // A change armed meanwhile stays armed: the next tick takes it up with a fresh peer list.
+  peers_.armed = peers_.armedSerial != serial;
+  peers_.processedStamp = stamp;
+  peers_.processedSerial = serial;
   peers_.pacing = 2;
+  return !peers_.armedKey.empty();
 }
 
 int CCommSocket::DeliveryTick() {
   std::unique_lock lock(peerMutex_);
   if (peers_.armed) {
     if (peers_.armedSerial == peers_.processedSerial) return 0;
-    TakeUpArmedChange(lock);
+    if (!TakeUpArmedChange(lock)) return 0;
   }
   if (peers_.pacing <= 0) {
     ++peers_.pacing;
@@ -121,7 +136,7 @@ void CCommSocket::OnCommUpdateRequest(const std::string& scope, const std::strin
     if (peers_.ownKey.empty() || scope != peers_.ownKey) return;
   }
   if (SendCommUpdate("A", from) != 0) return;
-  if (SharedTabOperations* tab = tab_.load()) tab->FlagPeerReload();
+  if (auto tab = tabs_.Enter()) tab->FlagPeerReload();
 }
 
 void CCommSocket::OnCommUpdateAnswer(const std::string& scope, const std::string& from) {
@@ -134,10 +149,6 @@ void CCommSocket::OnCommUpdateAnswer(const std::string& scope, const std::string
 
 void CCommSocket::Dispatch(const ParsedDatagram& parsed) {
   if (!parsed.HasMagic() || parsed[kFieldFamily] != kFamilyComm) return;
-  std::uint32_t sender = 0;
-  if (!ParseIpv4(parsed[kFieldSender], sender) || sender == kIpv4Any || sender == kIpv4Broadcast) {
-    return;
-  }
   if (parsed[kFieldKind] == kCommUpdateRequest) {
     OnCommUpdateRequest(parsed[kFieldScope], parsed[kFieldSender]);
   } else if (parsed[kFieldKind] == kCommUpdateAnswer) {
@@ -148,8 +159,8 @@ void CCommSocket::Dispatch(const ParsedDatagram& parsed) {
 bool CCommSocket::SendStep() {
   clock().pumpWait(kSendTickMilliseconds);
   if (TakeSendStop()) return false;
-  SharedTabOperations* tab = tab_.load();
-  if (tab == nullptr) return true;
+  auto tab = tabs_.Enter();
+  if (!tab) return true;
   if (DeliveryWanted()) DeliveryTick();
   if (tab->TakeImmediateCheck()) {
     tab->ApplyPeerUpdate();

@@ -9,6 +9,7 @@
 
 #include "lan/comm_peer_table.h"
 #include "lan/lan_link.h"
+#include "lan/tab_gate.h"
 #include "lan/tab_operations.h"
 
 namespace qb {
@@ -25,8 +26,8 @@ class CCommSocket : public LanLink {
   CCommSocket(Net& net, Clock& clock, LinkSettings settings);
   ~CCommSocket() override;
 
-  // The Shared tab (null while it does not exist).
-  void AttachTab(SharedTabOperations* tab) { tab_.store(tab); }
+  // The Shared tab. Detaching (null) returns once no call of the link's threads is in it.
+  void AttachTab(SharedTabOperations* tab);
   // The key of the shared folder that is open; COMM messages of other keys are ignored.
   void SetOwnShareKey(std::string key);
   // After the user changed the shared folder: deliver a notice of it to every peer.
@@ -45,16 +46,16 @@ class CCommSocket : public LanLink {
 
  protected:
   void Dispatch(const ParsedDatagram& parsed) override;
-  bool TabAttached() const override { return tab_.load() != nullptr; }
+  bool TabAttached() const override { return tabs_.Attached(); }
   void BeforeStop() override;
 
  private:
   int SendComm(std::string_view kind, const std::string& to, const std::string& scope);
   bool DeliveryWanted() const;
-  void TakeUpArmedChange(std::unique_lock<std::mutex>& lock);
+  bool TakeUpArmedChange(std::unique_lock<std::mutex>& lock);
   int SendPass();
 
-  std::atomic<SharedTabOperations*> tab_{nullptr};
+  TabGate<SharedTabOperations> tabs_;
   mutable std::mutex peerMutex_;
   CommPeerTable peers_;
   std::uint64_t armCount_ = 0;

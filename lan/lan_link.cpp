@@ -23,6 +23,17 @@ std::string WithName(std::string_view name, int number) {
   return buffer;
 }
 
+// A message names its sender in field 5, which anyone can forge; the link believes only the
+// address the datagram came from. Both must be unicast addresses, and the real one replaces the
+// named one, so that every answer and every listed publisher is an address that really sent.
+bool AdoptRealSender(ParsedDatagram& parsed, std::uint32_t source) {
+  std::uint32_t named = 0;
+  if (!ParseIpv4(parsed[kFieldSender], named) || !IsUnicastAddress(named)) return false;
+  if (!IsUnicastAddress(source)) return false;
+  parsed.fields[kFieldSender] = FormatIpv4(source);
+  return true;
+}
+
 }  // namespace
 
 LanLink::LanLink(Net& net, Clock& clock, LinkSettings settings)
@@ -31,7 +42,9 @@ LanLink::LanLink(Net& net, Clock& clock, LinkSettings settings)
 LanLink::~LanLink() { JoinThreads(); }
 
 void LanLink::Shutdown() {
-  if (threadsStarted_ || IsOpen()) Stop();
+  // The object goes away: threads that did not end in time are waited for without bound here,
+  // since they still run its code. The program avoids this by keeping a link that did not stop.
+  if ((threadsStarted_ || IsOpen()) && !Stop()) JoinThreads();
 }
 
 int LanLink::Open() {
@@ -173,6 +186,7 @@ void LanLink::StartThreads() {
   receiveStopRequest_.store(0);
   receiveStopped_.store(0);
   threadsStarted_ = true;
+  runningThreads_.store(2);
   LaunchThread([this] { ReceiveThreadMain(); });
   LaunchThread([this] { SendThreadMain(); });
 }
@@ -184,6 +198,7 @@ void LanLink::ReceiveThreadMain() {
   while (ReceiveStep()) {
   }
   receiveStopped_.store(1);
+  runningThreads_.fetch_sub(1);
 }
 
 void LanLink::SendThreadMain() {
@@ -191,14 +206,24 @@ void LanLink::SendThreadMain() {
   while (SendStep()) {
   }
   sendStopped_.store(1);
+  runningThreads_.fetch_sub(1);
 }
 
 void LanLink::Start() {
-  if (Open() == 0) StartThreads();
   started_.store(true);
+  // Threads of an earlier run that did not end in time are waited for once more.
+  if (threadsStarted_ && !Stop()) return;
+  if (Open() == 0) StartThreads();
 }
 
-void LanLink::Stop() {
+bool LanLink::AwaitThreadsEnd() {
+  for (int round = 0; round < kStopRounds && runningThreads_.load() > 0; ++round) {
+    clock_.pumpWait(kStopTickMilliseconds);
+  }
+  return runningThreads_.load() == 0;
+}
+
+bool LanLink::Stop() {
   BeforeStop();
   sendStopRequest_.store(1);
   receiveStopRequest_.store(1);
@@ -212,6 +237,8 @@ void LanLink::Stop() {
       if (receiveStopped_.load() == 1) break;
       SendWakeUp();
     }
+    // Joining a thread that is inside a tab call would block the window thread without bound.
+    if (!AwaitThreadsEnd()) return false;
   }
   JoinThreads();
   {
@@ -221,6 +248,7 @@ void LanLink::Stop() {
     selected_ = 0;
   }
   Close();
+  return true;
 }
 
 void LanLink::JoinThreads() {
@@ -238,6 +266,16 @@ void LanLink::ChangeSettings(LinkSettings next) {
   }
   if (next.port != settings_.port && previousPort_ == 0) previousPort_ = settings_.port;
   settings_ = std::move(next);
+}
+
+void LanLink::ReplaceSettings(LinkSettings next) {
+  std::lock_guard lock(stateMutex_);
+  settings_ = std::move(next);
+}
+
+void LanLink::RefuseStart(std::string detail, std::string description) {
+  LogSend(std::move(detail), std::move(description), 1);
+  started_.store(true);
 }
 
 int LanLink::SendWakeUp() {
@@ -281,11 +319,16 @@ bool LanLink::ReceiveStep() {
     accumulator_.Clear();
     return true;
   }
+  // Pieces of one message come from one computer.
+  if (accumulator_.heldBytes() > 0 && from.address != heldFrom_) accumulator_.Clear();
+  heldFrom_ = from.address;
   ParsedDatagram parsed;
   auto result = accumulator_.Add(std::string_view(receiveBuffer_.data(), received), parsed);
   if (result == ReceiveAccumulator::Result::kNeedMore) return true;
   accumulator_.Clear();
-  if (result == ReceiveAccumulator::Result::kComplete && TabAttached()) Dispatch(parsed);
+  if (result == ReceiveAccumulator::Result::kComplete && AdoptRealSender(parsed, from.address)) {
+    Dispatch(parsed);
+  }
   return true;
 }
 

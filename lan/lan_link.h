@@ -58,10 +58,23 @@ class LanLink {
   void StartThreads();
   // Open, then the threads on success; the link counts as started either way.
   void Start();
-  void Stop();
+  // The stop handshake in its 20 rounds each way, then at most 20 more rounds for the thread
+  // bodies to return; every wait dispatches window messages. True when the threads have ended
+  // and the socket is closed; false when a thread is still inside a call, which leaves the link
+  // stopping (its threads end at their next step) with the socket open.
+  bool Stop();
+  // A stop has been asked for; long tab work on the link's threads ends early then.
+  bool StopRequested() const { return sendStopRequest_.load() == 1; }
+  // The link's threads whose bodies have not returned yet.
+  int RunningThreads() const { return runningThreads_.load(); }
   // A new own address or port: the old ones serve the end notices and the wake-up of the next
   // stop (restart), which then forgets them.
   void ChangeSettings(LinkSettings next);
+  // New settings for a link that is not open: nothing old to end.
+  void ReplaceSettings(LinkSettings next);
+  // A start the program refused before opening (a bad port): logged, and the link counts as
+  // started, so its status dialog shows why it is not open.
+  void RefuseStart(std::string detail, std::string description);
   // The one-byte wake-up to this computer's loopback on the bound port; never leaves it.
   int SendWakeUp();
 
@@ -86,6 +99,7 @@ class LanLink {
   virtual bool SendStep() = 0;
 
  protected:
+  // A complete message; its sender field holds the address it really came from.
   virtual void Dispatch(const ParsedDatagram& parsed) = 0;
   virtual bool TabAttached() const = 0;
   // First step of a stop (empty the queue, drop a wanted delivery).
@@ -109,6 +123,7 @@ class LanLink {
   int DiscoverAddresses();
   void AbandonOpen(NetSocket socket);
   void JoinThreads();
+  bool AwaitThreadsEnd();
   void Log(LinkLog& log, std::string detail, std::string description, std::string kind);
   void ReceiveThreadMain();
   void SendThreadMain();
@@ -134,12 +149,14 @@ class LanLink {
   std::atomic<int> sendStopped_{0};
   std::atomic<int> receiveStopRequest_{0};
   std::atomic<int> receiveStopped_{0};
+  std::atomic<int> runningThreads_{0};
 
   mutable std::mutex logMutex_;
   LinkLog sendLog_;
   LinkLog receiveLog_;
 
   ReceiveAccumulator accumulator_;  // receive thread only
+  std::uint32_t heldFrom_ = 0;      // receive thread only: the source of the held bytes
   std::string receiveBuffer_;       // receive thread only
   std::vector<std::thread> threads_;
   bool threadsStarted_ = false;

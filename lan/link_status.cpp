@@ -41,6 +41,7 @@ LinkStatusModel OpenLinkStatus(const COpenSocket& link, const std::string& group
   LinkStatusModel model = CommonStatus(link);
   model.caption = "公開の情報／エラー情報";
   model.group = group;
+  model.showsGroup = true;
   model.condition = "※公開する相手と一致していること";
   model.note = "“※” の条件が満たされていないと公開できません";
   return model;

@@ -29,6 +29,7 @@ struct LinkStatusModel {
   std::string ownAddress;
   std::string port;   // " %d"
   std::string group;  // publish group (empty for the share link)
+  bool showsGroup = false;  // the publish link has a group line
   std::vector<LinkStatusColumn> columns;
   std::vector<LinkStatusRow> receiveRows;
   std::vector<LinkStatusRow> sendRows;

@@ -8,16 +8,18 @@ namespace {
 
 bool IsRequest(std::string_view kind) { return kind == "R"; }
 
-// A sender address worth answering: a dotted unicast address.
-bool IsAnswerableAddress(const std::string& text) {
-  std::uint32_t address = 0;
-  return ParseIpv4(text, address) && address != kIpv4Any && address != kIpv4Broadcast;
-}
-
 }  // namespace
 
 COpenSocket::COpenSocket(Net& net, Clock& clock, LinkSettings settings)
     : LanLink(net, clock, std::move(settings)) {}
+
+void COpenSocket::AttachTab(OpenTabOperations* tab) {
+  if (tab == nullptr) {
+    tabs_.Detach(clock());
+  } else {
+    tabs_.Attach(tab, clock());
+  }
+}
 
 COpenSocket::~COpenSocket() { Shutdown(); }
 
@@ -46,15 +48,15 @@ int COpenSocket::SendCheckAnswer(const std::string& group, const std::string& to
 int COpenSocket::SendInfo(std::string_view kind, const std::string& to, const std::string& text) {
   if (!IsOpen()) return 0;
   bool request = IsRequest(kind);
-  OpenTabOperations* tab = tab_.load();
-  std::string group = tab != nullptr ? tab->CurrentGroup() : std::string();
+  auto tab = tabs_.Enter();
+  std::string group = tab ? tab->CurrentGroup() : std::string();
   bool publishing = Publishing();
   std::string published = publishing ? CutPublishedText(text) : NotPublishedText();
   std::string envelope =
       BuildOpenInfo(request ? kOpenInfoRequest : kOpenInfoAnswer, Head(group, OwnAddress()),
                     PublisherName(), publishing, published);
   int result = SendText(envelope, to, Settings().port, request ? "OPEN_INFO_R" : "OPEN_INFO_A");
-  if (result == 0 && request && tab != nullptr) {
+  if (result == 0 && request && tab) {
     tab->NoteRequestSent(to, std::string(kOpenInfoRequest));
   }
   return result;
@@ -89,13 +91,14 @@ int COpenSocket::Enqueue(const std::string& kind, const std::string& parameter1,
 bool COpenSocket::SendStep() {
   clock().pumpWait(kSendTickMilliseconds);
   if (TakeSendStop()) return false;
-  OpenTabOperations* tab = tab_.load();
-  if (tab == nullptr) return true;
+  auto tab = tabs_.Enter();
+  if (!tab) return true;
   OpenSendJob job;
   if (!queue_.Dequeue(job)) {
     tab->IdleWork();
     return true;
   }
+  tab->JobTaken();
   if (job.kind == kOpenCheckRequest) {
     SendCheckRequest(job.parameter1);
   } else if (job.kind == kOpenInfoRequest) {
@@ -109,8 +112,8 @@ bool COpenSocket::SendStep() {
 }
 
 void COpenSocket::Dispatch(const ParsedDatagram& parsed) {
-  OpenTabOperations* tab = tab_.load();
-  if (tab == nullptr || !parsed.HasMagic() || !IsAnswerableAddress(parsed[kFieldSender])) return;
+  auto tab = tabs_.Enter();
+  if (!tab || !parsed.HasMagic()) return;
   if (parsed[kFieldFamily] == kFamilyOpen) {
     DispatchOpen(parsed, *tab);
   } else if (parsed[kFieldFamily] == kFamilyMainte) {
@@ -154,14 +157,14 @@ void COpenSocket::DispatchMainte(const ParsedDatagram& parsed) {
 void COpenSocket::Restart(int groupCount) {
   if (groupCount < 1) return;
   restarting_.store(true);
-  OpenTabOperations* tab = tab_.load();
-  std::string group = tab != nullptr ? tab->CurrentGroup() : std::string();
+  auto tab = tabs_.Enter();
+  std::string group = tab ? tab->CurrentGroup() : std::string();
   // At once, not queued: the stop empties the queue.
-  if (IsOpen() && tab != nullptr) tab->AnnounceEnd(0, group);
+  if (IsOpen() && tab) tab->AnnounceEnd(0, group);
   Stop();
   Start();
-  if (IsOpen() && tab != nullptr) tab->Join(group);
-  if (tab != nullptr) tab->RefreshList();
+  if (IsOpen() && tab) tab->Join(group);
+  if (tab) tab->RefreshList();
   clock().pumpWait(kRestartSettleMilliseconds);
   restarting_.store(false);
 }

@@ -6,6 +6,7 @@
 
 #include "lan/lan_link.h"
 #include "lan/open_send_queue.h"
+#include "lan/tab_gate.h"
 #include "lan/tab_operations.h"
 
 namespace qb {
@@ -18,8 +19,8 @@ class COpenSocket : public LanLink {
   COpenSocket(Net& net, Clock& clock, LinkSettings settings);
   ~COpenSocket() override;
 
-  // The Open tab (null while it does not exist).
-  void AttachTab(OpenTabOperations* tab) { tab_.store(tab); }
+  // The Open tab. Detaching (null) returns once no call of the link's threads is in it.
+  void AttachTab(OpenTabOperations* tab);
   void SetPublishing(bool on) { publishing_.store(on ? 1 : 0); }
   bool Publishing() const { return publishing_.load() == 1; }
 
@@ -51,7 +52,7 @@ class COpenSocket : public LanLink {
 
  protected:
   void Dispatch(const ParsedDatagram& parsed) override;
-  bool TabAttached() const override { return tab_.load() != nullptr; }
+  bool TabAttached() const override { return tabs_.Attached(); }
   void BeforeStop() override { queue_.Reset(); }
 
  private:
@@ -59,7 +60,7 @@ class COpenSocket : public LanLink {
   void DispatchMainte(const ParsedDatagram& parsed);
   std::string PublisherName() const;
 
-  std::atomic<OpenTabOperations*> tab_{nullptr};
+  TabGate<OpenTabOperations> tabs_;
   std::atomic<int> publishing_{0};
   std::atomic<bool> restarting_{false};
   OpenSendQueue queue_;

@@ -15,7 +15,8 @@ class OpenTabOperations {
   virtual std::string CurrentGroup() = 0;
   // The current clipboard text (the link cuts it, or sends "<< 未公開 >>" while not publishing).
   virtual std::string TextToPublish() = 0;
-  // Send-thread jobs and idle work.
+  // Send-thread jobs and idle work. JobTaken comes first whenever the thread takes a job.
+  virtual void JobTaken() = 0;
   virtual void PublishRequest(const std::string& text) = 0;
   virtual void SendEndToAll(const std::string& group) = 0;
   virtual void IdleWork() = 0;

@@ -4,6 +4,12 @@
 #include "platform/win32/text_conversion.h"
 
 namespace qb::winui {
+namespace {
+
+int PointX(LPARAM value) { return static_cast<short>(LOWORD(value)); }
+int PointY(LPARAM value) { return static_cast<short>(HIWORD(value)); }
+
+}  // namespace
 
 bool VirtualListView::create(HWND parent, int id, HFONT font, Events events) {
   id_ = id;
@@ -46,16 +52,18 @@ void VirtualListView::setColumns() {
 
 void VirtualListView::refresh() {
   if (!control_) return;
-  int count = list_ ? list_->rowCount() : 0;
+  if (list_ && filter_) filter_->update(*list_);
+  int count = !list_ ? 0 : filtering() ? filter_->shownCount() : list_->rowCount();
   ListView_SetItemCountEx(control_, count, LVSICF_NOSCROLL);
-  int selected = list_ ? list_->selectedRow() : -1;
+  int selected = list_ ? shownRow(list_->selectedRow()) : -1;
   ListView_SetItemState(control_, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
   if (selected >= 0) {
     ListView_SetItemState(control_, selected, LVIS_SELECTED | LVIS_FOCUSED,
                           LVIS_SELECTED | LVIS_FOCUSED);
   }
   if (list_ && list_->rowToShow() >= 0) {
-    ListView_EnsureVisible(control_, list_->rowToShow(), FALSE);
+    const int shown = shownRow(list_->rowToShow());
+    if (shown >= 0) ListView_EnsureVisible(control_, shown, FALSE);
     list_->showRow(-1);
   }
   InvalidateRect(control_, nullptr, FALSE);
@@ -66,11 +74,47 @@ void VirtualListView::move(const RECT& area) {
 }
 
 int VirtualListView::selectedRow() const {
-  return control_ ? ListView_GetNextItem(control_, -1, LVNI_SELECTED) : -1;
+  return control_ ? listRow(ListView_GetNextItem(control_, -1, LVNI_SELECTED)) : -1;
 }
 
 void VirtualListView::syncSelection() {
   if (list_) list_->select(selectedRow());
+}
+
+void VirtualListView::setColours(COLORREF text, COLORREF background) {
+  ListView_SetBkColor(control_, background);
+  ListView_SetTextBkColor(control_, background);
+  ListView_SetTextColor(control_, text);
+  InvalidateRect(control_, nullptr, TRUE);
+}
+
+// Follows the mouse until the button is released (the control keeps the capture), then reports
+// the row under the pointer; a drop outside the rows or on the dragged row itself is no move.
+void VirtualListView::dragRow(int from) {
+  if (from < 0) return;
+  SetCapture(control_);
+  HCURSOR previous = SetCursor(LoadCursorW(nullptr, IDC_SIZENS));
+  MSG message;
+  bool dropped = false;
+  POINT where{};
+  while (GetCapture() == control_ && GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (message.message == WM_LBUTTONUP) {
+      dropped = true;
+      where = {PointX(message.lParam), PointY(message.lParam)};
+      if (message.hwnd != control_) MapWindowPoints(message.hwnd, control_, &where, 1);
+      break;
+    }
+    if (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE) break;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  ReleaseCapture();
+  SetCursor(previous);
+  if (!dropped) return;
+  LVHITTESTINFO hit{};
+  hit.pt = where;
+  const int to = ListView_HitTest(control_, &hit);
+  if (to >= 0 && to != from && events_.rowDragged) events_.rowDragged(listRow(from), listRow(to));
 }
 
 void VirtualListView::setImages(HIMAGELIST images) {
@@ -79,11 +123,12 @@ void VirtualListView::setImages(HIMAGELIST images) {
 
 void VirtualListView::fillItem(NMLVDISPINFOW& info) {
   if (!list_) return;
+  const int row = listRow(info.item.iItem);
   if ((info.item.mask & LVIF_IMAGE) && info.item.iSubItem == 0) {
-    info.item.iImage = info.item.iItem < list_->rowCount() ? list_->row(info.item.iItem).image : -1;
+    info.item.iImage = row >= 0 && row < list_->rowCount() ? list_->row(row).image : -1;
   }
   if (!(info.item.mask & LVIF_TEXT)) return;
-  textBuffer_ = SjisToWide(list_->text(info.item.iItem, info.item.iSubItem));
+  textBuffer_ = SjisToWide(list_->text(row, info.item.iSubItem));
   lstrcpynW(info.item.pszText, textBuffer_.c_str(), info.item.cchTextMax);
 }
 
@@ -103,7 +148,8 @@ bool VirtualListView::handleNotify(const NMHDR& header, LRESULT& result) {
       const auto& activate = reinterpret_cast<const NMITEMACTIVATE&>(header);
       syncSelection();
       bool wanted = (header.code == NM_CLICK) == singleClick_;
-      if (wanted && activate.iItem >= 0 && events_.activated) events_.activated(activate.iItem);
+      const int row = listRow(activate.iItem);
+      if (wanted && row >= 0 && events_.activated) events_.activated(row);
       return true;
     }
     case NM_RCLICK: {
@@ -111,12 +157,18 @@ bool VirtualListView::handleNotify(const NMHDR& header, LRESULT& result) {
       syncSelection();
       POINT where = activate.ptAction;
       ClientToScreen(control_, &where);
-      if (activate.iItem >= 0 && events_.contextMenu) events_.contextMenu(activate.iItem, where);
+      if (events_.contextMenu) events_.contextMenu(listRow(activate.iItem), where);
+      return true;
+    }
+    case LVN_BEGINDRAG: {
+      const auto& view = reinterpret_cast<const NMLISTVIEW&>(header);
+      if (events_.rowDragged && !filtering()) dragRow(view.iItem);
       return true;
     }
     case LVN_KEYDOWN: {
       const auto& key = reinterpret_cast<const NMLVKEYDOWN&>(header);
       int row = selectedRow();
+      if (events_.keyDown && events_.keyDown(key.wVKey)) return true;
       if (key.wVKey == VK_RETURN && row >= 0 && events_.activated) events_.activated(row);
       return true;
     }

@@ -38,10 +38,6 @@ bool SettingsCommand::run(bool planEditedOrRunning) {
     ui_.showMessage(kSettingsRefusedDuringPlan, MessageIcon::kExclamation);
     return false;
   }
-  if (!openSheet_) {
-    ui_.showMessage(kSettingsSheetUnavailable, MessageIcon::kInformation);
-    return false;
-  }
   openSheet_();
   return true;
 }

@@ -35,11 +35,10 @@ class HelpCommands {
 };
 
 // Settings are refused while a plan is edited or run. `openSheet` shows the settings sheet
-// "Quillbox＜環境設定＞" and applies what changed; while the program has no sheet it is left
-// empty and the command says so.
+// "Quillbox＜環境設定＞" and applies what changed.
 class SettingsCommand {
  public:
-  SettingsCommand(Ui& ui, std::function<void()> openSheet = {});
+  SettingsCommand(Ui& ui, std::function<void()> openSheet);
 
   // True when the sheet was opened.
   bool run(bool planEditedOrRunning);
@@ -51,7 +50,5 @@ class SettingsCommand {
 
 inline constexpr const char* kSettingsRefusedDuringPlan =
     "プラン編集／実行中は環境設定画面の表示はできません。　";
-inline constexpr const char* kSettingsSheetUnavailable =
-    "この版では環境設定画面はまだ使用できません。　";
 
 }  // namespace qb

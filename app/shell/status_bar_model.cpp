@@ -1,6 +1,7 @@
 #include "app/shell/status_bar_model.h"
 
 #include <cstdio>
+#include <string>
 #include <utility>
 
 #include "base/sjis.h"
@@ -49,7 +50,10 @@ std::string SizePaneTip(TabKind tab) {
   return tab == TabKind::kOpen ? "値のサイズ(最大8KB)" : "値のサイズ(最大500KB)";
 }
 
-std::string CountPaneText(int rowCount) { return Printed("%4lld        ", rowCount); }
+std::string CountPaneText(int rowCount, std::optional<int> shownRows) {
+  if (!shownRows) return Printed("%4lld        ", rowCount);
+  return std::to_string(*shownRows) + "/" + std::to_string(rowCount);
+}
 
 std::string CountPaneTip(TabKind tab, int maximum) {
   switch (tab) {
@@ -88,7 +92,8 @@ StatusBarChanges StatusBarModel::update(const StatusInput& input) {
   set(StatusPane::kPasteMode, {PasteModePaneText(input.copyMode), kPasteModeTip}, changes);
   set(StatusPane::kSize, {SizePaneText(input.selectedBytes), SizePaneTip(input.tab)}, changes);
   set(StatusPane::kCount,
-      {CountPaneText(input.rowCount), CountPaneTip(input.tab, input.tabMaximum)}, changes);
+      {CountPaneText(input.rowCount, input.shownRows), CountPaneTip(input.tab, input.tabMaximum)},
+      changes);
   set(StatusPane::kPartial, {PartialPaneText(input.partialSelection), kPartialTip}, changes);
   return changes;
 }

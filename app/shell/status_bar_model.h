@@ -30,6 +30,7 @@ struct StatusInput {
   TabKind tab = TabKind::kHistory;
   int rowCount = 0;
   int tabMaximum = 0;  // the current tab's maximum number of rows
+  std::optional<int> shownRows;  // while a filter narrows the list: the rows it shows
   bool partialSelection = false;  // Shift held: a click selects part of the value
 };
 
@@ -53,7 +54,8 @@ std::string WorkingDocumentPaneText(const StatusInput& input);
 std::string PasteModePaneText(bool copyMode);
 std::string SizePaneText(std::optional<std::size_t> selectedBytes);
 std::string SizePaneTip(TabKind tab);
-std::string CountPaneText(int rowCount);
+// "  12        ", or while a filter narrows the list "3/12" (shown of all).
+std::string CountPaneText(int rowCount, std::optional<int> shownRows = std::nullopt);
 std::string CountPaneTip(TabKind tab, int maximum);
 std::string PartialPaneText(bool partialSelection);
 

@@ -20,6 +20,18 @@ Place Locate(std::vector<MenuEntry>& entries, int command) {
   return {};
 }
 
+// The submenu entry whose children hold `command`.
+MenuEntry* SubmenuHolding(std::vector<MenuEntry>& entries, int command) {
+  for (MenuEntry& entry : entries) {
+    if (entry.kind != MenuEntry::Kind::kSubmenu) continue;
+    for (const MenuEntry& child : entry.children) {
+      if (child.kind == MenuEntry::Kind::kCommand && child.command == command) return &entry;
+    }
+    if (MenuEntry* inner = SubmenuHolding(entry.children, command)) return inner;
+  }
+  return nullptr;
+}
+
 void ClearDefault(std::vector<MenuEntry>& entries) {
   for (MenuEntry& entry : entries) {
     entry.isDefault = false;
@@ -27,7 +39,32 @@ void ClearDefault(std::vector<MenuEntry>& entries) {
   }
 }
 
+bool HasCommand(const MenuEntry& entry) {
+  if (entry.kind == MenuEntry::Kind::kCommand) return true;
+  for (const MenuEntry& child : entry.children) {
+    if (HasCommand(child)) return true;
+  }
+  return false;
+}
+
+void PruneEmpty(std::vector<MenuEntry>& entries) {
+  std::vector<MenuEntry> kept;
+  for (MenuEntry& entry : entries) {
+    if (entry.kind == MenuEntry::Kind::kSubmenu) {
+      PruneEmpty(entry.children);
+      if (!HasCommand(entry)) continue;
+    }
+    const bool separator = entry.kind == MenuEntry::Kind::kSeparator;
+    if (separator && (kept.empty() || kept.back().kind == MenuEntry::Kind::kSeparator)) continue;
+    kept.push_back(std::move(entry));
+  }
+  while (!kept.empty() && kept.back().kind == MenuEntry::Kind::kSeparator) kept.pop_back();
+  entries = std::move(kept);
+}
+
 }  // namespace
+
+void MenuModel::removeEmptySubmenus() { PruneEmpty(entries_); }
 
 MenuEntry MenuEntry::Command(std::string caption, int command) {
   MenuEntry entry;
@@ -77,6 +114,13 @@ bool MenuModel::remove(int command, bool withSeparatorBefore) {
   } else {
     place.list->erase(at);
   }
+  return true;
+}
+
+bool MenuModel::replaceSubmenuHolding(int command, std::vector<MenuEntry> entries) {
+  MenuEntry* submenu = SubmenuHolding(entries_, command);
+  if (!submenu) return false;
+  submenu->children = std::move(entries);
   return true;
 }
 

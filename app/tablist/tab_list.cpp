@@ -49,6 +49,7 @@ void CTabList::setText(int rowIndex, int column, std::string text) {
   if (rowIndex < 0 || rowIndex >= rowCount() || column < 0 || column >= columnCount()) return;
   rows_[static_cast<std::size_t>(rowIndex)].columns[static_cast<std::size_t>(column)] =
       std::move(text);
+  ++revision_;
 }
 
 void CTabList::setImage(int rowIndex, int image) {
@@ -59,12 +60,14 @@ void CTabList::insertRow(int index, TabRow row) {
   row.columns.resize(columnCaptions_.size());
   index = std::clamp(index, 0, rowCount());
   rows_.insert(rows_.begin() + index, std::move(row));
+  ++revision_;
   if (selected_ >= index) ++selected_;
 }
 
 void CTabList::removeRow(int index) {
   if (index < 0 || index >= rowCount()) return;
   rows_.erase(rows_.begin() + index);
+  ++revision_;
   if (selected_ == index) {
     selected_ = -1;
   } else if (selected_ > index) {
@@ -74,6 +77,7 @@ void CTabList::removeRow(int index) {
 
 void CTabList::removeAllRows() {
   rows_.clear();
+  ++revision_;
   selected_ = -1;
   rowToShow_ = -1;
 }
@@ -129,6 +133,7 @@ void CTabList::sortRows() {
     sorted.push_back(std::move(rows_[order[i]]));
   }
   rows_ = std::move(sorted);
+  ++revision_;
   selected_ = newSelected;
 }
 

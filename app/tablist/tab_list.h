@@ -4,6 +4,7 @@
 // returns 0, so the window never asks which tab it talks to.
 #pragma once
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -48,6 +49,9 @@ class CTabList {
   void insertRow(int index, TabRow row);
   void removeRow(int index);
   void removeAllRows();
+  // Counts every change of the rows (texts, order, insertions, removals): a view that keeps
+  // something derived from the rows knows when to derive it again.
+  std::uint64_t revision() const { return revision_; }
 
   // The selected (and focused) row, -1 for none; the row the view should scroll into sight.
   int selectedRow() const { return selected_; }
@@ -135,6 +139,7 @@ class CTabList {
   TabKind kind_;
   std::vector<std::string> columnCaptions_;
   std::vector<TabRow> rows_;
+  std::uint64_t revision_ = 0;
   int selected_ = -1;
   int rowToShow_ = -1;
   int maximumCount_ = 0;

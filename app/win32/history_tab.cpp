@@ -1,6 +1,7 @@
 #include "app/win32/history_tab.h"
 
 #include "app/tablist/menu_commands.h"
+#include "app/tablist/tab_columns.h"
 
 namespace qb {
 
@@ -27,6 +28,7 @@ std::string HistoryTab::valueForUse(int row) {
 }
 
 void HistoryTab::paste(int row, PasteFlags flags, PasteKind kind) {
+  if (parts_.engine.inPaste()) return;  // a click during a paste's waits
   list_.select(row);
   parts_.engine.setPasteKind(kind);
   parts_.engine.pasteSelected(*this, flags);
@@ -37,9 +39,14 @@ void HistoryTab::activate(int row) { paste(row, parts_.engine.choosePasteFlags()
 
 MenuModel HistoryTab::menu(const TabMenuContext& context) {
   MenuModel model = list_.loadMenu(context);
-  // What the Save, Shared and Plan tabs bring is offered once those tabs exist.
-  for (int command : {mc::kSave, mc::kCopyToShared, mc::kPlanList}) model.remove(command);
-  for (int group = 0; group < 10; ++group) model.remove(mc::CopyToSaveGroupCommand(group));
+  // What the Plan tab brings is offered once that tab exists.
+  model.remove(mc::kPlanList);
+  if (!parts_.copyToShared) model.remove(mc::kCopyToShared, /*withSeparatorBefore=*/true);
+  if (!parts_.save) {
+    model.remove(mc::kSave);
+    for (int group = 0; group < 10; ++group) model.remove(mc::CopyToSaveGroupCommand(group));
+  }
+  model.removeEmptySubmenus();
   return model;
 }
 
@@ -59,7 +66,14 @@ void HistoryTab::runMenuCommand(int row, int command) {
     default: break;
   }
   list_.select(row);
+  if (const int group = mc::SaveGroupOfCopyCommand(command); group >= 0 && parts_.save) {
+    parts_.save->saveToGroup(wholeValue(row), group);
+    return;
+  }
   switch (command) {
+    case mc::kSave:
+      if (parts_.save) parts_.save->save(wholeValue(row));
+      break;
     case mc::kContentView:
       if (parts_.showContent) parts_.showContent(wholeValue(row));
       break;
@@ -71,6 +85,9 @@ void HistoryTab::runMenuCommand(int row, int command) {
     case mc::kJoinAbove: list_.joinLines(false); break;
     case mc::kJoinAboveBreaks: list_.joinLines(true); break;
     case mc::kDelete: list_.m_Dell(row); break;
+    case mc::kCopyToShared:
+      if (parts_.copyToShared) parts_.copyToShared(list_.text(row, history_column::kSource), wholeValue(row));
+      break;
     default: break;
   }
   if (parts_.changed) parts_.changed();

@@ -8,6 +8,7 @@
 #include "macros/input_fill.h"
 #include "macros/macro_analyzer.h"
 #include "paste/paste_engine.h"
+#include "tabs/save/save_tab.h"
 
 namespace qb {
 
@@ -22,6 +23,10 @@ class HistoryTab : public PasteSource {
     const EnvironmentSettings& settings;
     std::function<void(const std::string& value)> showContent;  // "内容確認..."
     std::function<void()> changed;  // rows or selection changed: the view redraws
+    // "保存..." and "指定保存...": the value into a save group under a label.
+    SaveFromTabs* save = nullptr;
+    // "共有へ複写...": the label and value into the shared folder shown; empty without one.
+    std::function<int(std::string_view label, std::string_view value)> copyToShared = {};
   };
   explicit HistoryTab(Parts parts);
 

@@ -1,15 +1,18 @@
 #include "app/win32/main_window.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 
+#include <algorithm>
+#include <optional>
+
+#include "app/shell/copy_data_router.h"
 #include "app/win32/window_identity.h"
 #include "platform/win32/text_conversion.h"
 
 namespace qb {
 namespace {
 
-constexpr const char* kTabCaptions[kTabKindCount] = {"履歴", "保存", "関連ﾌｧｲﾙ", "共有",
-                                                     "公開", "プラン", "スタック"};
 constexpr int kTabButtonHeight = 24;
 
 // The History's marker images: 0 a reused value (a filled dot), 1 one not used again (a ring).
@@ -43,12 +46,20 @@ HIMAGELIST MarkerImages() {
   return images;
 }
 constexpr int kBarHeight = 24;
-constexpr const char* kHistoryBarCaptions[] = {"並替▼", "ｵﾌﾟｼｮﾝ▼", "取込...", "全削除"};
-constexpr int kHistoryBarWidth = 62;
-constexpr const char* kFrameToggleCaptions[] = {"常に表示", "右側", "下部"};
-constexpr int kFrameToggleWidths[] = {60, 40, 40};
-constexpr int kFrameToggleIds[] = {kAlwaysOnTopId, kLinkRightId, kLinkBottomId};
-constexpr int kStatusPaneWidths[] = {220, 60, 90, 80, -1};
+constexpr const char* kFrameToggleCaptions[] = {"絞込", "常に表示", "右側", "下部"};
+constexpr int kFrameToggleWidths[] = {40, 60, 40, 40};
+constexpr int kFrameToggleIds[] = {kFilterToggleId, kAlwaysOnTopId, kLinkRightId, kLinkBottomId};
+// setToggle's indexes (0 always on top, 1 right, 2 bottom, 3 filter) in the order above.
+constexpr int kToggleSlot[] = {1, 2, 3, 0};
+constexpr UINT kFilterKey = VK_F3;
+// The widths of the panes; the first takes the rest of the bar, the last reaches its end.
+constexpr int kStatusPaneWidths[] = {220, 44, 70, 60, 40};
+constexpr int kFrameTogglesWidth = 180;
+constexpr int kMenuButtonWidth = 44;  // at the right end of the tab buttons' row
+
+COLORREF OrSystem(const std::optional<std::uint32_t>& colour, int systemColour) {
+  return colour ? static_cast<COLORREF>(*colour) : GetSysColor(systemColour);
+}
 
 }  // namespace
 
@@ -92,24 +103,34 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_NOTIFY:
       return onNotify(*reinterpret_cast<const NMHDR*>(lParam));
-    case WM_COMMAND: {
-      const int id = LOWORD(wParam);
-      if (closing_) return 0;
-      if (id == static_cast<int>(kDeferredCaptureCommand)) {
-        if (handlers_.deferredCapture) handlers_.deferredCapture();
-      } else if (id >= kTabButtonFirstId && id < kTabButtonFirstId + kTabKindCount) {
-        if (handlers_.tabChosen) handlers_.tabChosen(static_cast<TabKind>(id - kTabButtonFirstId + 1));
-      } else if (handlers_.command) {
-        handlers_.command(id);
-      }
+    case WM_COMMAND:
+      if (!closing_) onCommand(LOWORD(wParam), HIWORD(wParam));
       return 0;
+    case WM_COPYDATA: {
+      const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+      if (data == nullptr || !handlers_.copyData) return FALSE;
+      std::optional<std::string_view> text =
+          CopyDataRouter::CommandText(data->dwData, data->lpData, data->cbData);
+      return text && handlers_.copyData(*text) ? TRUE : FALSE;
     }
+    case WM_DROPFILES:
+      onDropFiles(reinterpret_cast<HDROP>(wParam));
+      return 0;
     case WM_TIMER:
       onTimer(static_cast<UINT_PTR>(wParam));
       return 0;
     case WM_ACTIVATE:
       if (handlers_.activated && !closing_) handlers_.activated(LOWORD(wParam) != WA_INACTIVE);
       return winui::Window::onMessage(message, wParam, lParam);
+    case WM_SYSCOMMAND:
+      if ((wParam & 0xFFF0) == SC_CLOSE && handlers_.closeBox) {
+        if (!closing_) handlers_.closeBox();
+        return 0;
+      }
+      return winui::Window::onMessage(message, wParam, lParam);
+    case WM_HOTKEY:
+      if (handlers_.hotkey && !closing_) handlers_.hotkey(static_cast<int>(wParam));
+      return 0;
     case WM_CLOSE:
     case WM_ENDSESSION:
       if (message == WM_ENDSESSION && !wParam) return 0;
@@ -131,23 +152,7 @@ void MainWindow::onCreate() {
   font_ = CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
                       fontName_.c_str());
-  for (int i = 0; i < kTabKindCount; ++i) {
-    tabButtons_[static_cast<std::size_t>(i)] = CreateWindowExW(
-        0, WC_BUTTONW, SjisToWide(kTabCaptions[i]).c_str(),
-        WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 0, 0, 10, 10, handle(),
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kTabButtonFirstId + i)), instance_, nullptr);
-    SendMessageW(tabButtons_[static_cast<std::size_t>(i)], WM_SETFONT,
-                 reinterpret_cast<WPARAM>(font_), FALSE);
-  }
-  for (int i = 0; i < kHistoryBarButtons; ++i) {
-    HWND button = CreateWindowExW(0, WC_BUTTONW, SjisToWide(kHistoryBarCaptions[i]).c_str(),
-                                  WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 0, 0, 10, 10, handle(),
-                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(kHistoryBarFirstId + i)),
-                                  instance_, nullptr);
-    SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-    historyBar_[static_cast<std::size_t>(i)] = button;
-  }
-  for (int i = 0; i < 3; ++i) {
+  for (int i = 0; i < 4; ++i) {
     HWND toggle = CreateWindowExW(0, WC_BUTTONW, SjisToWide(kFrameToggleCaptions[i]).c_str(),
                                   WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX | BS_PUSHLIKE, 0, 0, 10,
                                   10, handle(),
@@ -156,10 +161,27 @@ void MainWindow::onCreate() {
     SendMessageW(toggle, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     frameToggles_[static_cast<std::size_t>(i)] = toggle;
   }
+  menuButton_ = CreateWindowExW(0, WC_BUTTONW, SjisToWide("ﾒﾆｭｰ").c_str(),
+                                WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 0, 0, 10, 10, handle(),
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(kMainMenuButtonId)),
+                                instance_, nullptr);
+  SendMessageW(menuButton_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
   list_.create(handle(), kListViewId, font_,
-               {[this](int row) { if (handlers_.rowActivated) handlers_.rowActivated(row); },
-                [this](int row, POINT where) { if (handlers_.rowMenu) handlers_.rowMenu(row, where); },
-                nullptr});
+               {[this](int row) { if (current_) current_->activateRow(row); },
+                [this](int row, POINT where) { if (current_) current_->showContextMenu(row, where); },
+                nullptr,
+                [this](UINT key) {
+                  if (key == kFilterKey) openFilter();
+                  return key == kFilterKey || (current_ && current_->onKeyDown(key));
+                },
+                [this](int from, int to) { if (current_) current_->onRowDragged(from, to); }});
+  list_.setFilter(&filterBox_.filter());
+  filterBox_.create(handle(), font_, kFilterFieldId,
+                    {[this] { list_.refresh(); },
+                     [this] { useFirstShownRow(); },
+                     [this] { closeFilter(/*restoreSelection=*/true); },
+                     [this] { SetFocus(list_.handle()); }});
+  DragAcceptFiles(handle(), TRUE);
   list_.setImages(MarkerImages());
   statusBar_ = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP | SBARS_TOOLTIPS, 0,
                                0, 0, 0, handle(),
@@ -176,17 +198,21 @@ void MainWindow::layout() {
   RECT client{};
   GetClientRect(handle(), &client);
   const int width = client.right - client.left;
-  for (int i = 0; i < kTabKindCount; ++i) {
-    const int left = width * i / kTabKindCount;
-    const int right = width * (i + 1) / kTabKindCount;
+  const int buttons = static_cast<int>(tabButtons_.size());
+  const int tabsWidth = width - kMenuButtonWidth;
+  MoveWindow(menuButton_, tabsWidth, 0, kMenuButtonWidth, kTabButtonHeight, TRUE);
+  for (int i = 0; i < buttons; ++i) {
+    const int left = tabsWidth * i / buttons;
+    const int right = tabsWidth * (i + 1) / buttons;
     MoveWindow(tabButtons_[static_cast<std::size_t>(i)], left, 0, right - left, kTabButtonHeight, TRUE);
   }
-  for (int i = 0; i < kHistoryBarButtons; ++i) {
-    MoveWindow(historyBar_[static_cast<std::size_t>(i)], 2 + i * kHistoryBarWidth,
-               kTabButtonHeight + 2, kHistoryBarWidth - 2, kBarHeight - 4, TRUE);
-  }
+  // The filter field, while open, takes the place of the current tab's bar.
+  const int barRight = std::max(0, width - kFrameTogglesWidth);
+  const RECT bar{0, kTabButtonHeight, barRight, kTabButtonHeight + kBarHeight};
+  for (TabView* view : views_) view->layoutBar(bar);
+  filterBox_.move({2, kTabButtonHeight + 2, std::max(2, barRight - 2), kTabButtonHeight + kBarHeight - 2});
   int right = width - 2;
-  for (int i = 2; i >= 0; --i) {
+  for (int i = 3; i >= 0; --i) {
     right -= kFrameToggleWidths[i];
     MoveWindow(frameToggles_[static_cast<std::size_t>(i)], right, kTabButtonHeight + 2,
                kFrameToggleWidths[i] - 2, kBarHeight - 4, TRUE);
@@ -194,11 +220,15 @@ void MainWindow::layout() {
   SendMessageW(statusBar_, WM_SIZE, 0, 0);
   RECT status{};
   GetWindowRect(statusBar_, &status);
+  // The working-document pane takes what the others leave, so that every pane stays in sight.
+  int fixed = 0;
+  for (int i = 1; i < kStatusPanes; ++i) fixed += kStatusPaneWidths[i];
   int edges[kStatusPanes];
-  int x = 0;
-  for (int i = 0; i < kStatusPanes; ++i) {
+  int x = std::max(kStatusPaneWidths[0] / 2, width - fixed);
+  edges[0] = x;
+  for (int i = 1; i < kStatusPanes; ++i) {
     x += kStatusPaneWidths[i];
-    edges[i] = kStatusPaneWidths[i] < 0 ? -1 : x;
+    edges[i] = i + 1 == kStatusPanes ? -1 : x;
   }
   SendMessageW(statusBar_, SB_SETPARTS, kStatusPanes, reinterpret_cast<LPARAM>(edges));
   list_.move({0, kTabButtonHeight + kBarHeight, width, client.bottom - (status.bottom - status.top)});
@@ -211,21 +241,9 @@ void MainWindow::setStatusPane(int pane, const std::string& text) {
 }
 
 void MainWindow::setToggle(int index, bool on) {
-  if (index < 0 || index >= 3) return;
-  SendMessageW(frameToggles_[static_cast<std::size_t>(index)], BM_SETCHECK,
+  if (index < 0 || index >= 4) return;
+  SendMessageW(frameToggles_[static_cast<std::size_t>(kToggleSlot[index])], BM_SETCHECK,
                on ? BST_CHECKED : BST_UNCHECKED, 0);
-}
-
-void MainWindow::setSortPressed(bool pressed) {
-  SendMessageW(historyBar_[0], BM_SETSTATE, pressed ? TRUE : FALSE, 0);
-}
-
-RECT MainWindow::historyBarButton(int index) const {
-  RECT rect{};
-  if (index >= 0 && index < kHistoryBarButtons) {
-    GetWindowRect(historyBar_[static_cast<std::size_t>(index)], &rect);
-  }
-  return rect;
 }
 
 void MainWindow::setStatusTip(int pane, const std::string& tip) {
@@ -234,12 +252,133 @@ void MainWindow::setStatusTip(int pane, const std::string& tip) {
                reinterpret_cast<LPARAM>(SjisToWide(tip).c_str()));
 }
 
-void MainWindow::showTab(TabKind kind, CTabList* list) {
-  for (int i = 0; i < kTabKindCount; ++i) {
-    SendMessageW(tabButtons_[static_cast<std::size_t>(i)], BM_SETSTATE,
-                 i + 1 == static_cast<int>(kind), 0);
+void MainWindow::setTabViews(std::vector<TabView*> views) {
+  views_ = std::move(views);
+  for (std::size_t i = 0; i < views_.size(); ++i) {
+    views_[i]->createBar({handle(), font_, kTabBarFirstId + static_cast<int>(i) * kTabViewIdCount});
   }
-  list_.show(list);
+  rebuildTabButtons();
+  layout();
+}
+
+void MainWindow::rebuildTabButtons() {
+  for (HWND button : tabButtons_) DestroyWindow(button);
+  tabButtons_.clear();
+  buttonViews_.clear();
+  for (TabView* view : views_) {
+    if (!view->enabled()) continue;
+    const int position = static_cast<int>(tabButtons_.size());
+    HWND button = CreateWindowExW(
+        0, WC_BUTTONW, SjisToWide(view->caption()).c_str(), WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
+        0, 0, 10, 10, handle(),
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kTabButtonFirstId + position)), instance_,
+        nullptr);
+    SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    tabButtons_.push_back(button);
+    buttonViews_.push_back(view);
+  }
+  updateTabButtonStates();
+  layout();
+}
+
+void MainWindow::showTab(TabView& view) {
+  if (current_ && current_ != &view) {
+    closeFilter(/*restoreSelection=*/false);
+    current_->showBar(false);
+  }
+  current_ = &view;
+  view.showBar(true);
+  updateTabButtonStates();
+  list_.show(&view.list());
+  applyColours();
+  view.onShown();
+}
+
+void MainWindow::updateTabButtonStates() {
+  for (std::size_t i = 0; i < tabButtons_.size(); ++i) {
+    SendMessageW(tabButtons_[i], BM_SETSTATE, buttonViews_[i] == current_, 0);
+  }
+}
+
+void MainWindow::applyColours() {
+  if (!current_ || !list_.handle()) return;
+  const TabColours colours = current_->colours();
+  const COLORREF background = OrSystem(colours.background, COLOR_WINDOW);
+  ListView_SetBkColor(list_.handle(), background);
+  ListView_SetTextBkColor(list_.handle(), background);
+  ListView_SetTextColor(list_.handle(), OrSystem(colours.text, COLOR_WINDOWTEXT));
+  InvalidateRect(list_.handle(), nullptr, TRUE);
+}
+
+void MainWindow::onCommand(int id, int code) {
+  if (id == static_cast<int>(kDeferredCaptureCommand)) {
+    if (handlers_.deferredCapture) handlers_.deferredCapture();
+    return;
+  }
+  if (id == kFilterToggleId) {
+    filterBox_.isOpen() ? closeFilter(/*restoreSelection=*/true) : openFilter();
+    return;
+  }
+  if (id == filterBox_.id()) {
+    if (code == EN_CHANGE) filterBox_.onTextChanged();
+    return;
+  }
+  const int position = id - kTabButtonFirstId;
+  if (position >= 0 && position < static_cast<int>(buttonViews_.size())) {
+    if (handlers_.tabChosen) handlers_.tabChosen(*buttonViews_[static_cast<std::size_t>(position)]);
+    return;
+  }
+  const int viewIndex = (id - kTabBarFirstId) / kTabViewIdCount;
+  if (id >= kTabBarFirstId && viewIndex < static_cast<int>(views_.size())) {
+    views_[static_cast<std::size_t>(viewIndex)]->onCommand(id, code);
+    return;
+  }
+  if (handlers_.command) handlers_.command(id);
+}
+
+void MainWindow::openFilter() {
+  if (!current_) return;
+  if (!filterBox_.isOpen()) selectionBeforeFilter_ = current_->list().selectedRow();
+  current_->showBar(false);
+  filterBox_.open();
+  setToggle(3, true);
+  layout();
+}
+
+void MainWindow::closeFilter(bool restoreSelection) {
+  if (!filterBox_.isOpen()) return;
+  filterBox_.close();
+  setToggle(3, false);
+  if (current_) current_->showBar(true);
+  if (restoreSelection && current_) {
+    current_->list().select(selectionBeforeFilter_);
+    current_->list().showRow(selectionBeforeFilter_);
+  }
+  list_.refresh();
+  layout();
+  SetFocus(list_.handle());
+}
+
+// Enter in the field uses the first shown row as a click on it would.
+void MainWindow::useFirstShownRow() {
+  if (!current_ || !filtering() || shownRowCount() == 0) return;
+  const int row = filterBox_.filter().listRow(0);
+  current_->list().select(row);
+  list_.refresh();
+  current_->activateRow(row);
+}
+
+void MainWindow::onDropFiles(HDROP drop) {
+  std::vector<std::string> paths;
+  const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+  for (UINT i = 0; i < count; ++i) {
+    std::wstring path(DragQueryFileW(drop, i, nullptr, 0) + 1, L'\0');
+    const UINT length = DragQueryFileW(drop, i, path.data(), static_cast<UINT>(path.size()));
+    path.resize(length);
+    paths.push_back(WideToSjis(path));
+  }
+  DragFinish(drop);
+  if (current_ && !closing_ && !paths.empty()) current_->onFilesDropped(paths);
 }
 
 LRESULT MainWindow::onNotify(const NMHDR& header) {
@@ -249,12 +388,29 @@ LRESULT MainWindow::onNotify(const NMHDR& header) {
 }
 
 void MainWindow::showCalledUp() {
+  if (IsIconic(handle())) ShowWindow(handle(), SW_RESTORE);
   SetWindowPos(handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
   SetForegroundWindow(handle());
   SetFocus(list_.handle());
 }
 
 void MainWindow::hide() { ShowWindow(handle(), SW_HIDE); }
+
+void MainWindow::minimize() { ShowWindow(handle(), SW_SHOWMINNOACTIVE); }
+
+void MainWindow::setTaskbarButton(bool shown) {
+  const LONG_PTR style = GetWindowLongPtrW(handle(), GWL_EXSTYLE);
+  const LONG_PTR wanted = shown ? (style & ~WS_EX_TOOLWINDOW) | WS_EX_APPWINDOW
+                                : (style & ~WS_EX_APPWINDOW) | WS_EX_TOOLWINDOW;
+  if (wanted == style) return;
+  // The shell reads the style when the window is shown: hidden while it changes.
+  const bool visible = IsWindowVisible(handle()) != FALSE;
+  if (visible) ShowWindow(handle(), SW_HIDE);
+  SetWindowLongPtrW(handle(), GWL_EXSTYLE, wanted);
+  SetWindowPos(handle(), nullptr, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  if (visible) ShowWindow(handle(), SW_SHOW);
+}
 
 void MainWindow::setTopmost(bool topmost) {
   SetWindowPos(handle(), topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,

@@ -1,15 +1,21 @@
-// The program's main window: the seven tab buttons, the list of the current tab and the status
-// bar; in tray mode it lives hidden behind its tray icon. It receives the clipboard notices, the
-// timers, the tray icon's clicks and the commands, and hands each to the program.
+// The program's main window: a button per shown tab, the current tab's bar and list, the frame's
+// toggles and the status bar; in tray mode it lives hidden behind its tray icon. It receives the
+// clipboard notices, the timers, the tray icon's clicks and the commands and hands each to the
+// program; what happens in the list, its bar and on dropped files goes to the current tab's view.
 #pragma once
 #include <windows.h>
 
 #include <array>
+#include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "app/shell/shell_timers.h"
 #include "app/tablist/tab_kind.h"
+#include "app/win32/list_filter_box.h"
+#include "app/win32/tab_view.h"
 #include "app/win32/tray_icon.h"
 #include "winui/list_view.h"
 #include "winui/window.h"
@@ -29,12 +35,16 @@ class MainWindow : public winui::Window, public ShellTimers {
     // The timers the shell models own (tray hover, capture flash, translucency).
     std::function<void(int id)> shellTimer;
     std::function<void(bool active)> activated;
-    std::function<void(TabKind)> tabChosen;
-    std::function<void(int row)> rowActivated;
-    std::function<void(int row, POINT)> rowMenu;
+    // A tab button was pressed: the view it shows.
+    std::function<void(TabView&)> tabChosen;
     std::function<void(int command)> command;
+    // A WM_COPYDATA command text from another program or thread; true when it was taken.
+    std::function<bool(std::string_view command)> copyData;
     // Runs once, before the window is destroyed.
     std::function<void()> closing;
+    // The close box (or Alt+F4): the exit command decides; WM_CLOSE itself always ends.
+    std::function<void()> closeBox;
+    std::function<void(int id)> hotkey;  // WM_HOTKEY
   };
 
   MainWindow(Handlers handlers, std::wstring fontName);
@@ -52,20 +62,32 @@ class MainWindow : public winui::Window, public ShellTimers {
   void postDeferredCapture() const;
   void startTimers();
 
-  // Shows the window in the topmost band where it is, or hides it.
+  // Shows the window in the topmost band where it is (restored when it was minimised), or
+  // hides it.
   void showCalledUp();
   void hide();
+  void minimize();
+  // With a taskbar button (ordinary mode) or as a tool window without one (tray mode).
+  void setTaskbarButton(bool shown);
   void setTopmost(bool topmost);
   void moveTo(const RECT& rect);
 
   winui::VirtualListView& list() { return list_; }
-  void showTab(TabKind kind, CTabList* list);
-  // The frame's toggles show their state: 0 always on top, 1 linked right, 2 linked bottom.
+  // The tab views in tab order; each gets its bar created, and a button when it is enabled.
+  void setTabViews(std::vector<TabView*> views);
+  // The buttons again, after the settings switched tabs on or off or renamed them.
+  void rebuildTabButtons();
+  // Shows the view's bar and list, with its colours; the other views' bars are hidden.
+  void showTab(TabView& view);
+  TabView* currentView() const { return current_; }
+  // The current view's colours again (after a group switch or a settings change).
+  void applyColours();
+  // The frame's toggles show their state: 0 always on top, 1 linked right, 2 linked bottom,
+  // 3 the filter field open.
   void setToggle(int index, bool on);
-  // The History bar's sort button shows pressed for every order but creation order.
-  void setSortPressed(bool pressed);
-  // The screen rectangle of a History bar button (a menu opens below it).
-  RECT historyBarButton(int index) const;
+  // The rows shown when the filter narrows the list: as many as match, of all.
+  bool filtering() { return filterBox_.filter().active(); }
+  int shownRowCount() { return filterBox_.filter().shownCount(); }
   // The status bar model reports which panes changed; these write one pane's text or tip.
   void setStatusPane(int pane, const std::string& text);
   void setStatusTip(int pane, const std::string& tip);
@@ -81,6 +103,13 @@ class MainWindow : public winui::Window, public ShellTimers {
   void onTimer(UINT_PTR timer);
   LRESULT onChangeClipboardChain(HWND leaving, HWND following);
   LRESULT onNotify(const NMHDR& header);
+  void onDropFiles(HDROP drop);
+  void onCommand(int id, int code);
+  void updateTabButtonStates();
+  // The filter field (F3, "絞込"): opened with the selection kept, closed with it restored.
+  void openFilter();
+  void closeFilter(bool restoreSelection);
+  void useFirstShownRow();
 
   // The working window and status bar upkeep, and the clipboard watchdog; the other timer ids
   // belong to the shell models (app/shell/shell_timers.h).
@@ -96,9 +125,15 @@ class MainWindow : public winui::Window, public ShellTimers {
   HINSTANCE instance_ = nullptr;
   HFONT font_ = nullptr;
   Win32TrayShell trayShell_;
-  std::array<HWND, kTabKindCount> tabButtons_{};
-  std::array<HWND, 4> historyBar_{};
-  std::array<HWND, 3> frameToggles_{};
+  std::vector<TabView*> views_;
+  TabView* current_ = nullptr;
+  // The buttons of the enabled views, and the view each shows.
+  std::vector<HWND> tabButtons_;
+  std::vector<TabView*> buttonViews_;
+  std::array<HWND, 4> frameToggles_{};
+  ListFilterBox filterBox_;
+  int selectionBeforeFilter_ = -1;
+  HWND menuButton_ = nullptr;  // the main menu
   winui::VirtualListView list_;
   HWND statusBar_ = nullptr;
   bool usesListener_ = false;

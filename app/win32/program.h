@@ -3,7 +3,10 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
+#include <map>
 #include <memory>
+#include <vector>
 
 #include "app/settings_home.h"
 #include "app/shell/call_up_placement.h"
@@ -11,19 +14,31 @@
 #include "app/shell/tray_icon_controller.h"
 #include "app/shell/translucency.h"
 #include "app/tablist/tab_list_family.h"
-#include "app/win32/history_tab.h"
+#include "app/shell/copy_data_router.h"
+#include "app/win32/history_tab_view.h"
+#include "app/win32/save_related_tabs.h"
+#include "app/win32/lan_wiring.h"
+#include "app/win32/plan/program_plans.h"
+#include "app/win32/stack/stack_tab_view.h"
+#include "app/win32/tab_view.h"
+#include "app/win32/deferred_start_work.h"
 #include "app/win32/layered_translucency.h"
 #include "app/win32/main_window.h"
+#include "app/win32/plan_adapters.h"
 #include "app/win32/shell_folder_mover.h"
 #include "history/capture_controller.h"
 #include "history/history_list.h"
 #include "history/save_stack_items.h"
+#include "hotkeys/hotkey_controller.h"
+#include "hotkeys/win32/win32_hook_library.h"
+#include "hotkeys/win32/win32_hotkey_registrar.h"
 #include "macros/input_fill.h"
 #include "macros/macro_analyzer.h"
 #include "paste/paste_engine.h"
 #include "paste/window_link.h"
 #include "paste/working_window.h"
-#include "planlib/plan_interface.h"
+#include "settings/settings_apply.h"
+#include "settings/settings_sheet_model.h"
 #include "platform/win32/win32_clipboard.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_desktop.h"
@@ -32,10 +47,12 @@
 #include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_system_info.h"
 #include "platform/win32/win32_ui.h"
+#include "tabs/plan/plan_tab_unit.h"
 
 namespace qb {
 
-class Program : private CaptureHandOffs, private ClipboardChain, private PasteHost {
+class Program : private CaptureHandOffs, private ClipboardChain, private PasteHost,
+                private CallUpHost {
  public:
   Program();
   ~Program() override;
@@ -45,22 +62,28 @@ class Program : private CaptureHandOffs, private ClipboardChain, private PasteHo
  private:
   bool start(HINSTANCE instance);
   bool startHistory(const DataHome& home);
+  void scheduleDeferredStart(const DataHome& home, const DateTime& startedAt);
   void startPaste();
+  void startPlans(const DataHome& home);
   MainWindow::Handlers windowHandlers();
   void onClosing();
   void keepPlacement(EnvironmentSettings& environment);
   void onTrackingTick();
   void updateStatusBar();
   void startTray();
-  void callUp(int source);
+  // Ordinary mode, and tray mode without an icon, keep a taskbar button and a shown window.
+  void keepReachable();
+  void startHotkeys();
+  // "キー設定" with the multi hotkey dialog and the plan hotkey list; the hotkeys are registered
+  // again after a change.
+  void addKeySettingsToSheet();
   void showMainMenu();
-  void showRowMenu(int row, POINT where);
   void onCommand(int command);
-  bool onHistoryBarCommand(int command);
-  void showSortMenu(POINT where);
-  void showOptionMenu(POINT where);
-  void importFile();
-  void showTab(TabKind kind);
+  void createTabViews();
+  void openSettingsSheet();
+  void applySettings(const SettingsApply& apply);
+  void startLan();
+  void showTab(TabView& view);
   void toggleAlwaysOnTop();
   void toggleLink(LinkSide side);
   void unlink();
@@ -70,8 +93,14 @@ class Program : private CaptureHandOffs, private ClipboardChain, private PasteHo
   // CaptureHandOffs
   std::string workingDocumentStatus() override;
   void flashTrayIcon() override { if (tray_) tray_->flashCapture(); }
+  void publishToLan(std::string_view text) override { if (lan_) lan_->publish(text); }
+  std::optional<std::string> takeLanPublisherOf(std::string_view text) override {
+    return lan_ ? lan_->takePublisherOf(text) : std::nullopt;
+  }
   void postDeferredCapture() override { window_->postDeferredCapture(); }
-  void stackItemStored(const std::string&) override {}
+  bool planClipboardFlag() override { return plans_ && plans_->clipboardFlag(); }
+  void stackItemStored(const std::string& fileName) override;
+  void runCapturePlan(std::string_view planName, std::string_view text) override;
   // ClipboardChain
   void join() override { window_->joinClipboardChain(/*announce=*/true); }
   void leave() override { window_->leaveClipboardChain(); }
@@ -83,6 +112,23 @@ class Program : private CaptureHandOffs, private ClipboardChain, private PasteHo
   void leaveLinkAndRefresh() override;
   bool runPartialSelection(PartialSelectionModel& model) override;
   void storePastedValue(std::string_view value, bool partial) override;
+  // CallUpHost (program_hotkeys.cpp)
+  bool mainWindowInFront() override;
+  bool mainWindowShown() override;
+  bool pointerOverMainWindow() override;
+  bool busy() override { return ui_.isBusy(); }
+  bool occupied() override;
+  void callUp(int source, bool link = false) override;
+  bool tabShown(TabKind kind) override;
+  void selectTab(TabKind kind) override;
+  int currentGroup(TabKind kind) override;
+  void selectGroup(TabKind kind, int group) override;
+  void selectRelatedTab(int number) override;
+  void letGo() override;
+  void recordCaret() override;
+  void resumeCapture() override;
+  TabView* enabledView(TabKind kind, int number = 0);
+  int currentRowOffset(const RECT& window);
 
   Win32Ui ui_;
   Win32SystemInfo system_;
@@ -104,7 +150,12 @@ class Program : private CaptureHandOffs, private ClipboardChain, private PasteHo
   std::unique_ptr<MacroAnalyzer> analyzer_;
   std::unique_ptr<InputDialogRunner> inputs_;
   InputMethodMemory inputMethod_;
-  std::unique_ptr<HistoryTab> historyTab_;
+  HistoryTabView* historyView_ = nullptr;
+  // The LAN links and the Open and Shared tabs (their views go away first).
+  std::unique_ptr<LanWiring> lan_;
+  // Every tab's view in tab order; the main window shows the current one.
+  std::unique_ptr<SaveAndRelatedTabs> saveAndRelated_;
+  std::vector<std::unique_ptr<TabView>> tabViews_;
   std::unique_ptr<TrayIconController> tray_;
   CallUpPlacement placement_;
   StatusBarModel status_;
@@ -114,16 +165,31 @@ class Program : private CaptureHandOffs, private ClipboardChain, private PasteHo
   bool alwaysOnTop_ = false;
   // The computer name and the start time: which copy of the program this is on the LAN.
   std::string instanceIdentity_;
-  TabKind currentTab_ = TabKind::kHistory;
-  // The tabs whose behaviour comes with their own stores: shown with their columns, empty.
-  CSaveList saveList_;
-  CRelatedList relatedList_;
-  CSharedList sharedList_;
-  COpenList openList_;
-  CPlanList planList_;
-  CStackList stackList_;
+  // The lists of the tabs whose stores the program does not keep: shown with their columns.
+  std::unique_ptr<CStackList> stackList_;
+  StackTabView* stackView_ = nullptr;
+  // WM_COPYDATA commands by prefix: the plans' "0927Plan_…", and the others as they come.
+  CopyDataRouter copyData_;
+  std::unique_ptr<ProgramPlans> plans_;
   bool hotkeysSuspended_ = false;
-  CPlanInterface planInterface_;
+  // The settings sheet's buttons that open a part's own dialog, by their command.
+  std::map<SheetCommand, std::function<void(SettingsSheetModel&, HWND sheet)>> sheetCommands_;
+  // The parts that take changed settings again after the sheet's OK (hotkeys, hooks, links).
+  std::vector<std::function<void(const SettingsApply&)>> settingsApplied_;
+  DeferredStartWork deferred_;
+  // The Plan tab's store, list, directory and standard-plan installer.
+  Win32PlanDataLibrary planData_;
+  Win32PlanMenuHook planMenuHook_;
+  std::unique_ptr<PlanTabUnit> planTab_;
+  // Hotkeys, double taps and the input hooks with their reports.
+  std::unique_ptr<Win32HotkeyRegistrar> registrar_;
+  Win32HookLibrary hookLibrary_;
+  std::unique_ptr<PlanFolderCatalog> planCatalog_;
+  std::unique_ptr<HotkeyController> hotkeys_;
+  // The working window's caret as last recorded, for the caret placement.
+  std::optional<ScreenPoint> caret_;
+  WindowId caretWindow_ = 0;
+  bool closing_ = false;
 };
 
 }  // namespace qb

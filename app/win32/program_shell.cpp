@@ -1,6 +1,7 @@
 // The program's side of the window: call-up, menus, the exit command, the paste host.
 #include <windows.h>
 
+#include "app/shell/about_text.h"
 #include "app/shell/exit_command.h"
 #include "app/shell/help_commands.h"
 #include "app/shell/main_menu_model.h"
@@ -40,15 +41,13 @@ MenuModel WithoutMigration(const MenuModel& menu) {
   return MenuModel(entries);
 }
 
-ScreenRect ToScreenRect(const RECT& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
-
 }  // namespace
 
 void Program::startTray() {
   TrayWindowHooks hooks;
   hooks.hideWindow = [this] { window_->hide(); };
   hooks.showWindow = [this] { window_->showCalledUp(); };
-  hooks.recordWorkingWindow = [this] { if (tracker_) tracker_->recordFocus(); };
+  hooks.recordWorkingWindow = [this] { recordCaret(); };
   hooks.cursorInNotificationArea = [] { return CursorInNotificationArea(); };
   hooks.callUp = [this](int source) { callUp(source); };
   hooks.showMainMenu = [this] { showMainMenu(); };
@@ -56,6 +55,7 @@ void Program::startTray() {
   tray_ = std::make_unique<TrayIconController>(window_->trayShell(), clock_, *window_, hooks);
   const bool trayMode = settingsHome_->settings().environment.Tray_Flg == 1;
   tray_->setTrayMode(trayMode);
+  keepReachable();
 }
 
 void Program::startPaste() {
@@ -65,14 +65,8 @@ void Program::startPaste() {
   engine_ = std::make_unique<PasteEngine>(PastePorts{desktop_, keyboard_, clock_, ui_}, host,
                                           working_, PasteSettingsFrom(environment));
   analyzer_ = std::make_unique<MacroAnalyzer>(ui_, clock_, MacroSettings{environment.Wareki_Base});
-  const std::wstring font = SjisToWide(environment.FontName);
-  inputs_ = std::make_unique<Win32InputDialogRunner>(window_->handle(), ui_, font);
-  historyTab_ = std::make_unique<HistoryTab>(HistoryTab::Parts{
-      *history_, *engine_, *analyzer_, *inputs_, inputMethod_, environment,
-      [this, font](const std::string& value) {
-        RunContentViewDialog(window_->handle(), ui_, font, "内容確認", value);
-      },
-      [this] { refreshList(); }});
+  inputs_ = std::make_unique<Win32InputDialogRunner>(window_->handle(), ui_,
+                                                     SjisToWide(environment.FontName));
   window_->list().setSingleClick(environment.OneClickFlg == 1);
 }
 
@@ -86,19 +80,20 @@ void Program::onTrackingTick() {
 void Program::updateStatusBar() {
   const EnvironmentSettings& environment = settingsHome_->settings().environment;
   StatusInput input;
+  if (plans_) input.plan = plans_->activity();
   input.hasWorkingWindow = working_.window != 0;
   if (input.hasWorkingWindow) input.workingTitle = desktop_.windowTitle(working_.window);
   input.shortDisplay = environment.StatusBarActiveWinDspFlg == 1;
   const bool ctrl = keyboard_.isDown(VK_CONTROL);
   input.copyMode = (environment.DIRECT_SEND == 1) == ctrl;
-  const int row = history_->selectedRow();
-  if (row >= 0) {
-    input.selectedBytes =
-        static_cast<std::size_t>(ParseLeadingInt(history_->text(row, history_column::kSize)));
+  if (TabView* view = window_->currentView()) {
+    const TabStatus tab = view->status();
+    input.selectedBytes = tab.selectedBytes;
+    input.tab = view->kind();
+    input.rowCount = tab.rowCount;
+    input.tabMaximum = tab.maximum;
+    if (window_->filtering()) input.shownRows = window_->shownRowCount();
   }
-  input.tab = TabKind::kHistory;
-  input.rowCount = history_->rowCount();
-  input.tabMaximum = history_->maximumCount();
   input.partialSelection = keyboard_.isDown(VK_SHIFT);
   const StatusBarChanges changes = status_.update(input);
   for (StatusPane pane : changes.texts) {
@@ -113,61 +108,18 @@ std::string Program::workingDocumentStatus() {
   return tracker_ && working_.window != 0 ? tracker_->statusText() : std::string();
 }
 
-void Program::callUp(int source) {
-  RECT window{};
-  GetWindowRect(window_->handle(), &window);
-  RECT screen{};
-  SystemParametersInfoW(SPI_GETWORKAREA, 0, &screen, 0);
-  POINT cursor{};
-  GetCursorPos(&cursor);
-  CallUpInput input;
-  input.source = source;
-  input.alwaysOnTop = alwaysOnTop_;
-  input.linked = link_ && link_->linked();
-  input.window = ToScreenRect(window);
-  input.hotkeyPlacement = settingsHome_->settings().environment.AutoDspWin_HotKey_Bs;
-  input.cursor = {cursor.x, cursor.y};
-  input.screen = ToScreenRect(screen);
-  if (working_.window != 0) {
-    RECT working{};
-    if (GetWindowRect(reinterpret_cast<HWND>(working_.window), &working)) {
-      input.workingWindow = ToScreenRect(working);
-    }
-  }
-  if (std::optional<ScreenRect> target = placement_.place(input, clock_)) {
-    window_->moveTo({target->left, target->top, target->right, target->bottom});
-  }
-  capture_->windowPlaced();
-  window_->showCalledUp();
-  if (tray_) tray_->windowShown();
-}
-
 void Program::showMainMenu() {
   POINT where{};
   GetCursorPos(&where);
   const bool trayMode = tray_ && tray_->trayMode();
-  MenuModel menu = WithoutMigration(BuildMainMenu({trayMode, hotkeysSuspended_}));
+  MenuModel menu = WithoutMigration(BuildMainMenu({trayMode, hotkeys_ && hotkeys_->paused()}));
   int command = winui::TrackMenu(window_->handle(), menu, where);
   if (command != 0) onCommand(command);
 }
 
-void Program::showRowMenu(int row, POINT where) {
-  if (!historyTab_) return;
-  const EnvironmentSettings& environment = settingsHome_->settings().environment;
-  TabMenuContext context;
-  for (std::size_t i = 0; i < context.saveGroupNames.size(); ++i) {
-    context.saveGroupNames[i] = environment.CLIPDIR_AR[i];
-  }
-  context.clickPastes = environment.DIRECT_SEND == 1;
-  int command = winui::TrackMenu(window_->handle(), historyTab_->menu(context), where);
-  if (command != 0) historyTab_->runMenuCommand(row, command);
-}
-
-void Program::showTab(TabKind kind) {
-  CTabList* lists[] = {history_.get(), &saveList_, &relatedList_, &sharedList_,
-                       &openList_,     &planList_, &stackList_};
-  currentTab_ = kind;
-  window_->showTab(kind, lists[static_cast<int>(kind) - 1]);
+void Program::showTab(TabView& view) {
+  window_->showTab(view);
+  updateStatusBar();
 }
 
 void Program::toggleAlwaysOnTop() {
@@ -197,26 +149,28 @@ void Program::unlink() {
 }
 
 void Program::onCommand(int command) {
-  if (onHistoryBarCommand(command)) return;
   if (command == kAlwaysOnTopId) return toggleAlwaysOnTop();
   if (command == kLinkRightId) return toggleLink(LinkSide::kRight);
   if (command == kLinkBottomId) return toggleLink(LinkSide::kBottom);
+  if (command == kMainMenuButtonId) return showMainMenu();
   EnvironmentSettings& environment = settingsHome_->settings().environment;
   const std::string programFolder = ProgramFolderOf(system_.programFilePath());
   switch (command) {
     case sc::kTrayToggle:
       tray_->toggleTrayMode();
       environment.Tray_Flg = tray_->trayMode() ? 1 : 0;
+      keepReachable();
       break;
     case sc::kSettings:
-      SettingsCommand(ui_).run(/*planEditedOrRunning=*/false);
+      SettingsCommand(ui_, [this] { openSettingsSheet(); })
+          .run(/*planEditedOrRunning=*/plans_ && plans_->busy());
       break;
     case sc::kHelp: HelpCommands(shell_, ui_, programFolder).openHelp(); break;
     case sc::kPlanHelp: HelpCommands(shell_, ui_, programFolder).openPlanHelp(); break;
     case sc::kAbout:
-      ui_.showMessage("Quillbox　Version 3.34", MessageIcon::kInformation);
+      ui_.showMessage(AboutText(settingsHome_->home().folder), MessageIcon::kInformation);
       break;
-    case sc::kSuspendHotkeys: hotkeysSuspended_ = !hotkeysSuspended_; break;
+    case sc::kSuspendHotkeys: hotkeys_->togglePause(); break;
     case sc::kExit: exitCommand(); break;
     default: break;
   }
@@ -256,7 +210,8 @@ bool Program::runPartialSelection(PartialSelectionModel& model) {
 }
 
 void Program::storePastedValue(std::string_view value, bool partial) {
-  capture_->onValuePasted(TabKind::kHistory, partial, value);
+  TabView* view = window_->currentView();
+  capture_->onValuePasted(view ? view->kind() : TabKind::kHistory, partial, value);
   refreshList();
 }
 

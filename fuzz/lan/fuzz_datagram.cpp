@@ -1,6 +1,7 @@
 // Any bytes as a received datagram: unscramble, parse, and both links' dispatch on the fake Net,
-// delivered whole and cut into pieces. Nothing may crash, overread or grow without bound, and a
-// datagram never makes a link send to a non-unicast address.
+// delivered whole and cut into pieces, from a source the input chooses. Nothing may crash, overread
+// or grow without bound, and a datagram makes a link answer only to the address it came from,
+// never to the address it names, and never at all when that source is not a unicast address.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -9,6 +10,7 @@
 
 #include "lan/comm_socket.h"
 #include "lan/envelope.h"
+#include "lan/ipv4_text.h"
 #include "lan/open_socket.h"
 #include "lan/scramble.h"
 #include "platform/fake/fake_clock.h"
@@ -24,6 +26,7 @@ class QuietOpenTab : public qb::OpenTabOperations {
  public:
   std::string CurrentGroup() override { return "G1"; }
   std::string TextToPublish() override { return "text"; }
+  void JobTaken() override {}
   void PublishRequest(const std::string&) override {}
   void SendEndToAll(const std::string&) override {}
   void IdleWork() override {}
@@ -65,13 +68,15 @@ struct Links {
     comm.Open();
   }
 
-  void Receive(std::string_view bytes) {
-    net.queueDatagram(std::string(bytes));
+  void Receive(std::string_view bytes, std::uint32_t source) {
+    qb::NetEndpoint from{source, 27089};
+    net.queueDatagram(std::string(bytes), from);
     open.ReceiveStep();
-    net.queueDatagram(std::string(bytes));
+    net.queueDatagram(std::string(bytes), from);
     comm.ReceiveStep();
     for (const auto& sent : net.sent()) {
-      Check(sent.to.address != 0 && sent.to.address != 0xFFFFFFFF);
+      Check(qb::IsUnicastAddress(source));
+      Check(sent.to.address == source);
       Check(sent.bytes.size() <= qb::kDatagramCapacity);
     }
     net.clearSent();
@@ -87,13 +92,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   qb::ParsedDatagram parsed = qb::ParseEnvelope(input);
   (void)qb::PublishedTextOf(parsed);
   Check(qb::Unscramble(qb::Scramble(input)) == input);
+  // The source: a neighbour, or (chosen by the input) broadcast, multicast, 0.0.0.0 or loopback.
+  static constexpr std::uint32_t kSources[] = {0x0A000002, 0xFFFFFFFF, 0xE0000001, 0x00000000,
+                                               0x0A0000FF, 0x7F000001, 0xEFFFFFFA, 0x0A000063};
+  std::uint32_t source = kSources[size > 1 ? data[1] % 8 : 0];
   // As a datagram that already is a scrambled envelope, whole and in two pieces.
   std::string datagram = qb::Scramble(input);
-  links.Receive(datagram);
+  links.Receive(datagram, source);
   std::size_t cut = size > 0 ? data[0] % (size + 1) : 0;
-  links.Receive(std::string_view(datagram).substr(0, cut));
-  links.Receive(std::string_view(datagram).substr(cut));
+  links.Receive(std::string_view(datagram).substr(0, cut), source);
+  links.Receive(std::string_view(datagram).substr(cut), source);
   // And the raw bytes as they are.
-  links.Receive(input);
+  links.Receive(input, source);
   return 0;
 }

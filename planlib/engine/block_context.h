@@ -53,10 +53,15 @@ class BlockContext {
   // Waits `milliseconds` in 10 ms steps; false when the stop flag ended it early.
   bool wait(long long milliseconds);
 
+  // "これ以降は表示しない" was pressed in a display window of this run.
+  bool displaySuppressed() const { return displaySuppressed_; }
+  void setDisplaySuppressed() { displaySuppressed_ = true; }
+
  private:
   PlanWorld& world_;
   PlanVariables& variables_;
   const std::atomic<bool>& stop_;
+  bool displaySuppressed_ = false;
 };
 
 // "【操作ブロック[" + name + "]実行】"

@@ -12,6 +12,7 @@
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
+#include <time.h>
 #include <unistd.h>
 #endif
 
@@ -58,6 +59,14 @@ int SetIntOption(NetSocket socket, int name, int value) {
   return 0;
 }
 
+#ifndef _WIN32
+long long MonotonicMilliseconds() {
+  timespec now{};
+  clock_gettime(CLOCK_MONOTONIC, &now);
+  return static_cast<long long>(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
+}
+#endif
+
 // Waits until the socket is readable: 1 readable, 0 timed out, -1 failed.
 int WaitReadable(NetSocket socket, int timeoutMilliseconds) {
 #ifdef _WIN32
@@ -67,8 +76,14 @@ int WaitReadable(NetSocket socket, int timeoutMilliseconds) {
   timeval limit{timeoutMilliseconds / 1000, (timeoutMilliseconds % 1000) * 1000};
   int ready = select(0, &readable, nullptr, nullptr, &limit);
 #else
+  // A signal that interrupts the wait is not the end of the socket: wait out the rest.
+  long long deadline = MonotonicMilliseconds() + timeoutMilliseconds;
   pollfd entry{Native(socket), POLLIN, 0};
   int ready = poll(&entry, 1, timeoutMilliseconds);
+  while (ready < 0 && errno == EINTR) {
+    long long left = deadline - MonotonicMilliseconds();
+    ready = poll(&entry, 1, left > 0 ? static_cast<int>(left) : 0);
+  }
   if (ready > 0 && (entry.revents & POLLNVAL)) {
     errno = EBADF;
     ready = -1;
@@ -193,6 +208,12 @@ int SocketNet::sendTo(NetSocket socket, const void* data, std::size_t size, NetE
   sockaddr_in address = ToSockaddr(to);
   auto sent = ::sendto(Native(socket), static_cast<const char*>(data), static_cast<int>(size), 0,
                        reinterpret_cast<const sockaddr*>(&address), sizeof address);
+#ifndef _WIN32
+  while (sent < 0 && errno == EINTR) {
+    sent = ::sendto(Native(socket), data, size, 0, reinterpret_cast<const sockaddr*>(&address),
+                    sizeof address);
+  }
+#endif
   if (sent < 0) return Fail();
   return static_cast<int>(sent);
 }
@@ -211,6 +232,13 @@ int SocketNet::receiveFrom(NetSocket socket, void* buffer, std::size_t capacity,
   SocketLength length = sizeof address;
   auto received = ::recvfrom(Native(socket), static_cast<char*>(buffer), static_cast<int>(capacity),
                              0, reinterpret_cast<sockaddr*>(&address), &length);
+#ifndef _WIN32
+  while (received < 0 && errno == EINTR) {
+    length = sizeof address;
+    received = ::recvfrom(Native(socket), buffer, capacity, 0, reinterpret_cast<sockaddr*>(&address),
+                          &length);
+  }
+#endif
   if (received < 0) {
 #ifdef _WIN32
     // A datagram longer than the buffer arrives cut, as on POSIX.

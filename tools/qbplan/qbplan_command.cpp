@@ -81,7 +81,7 @@ int Check(const CPlanMain& plan, std::ostream& out) {
 
 // Runs a loaded plan over `text`: the exit code; `text` holds the result when it is 0.
 int RunPlan(const Options& options, const CPlanMain& plan, std::ostream& err, FileSystem& files,
-            Clock& clock, std::string& text) {
+            Clock& clock, Clipboard* clipboard, std::string& text) {
   if (!plan.m_HeaderValue("<@@PLAN_NAME>")) {
     err << kParseFailed << "\n";
     return kQbplanFailed;
@@ -93,6 +93,7 @@ int RunPlan(const Options& options, const CPlanMain& plan, std::ostream& err, Fi
   }
   ConsoleUi ui(err, options.answerYes);
   PlanWorld world{files, clock, ui};
+  world.clipboard = clipboard;
   CPlanRunner runner(world);
   int result = runner.m_Run(plan, options.settings, text);
   if (result == plan_result::kError) {
@@ -104,7 +105,8 @@ int RunPlan(const Options& options, const CPlanMain& plan, std::ostream& err, Fi
 
 // A run writes its result when it completes, and its input unchanged on every other outcome: a
 // plan that cannot be read, is refused, fails or is cancelled.
-int Run(const Options& options, QbplanStreams streams, FileSystem& files, Clock& clock) {
+int Run(const Options& options, QbplanStreams streams, FileSystem& files, Clock& clock,
+        Clipboard* clipboard) {
   RunInput input(streams.in);
   std::string& text = input.text();
   CPlanMain plan;
@@ -112,7 +114,7 @@ int Run(const Options& options, QbplanStreams streams, FileSystem& files, Clock&
     streams.out.write(text.data(), static_cast<std::streamsize>(text.size()));
     return kQbplanFailed;
   }
-  int code = RunPlan(options, plan, streams.err, files, clock, text);
+  int code = RunPlan(options, plan, streams.err, files, clock, clipboard, text);
   if (code == kQbplanCompleted) {
     streams.out.write(text.data(), static_cast<std::streamsize>(text.size()));
   } else if (!input.writeOriginal(streams.out)) {
@@ -124,13 +126,13 @@ int Run(const Options& options, QbplanStreams streams, FileSystem& files, Clock&
 }  // namespace
 
 int RunQbplan(const std::vector<std::string>& arguments, QbplanStreams streams, FileSystem& files,
-              Clock& clock, const std::string& dataHome) {
+              Clock& clock, const std::string& dataHome, Clipboard* clipboard) {
   std::optional<Options> options = ParseArguments(arguments, dataHome);
   if (!options) {
     streams.err << kUsage;
     return kQbplanUsage;
   }
-  if (options->command == "run") return Run(*options, streams, files, clock);
+  if (options->command == "run") return Run(*options, streams, files, clock, clipboard);
   CPlanMain plan;
   if (!LoadPlan(*options, files, plan, streams.err)) return kQbplanFailed;
   return Check(plan, streams.out);

@@ -5,7 +5,9 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "app/tablist/import_file.h"
 #include "app/tablist/tab_list.h"
 #include "history/history_options.h"
 #include "macros/input_fill.h"
@@ -39,12 +41,10 @@ int RunTwoChoiceDialog(HWND owner, Ui& ui, const std::wstring& font, const TwoCh
 void RunContentViewDialog(HWND owner, Ui& ui, const std::wstring& font, const std::string& title,
                           const std::string& value);
 
-// The import of a file: what to take from it and the file's path (Shift-JIS).
-struct ImportChoice {
-  ImportKind kind;
-  std::string path;
-};
-std::optional<ImportChoice> RunImportDialog(HWND owner, Ui& ui, const std::wstring& font);
+// The import of a file: what to take from it and the file's path (Shift-JIS); `path` fills
+// the file field at the start (a dropped file).
+std::optional<ImportChoice> RunImportDialog(HWND owner, Ui& ui, const std::wstring& font,
+                                            const std::string& path = {});
 
 // "埋め込みマクロ設定": true on OK, when model.ok() gives the macro to insert.
 bool RunMacroInsertionDialog(HWND owner, Ui& ui, const std::wstring& font,
@@ -53,5 +53,14 @@ bool RunMacroInsertionDialog(HWND owner, Ui& ui, const std::wstring& font,
 // "日時マクロ定義": true when a definition was saved with OK.
 bool RunSysdateEditorDialog(HWND owner, Ui& ui, const std::wstring& font,
                             SysdateEditorModel& model);
+
+// The plan selection window: a note above the plan names; the position of the chosen one.
+std::optional<int> RunPlanChoiceDialog(HWND owner, Ui& ui, const std::wstring& font,
+                                       const std::string& caption, const std::string& note,
+                                       const std::vector<std::string>& names);
+
+// The file chooser for a plan file to import (Shift-JIS path); nothing when cancelled, or when
+// the path cannot be written in code page 932 (after a message).
+std::optional<std::string> ChoosePlanFile(HWND owner, Ui& ui);
 
 }  // namespace qb

@@ -31,7 +31,8 @@ std::wstring TrimmedPath(std::wstring path) {
 
 class ImportDialog : public winui::ModalDialog {
  public:
-  ImportDialog(Ui& ui, const std::wstring& font) : ModalDialog(ui, font) {}
+  ImportDialog(Ui& ui, const std::wstring& font, std::string path)
+      : ModalDialog(ui, font), path_(std::move(path)) {}
 
   const std::optional<ImportChoice>& choice() const { return choice_; }
 
@@ -50,6 +51,7 @@ class ImportDialog : public winui::ModalDialog {
 
   void onInit() override {
     CheckRadioButton(window(), kImportFileName, kImportContents, kImportFileName);
+    SetDlgItemTextW(window(), kImportPath, SjisToWide(path_).c_str());
     focusItem(kImportPath);
   }
 
@@ -110,13 +112,15 @@ class ImportDialog : public winui::ModalDialog {
     SetDlgItemTextW(window(), kImportPath, file.c_str());
   }
 
+  std::string path_;
   std::optional<ImportChoice> choice_;
 };
 
 }  // namespace
 
-std::optional<ImportChoice> RunImportDialog(HWND owner, Ui& ui, const std::wstring& font) {
-  ImportDialog dialog(ui, font);
+std::optional<ImportChoice> RunImportDialog(HWND owner, Ui& ui, const std::wstring& font,
+                                            const std::string& path) {
+  ImportDialog dialog(ui, font, path);
   if (dialog.runModal(owner) != IDOK) return std::nullopt;
   return dialog.choice();
 }

@@ -2,8 +2,12 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
+
 namespace qb::e2e {
 
 void pressKey(WORD virtualKey);
+// Types the characters as Unicode key strokes into the window that has the focus.
+void typeText(const std::wstring& text);
 
 }  // namespace qb::e2e

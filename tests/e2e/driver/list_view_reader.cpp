@@ -67,7 +67,7 @@ std::vector<std::wstring> listColumn(HWND listView, int column) {
   return texts;
 }
 
-void clickRow(HWND listView, int row) {
+POINT rowPoint(HWND listView, int row) {
   RemoteBlock block(listView, sizeof(RECT));
   RECT rect{};
   rect.left = LVIR_LABEL;
@@ -77,6 +77,11 @@ void clickRow(HWND listView, int row) {
   block.read(&rect, sizeof rect);
   POINT where{rect.left + 30, (rect.top + rect.bottom) / 2};
   ClientToScreen(listView, &where);
+  return where;
+}
+
+void clickRow(HWND listView, int row) {
+  const POINT where = rowPoint(listView, row);
   SetCursorPos(where.x, where.y);
   std::vector<INPUT> inputs;
   auto button = [&](DWORD flags) {

@@ -11,6 +11,8 @@ namespace qb::e2e {
 HWND findListView(HWND mainWindow);
 // The texts of one column, row by row.
 std::vector<std::wstring> listColumn(HWND listView, int column);
+// A point inside the row's first column, on the screen.
+POINT rowPoint(HWND listView, int row);
 // Clicks the row with the mouse (inside its first column).
 void clickRow(HWND listView, int row);
 // Presses or releases Ctrl, which stays down over a click until released.

@@ -9,6 +9,7 @@
 #include "tests/e2e/driver/history_files.h"
 #include "tests/e2e/driver/history_watch.h"
 #include "tests/e2e/driver/list_view_reader.h"
+#include "tests/e2e/driver/main_window_use.h"
 #include "tests/e2e/driver/polling.h"
 #include "tests/e2e/driver/popup_menu.h"
 #include "tests/e2e/driver/quillbox_under_test.h"
@@ -37,40 +38,11 @@ std::optional<std::wstring> clipboardText() {
   return text;
 }
 
-// The tray click calls the window up; the list shows the History.
-HWND callUp(const QuillboxUnderTest& quillbox) {
-  sendTrayCallback(quillbox.mainWindow(), kTrayCallbackMessage, kTrayIconId, WM_LBUTTONUP);
-  waitFor("the main window to be called up", kStandardLimitMs,
-          [&] { return IsWindowVisible(quillbox.mainWindow()) != FALSE; });
-  const HWND list = findListView(quillbox.mainWindow());
-  expect(list != nullptr, "the main window has no list");
-  return list;
-}
-
 void waitForTopRow(HWND list, const std::wstring& value) {
   waitFor("the top History row to show " + quoted(value), kStandardLimitMs, [&] {
     const auto rows = listColumn(list, kValueColumn);
     return !rows.empty() && rows.front() == value;
   });
-}
-
-// The program follows the window in front every 100 ms: the editor becomes its working document.
-void focusEditor(const QuillboxUnderTest& quillbox, const TargetWindow& editor) {
-  editor.activateFirstField();
-  const HWND status = findStatusBar(quillbox.mainWindow());
-  expect(status != nullptr, "the main window has no status bar");
-  const std::wstring expected = L"作業中文書：貼り付け先の文書";
-  waitFor("the status bar to show " + quoted(expected), kStandardLimitMs,
-          [&] { return statusPaneText(status, 0) == expected; });
-}
-
-void copyInEditor(const QuillboxUnderTest& quillbox, const TargetWindow& editor,
-                  const std::wstring& text) {
-  const std::wstring folder = quillbox.historyFolder();
-  focusEditor(quillbox, editor);
-  const auto before = historyFileNames(folder);
-  putClipboardText(text);
-  waitForNewHistoryItem(folder, before, toShiftJis(text));
 }
 
 }  // namespace
@@ -85,7 +57,7 @@ void runPasteScenario(const ScenarioContext& context) {
 
     // (a) a click on the top row pastes into the editor that had the focus.
     copyInEditor(quillbox, editor, kUserId);
-    HWND list = callUp(quillbox);
+    HWND list = callUpFromTray(quillbox);
     waitForTopRow(list, kUserId);
     // Painted through before the picture is taken.
     RedrawWindow(quillbox.mainWindow(), nullptr, nullptr,
@@ -102,7 +74,7 @@ void runPasteScenario(const ScenarioContext& context) {
     editor.clear();
     emptyClipboard();
     focusEditor(quillbox, editor);
-    callUp(quillbox);
+    callUpFromTray(quillbox);
     holdCtrl(true);
     clickRow(list, 0);
     waitFor("the clipboard to hold " + quoted(kUserId), kStandardLimitMs,
@@ -114,7 +86,7 @@ void runPasteScenario(const ScenarioContext& context) {
     copyInEditor(quillbox, editor, kKeyMacro);
     editor.clear();
     focusEditor(quillbox, editor);
-    callUp(quillbox);
+    callUpFromTray(quillbox);
     waitForTopRow(list, kKeyMacro);
     clickRow(list, 0);
     waitFor("both fields to be filled", kStandardLimitMs,

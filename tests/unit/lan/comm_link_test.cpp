@@ -17,23 +17,34 @@ namespace {
 using lantest::HeadFrom;
 using lantest::Ip;
 
+// The first step of a stop, callable from a test.
+class StoppableCommLink : public CCommSocket {
+ public:
+  using CCommSocket::CCommSocket;
+  using CCommSocket::BeforeStop;
+};
+
 class CommLinkTest : public ::testing::Test {
  protected:
   FakeClock clock{DateTime{2007, 1, 2, 3, 4, 5, 0, 2}};
   FakeNet net;
   lantest::RecordingSharedTab tab;
-  std::unique_ptr<CCommSocket> link;
+  std::unique_ptr<StoppableCommLink> link;
 
   void SetUp() override {
     net.setHostAddresses({Ip(10, 1, 2, 3)});
-    link = std::make_unique<CCommSocket>(net, clock, LinkSettings{27079, "10.1.2.3", false, ""});
+    link = std::make_unique<StoppableCommLink>(net, clock, LinkSettings{27079, "10.1.2.3", false, ""});
     link->AttachTab(&tab);
     link->SetOwnShareKey("KEY");
     ASSERT_EQ(link->Open(), 0);
   }
 
+  // A datagram from the address its envelope names.
   void Deliver(const std::string& text) {
-    net.queueDatagram(Scramble(text));
+    ParsedDatagram parsed = ParseEnvelope(text);
+    std::uint32_t source = 0;
+    ParseIpv4(parsed[kFieldSender], source);
+    net.queueDatagram(Scramble(text), NetEndpoint{source, 27079});
     link->ReceiveStep();
   }
 
@@ -92,6 +103,16 @@ TEST_F(CommLinkTest, ASecondChangeWithinTheSameSecondIsDeliveredToo) {
   EXPECT_EQ(link->PeerTable().armedStamp, link->PeerTable().processedStamp);
   Ticks(60);
   EXPECT_EQ(RequestsPerPeer()["10.1.2.7"], 4);
+}
+
+TEST_F(CommLinkTest, AStopWhileThePeersAreReadSendsNoRequestWithoutAKey) {
+  tab.peers = {"10.1.2.7"};
+  link->ArmDelivery("KEY");
+  // The stop drops the delivery during the 200 ms wait before the peers are read.
+  clock.schedule(100, [&] { link->BeforeStop(); });
+  EXPECT_EQ(link->DeliveryTick(), 0);
+  Ticks(30);
+  EXPECT_TRUE(net.sent().empty());
 }
 
 TEST_F(CommLinkTest, AFailedRequestAbandonsTheDelivery) {

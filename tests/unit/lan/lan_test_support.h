@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "lan/envelope.h"
+#include "lan/open_socket.h"
 #include "lan/scramble.h"
 #include "lan/tab_operations.h"
 
@@ -18,6 +19,16 @@ inline std::uint32_t Ip(int a, int b, int c, int d) {
 inline EnvelopeHead HeadFrom(std::string sender, std::string scope) {
   return EnvelopeHead{"20070102030405", std::move(sender), std::move(scope)};
 }
+
+// A publish link whose threads never run: the tests call its steps themselves.
+class HeldThreadsLink : public COpenSocket {
+ public:
+  using COpenSocket::COpenSocket;
+  std::vector<std::function<void()>> bodies;
+
+ protected:
+  void LaunchThread(std::function<void()> body) override { bodies.push_back(std::move(body)); }
+};
 
 // A recording Open tab; every call is kept as "Name(args)".
 class RecordingOpenTab : public OpenTabOperations {
@@ -41,6 +52,7 @@ class RecordingOpenTab : public OpenTabOperations {
 
   std::string CurrentGroup() override { return group; }
   std::string TextToPublish() override { return text; }
+  void JobTaken() override { Record("JobTaken"); }
   void PublishRequest(const std::string& t) override { Record("PublishRequest(" + t + ")"); }
   void SendEndToAll(const std::string& g) override { Record("SendEndToAll(" + g + ")"); }
   void IdleWork() override { Record("IdleWork"); }

@@ -2,12 +2,16 @@
 // the logs and the stop handshake.
 #include <gtest/gtest.h>
 
+#include <future>
 #include <memory>
+#include <optional>
 
 #include "lan/ipv4_text.h"
 #include "lan/link_status.h"
 #include "lan/open_socket.h"
+#include "lan/tab_gate.h"
 #include "lan_test_support.h"
+#include "wire_support.h"
 #include "platform/fake/fake_clock.h"
 #include "platform/net/fake_net.h"
 
@@ -18,15 +22,7 @@ using lantest::HeadFrom;
 using lantest::Ip;
 using Op = FakeNet::Operation;
 
-// A link whose threads never get to run.
-class HeldThreadsLink : public COpenSocket {
- public:
-  using COpenSocket::COpenSocket;
-  std::vector<std::function<void()>> bodies;
-
- protected:
-  void LaunchThread(std::function<void()> body) override { bodies.push_back(std::move(body)); }
-};
+using lantest::HeldThreadsLink;
 
 class OpenLinkTest : public ::testing::Test {
  protected:
@@ -41,9 +37,12 @@ class OpenLinkTest : public ::testing::Test {
     link->AttachTab(&tab);
   }
 
-  void Deliver(const std::string& text) { DeliverBytes(Scramble(text)); }
-  void DeliverBytes(const std::string& bytes) {
-    net.queueDatagram(bytes);
+  // A datagram from 10.1.2.7 (the sender most tests name), or from `source`.
+  void Deliver(const std::string& text, std::uint32_t source = Ip(10, 1, 2, 7)) {
+    DeliverBytes(Scramble(text), source);
+  }
+  void DeliverBytes(const std::string& bytes, std::uint32_t source = Ip(10, 1, 2, 7)) {
+    net.queueDatagram(bytes, NetEndpoint{source, 27089});
     link->ReceiveStep();
   }
 
@@ -183,7 +182,7 @@ TEST_F(OpenLinkTest, TheConversationOfAGroup) {
 TEST_F(OpenLinkTest, MaintenanceRequestIsAnsweredAndAnswersAreLogged) {
   ASSERT_EQ(link->Open(), 0);
   Deliver(BuildMainte(kMainteAllIpRequest, HeadFrom("10.1.2.7", "")));
-  Deliver(BuildMainte(kMainteAllIpAnswer, HeadFrom("10.1.2.8", "")));
+  Deliver(BuildMainte(kMainteAllIpAnswer, HeadFrom("10.1.2.8", "")), Ip(10, 1, 2, 8));
   auto sent = Sent();
   ASSERT_EQ(sent.size(), 1u);
   EXPECT_EQ(sent[0][kFieldKind], "MAINTE_ALLIP_A");
@@ -195,9 +194,38 @@ TEST_F(OpenLinkTest, MaintenanceRequestIsAnsweredAndAnswersAreLogged) {
   EXPECT_EQ(log[0].time, "01/02 03:04:05");
 }
 
+TEST_F(OpenLinkTest, AForgedSenderIsAnsweredAtTheRealSourceOnly) {
+  ASSERT_EQ(link->Open(), 0);
+  link->SetPublishing(true);
+  // An OPEN_INFO_R naming the subnet broadcast, and a check request naming a third computer.
+  Deliver(BuildOpenInfo(kOpenInfoRequest, HeadFrom("10.1.2.255", "G1"), "x", true, "t"));
+  Deliver(BuildOpenNotice(kOpenCheckRequest, HeadFrom("10.9.9.20", "G1")), Ip(10, 1, 2, 8));
+  auto sent = net.sent();
+  ASSERT_EQ(sent.size(), 2u);
+  EXPECT_EQ(sent[0].to, (NetEndpoint{Ip(10, 1, 2, 7), 27089}));
+  EXPECT_EQ(Sent()[0][kFieldKind], "OPEN_INFO_A");
+  EXPECT_EQ(sent[1].to, (NetEndpoint{Ip(10, 1, 2, 8), 27089}));
+  EXPECT_TRUE(tab.Saw("UpdatePublisher(10.1.2.7)")) << "listed under the address it came from";
+  EXPECT_FALSE(tab.Saw("UpdatePublisher(10.1.2.255)"));
+  // A datagram whose source is no single computer is not answered at all.
+  net.clearSent();
+  std::size_t callsBefore = tab.calls().size();
+  for (std::uint32_t source : {kIpv4Broadcast, Ip(224, 0, 0, 1), Ip(239, 255, 255, 250), kIpv4Any,
+                               Ip(0, 1, 2, 3), Ip(240, 0, 0, 1)}) {
+    Deliver(BuildOpenInfo(kOpenInfoRequest, HeadFrom("10.1.2.7", "G1"), "x", true, "t"), source);
+    Deliver(BuildMainte(kMainteAllIpRequest, HeadFrom("10.1.2.7", "")), source);
+  }
+  EXPECT_TRUE(net.sent().empty());
+  EXPECT_EQ(tab.calls().size(), callsBefore);
+}
+
 TEST_F(OpenLinkTest, ShortDatagramsAreJoinedAndAForeignFragmentSwallowsNoMessage) {
   ASSERT_EQ(link->Open(), 0);
   std::string bytes = Scramble(BuildOpenNotice(kOpenCheckRequest, HeadFrom("10.1.2.7", "G1")));
+  // The head from one computer and the rest from another do not make a message.
+  DeliverBytes(bytes.substr(0, 10));
+  DeliverBytes(bytes.substr(10), Ip(10, 1, 2, 8));
+  EXPECT_TRUE(net.sent().empty());
   DeliverBytes(bytes.substr(0, 10));
   DeliverBytes(bytes.substr(10, 20));
   EXPECT_TRUE(net.sent().empty());
@@ -265,8 +293,10 @@ TEST_F(OpenLinkTest, TheQueueRefusesThe50thJobAndTheSendThreadRunsJobs) {
     link->Enqueue(kind, p1, p2);
   }
   for (int i = 0; i < 6; ++i) EXPECT_TRUE(link->SendStep());
-  EXPECT_EQ(tab.calls(), (std::vector<std::string>{"PublishRequest(text)", "SendEndToAll(G1)",
-                                                   "IdleWork"}));
+  // Every job taken is told first: the tab's idle count starts over.
+  EXPECT_EQ(tab.calls(), (std::vector<std::string>{"JobTaken", "JobTaken", "PublishRequest(text)",
+                                                   "JobTaken", "SendEndToAll(G1)", "JobTaken",
+                                                   "JobTaken", "IdleWork"}));
   auto sent = Sent();
   ASSERT_EQ(sent.size(), 2u);
   EXPECT_EQ(sent[0][kFieldKind], "OPEN_CHECK_R");
@@ -285,18 +315,64 @@ TEST_F(OpenLinkTest, TheSendLogKeepsTheNewest30) {
 TEST_F(OpenLinkTest, StopResendsTheWakeUpTwentyTimesToThisComputerOnly) {
   link->Start();
   ASSERT_EQ(link->bodies.size(), 2u);
-  link->Stop();
+  EXPECT_FALSE(link->Stop()) << "threads that never answer are not joined";
   auto sent = net.sent();
   ASSERT_EQ(sent.size(), 21u);
   for (const auto& datagram : sent) {
     EXPECT_EQ(datagram.bytes, "0");
     EXPECT_EQ(datagram.to, (NetEndpoint{kIpv4Loopback, 27089}));
   }
-  EXPECT_EQ(clock.waits().size(), 40u);
-  EXPECT_FALSE(link->IsOpen());
-  EXPECT_EQ(net.openSockets(), 0);
+  // 20 rounds for each thread's answer, 20 more for the bodies to return: then it gives up.
+  EXPECT_EQ(clock.waits().size(), 60u);
+  EXPECT_TRUE(link->IsOpen());
   // Threads that get to run only now still see the stop asked during their start delay.
   for (auto& body : link->bodies) body();
+  EXPECT_TRUE(link->Stop());
+  EXPECT_FALSE(link->IsOpen());
+  EXPECT_EQ(net.openSockets(), 0);
+}
+
+// A tab whose PublishRequest holds the send thread until the test lets it go.
+class HeldOpenTab : public lantest::RecordingOpenTab {
+ public:
+  std::promise<void> entered;
+  std::promise<void> release;
+  void PublishRequest(const std::string&) override {
+    entered.set_value();
+    release.get_future().wait();
+  }
+};
+
+TEST(OpenLinkStopTest, AThreadInsideATabCallBoundsTheStopInsteadOfHangingIt) {
+  FakeClock clock;
+  FakeNet net;
+  HeldOpenTab tab;
+  COpenSocket link(net, clock, LinkSettings{27089, "", false, "me"});
+  link.AttachTab(&tab);
+  link.Start();
+  ASSERT_TRUE(link.IsOpen());
+  link.Enqueue("OPEN_INFO_R", "", "text");
+  tab.entered.get_future().wait();
+  EXPECT_FALSE(link.Stop());
+  EXPECT_TRUE(link.StopRequested());
+  tab.release.set_value();
+  ASSERT_TRUE(lantest::WaitFor([&] { return link.RunningThreads() == 0; }));
+  EXPECT_TRUE(link.Stop());
+  EXPECT_FALSE(link.IsOpen());
+}
+
+TEST(TabGateTest, ADetachReturnsOnlyAfterTheCallInProgressAndNoCallFollows) {
+  FakeClock clock;
+  lantest::RecordingOpenTab tab;
+  TabGate<OpenTabOperations> gate;
+  gate.Attach(&tab, clock);
+  auto use = std::make_optional(gate.Enter());
+  ASSERT_TRUE(*use);
+  clock.schedule(50, [&] { use.reset(); });
+  gate.Detach(clock);
+  EXPECT_GE(clock.milliseconds(), 50u) << "waited for the call to return";
+  EXPECT_FALSE(gate.Enter());
+  EXPECT_FALSE(gate.Attached());
 }
 
 TEST_F(OpenLinkTest, EndNoticesUseThePreviousAddressAndPortUntilTheRestart) {
@@ -307,6 +383,10 @@ TEST_F(OpenLinkTest, EndNoticesUseThePreviousAddressAndPortUntilTheRestart) {
   EXPECT_EQ(net.sent()[0].to, (NetEndpoint{Ip(10, 1, 2, 7), 27089}));
   EXPECT_EQ(Sent()[0][kFieldSender], "10.1.2.3");
   net.clearSent();
+  // The held thread bodies run during the stop's first wait and see its request.
+  clock.schedule(0, [&] {
+    for (auto& body : link->bodies) body();
+  });
   link->Restart(1);
   EXPECT_EQ(tab.calls(), (std::vector<std::string>{"AnnounceEnd(0,G1)", "Join(G1)", "RefreshList"}));
   EXPECT_EQ(net.sent().front().to.port, 27089) << "the wake-up reaches the old socket";

@@ -142,6 +142,41 @@ TEST_F(NamespaceWireTest, MaintenanceBroadcastIsAnsweredByEveryComputer) {
   b.Stop();
 }
 
+// A third computer's address is forged into an OPEN_INFO_R sent from B: A answers B, where the
+// datagram came from, and nothing reaches the forged address (a second address of B here).
+TEST_F(NamespaceWireTest, AForgedSenderGetsTheAnswerAtItsRealAddressOnly) {
+  int port = lantest::WirePort(1);
+  ASSERT_EQ(Shell("ip -n " + computers_.Name("B") + " addr add 10.231.7.3/24 dev eth0"), 0);
+  lantest::RecordingOpenTab tabA;
+  COpenSocket a(net_, clock_, LinkSettings{port, "", false, "A"});
+  a.AttachTab(&tabA);
+  StartIn("A", a);
+  NetSocket forger = kNoSocket, real = kNoSocket, named = kNoSocket;
+  ASSERT_TRUE(InNamespace(computers_.Name("B"), [&] {
+    forger = net_.openUdp();
+    real = net_.openUdp();
+    named = net_.openUdp();
+    net_.bind(forger, NetEndpoint{lantest::Ip(10, 231, 7, 2), port + 1});
+    net_.bind(real, NetEndpoint{lantest::Ip(10, 231, 7, 2), port});
+    net_.bind(named, NetEndpoint{lantest::Ip(10, 231, 7, 3), port});
+  }));
+  std::string forged = Scramble(BuildOpenInfo(
+      kOpenInfoRequest, lantest::HeadFrom("10.231.7.3", "G1"), "x", true, "forged"));
+  ASSERT_GT(net_.sendTo(forger, forged.data(), forged.size(),
+                        NetEndpoint{lantest::Ip(10, 231, 7, 1), port}),
+            0);
+  char buffer[kDatagramCapacity];
+  NetEndpoint from;
+  int answer = net_.receiveFrom(real, buffer, sizeof buffer, from, 4000);
+  ASSERT_GT(answer, 0) << "A answers the address the request came from";
+  EXPECT_EQ(ParseEnvelope(Unscramble(std::string(buffer, answer)))[kFieldKind], "OPEN_INFO_A");
+  EXPECT_LT(net_.receiveFrom(named, buffer, sizeof buffer, from, 1000), 0);
+  EXPECT_EQ(net_.lastError(), kNetTimedOut) << "nothing reaches the forged address";
+  EXPECT_TRUE(tabA.Saw("UpdatePublisher(10.231.7.2)"));
+  for (NetSocket socket : {forger, real, named}) net_.closeSocket(socket);
+  a.Stop();
+}
+
 }  // namespace
 }  // namespace qb
 #endif

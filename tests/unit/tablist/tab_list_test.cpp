@@ -71,7 +71,7 @@ TEST(TabListSorting, TheSelectionStaysOnItsRow) {
 }
 
 TEST(TabListHooks, AHookATabDoesNotOverrideChangesNothing) {
-  CSharedList shared;
+  CTabList shared(TabKind::kShared);
   TabRow row;
   row.columns = {"label", "value"};
   shared.insertRow(0, row);
@@ -85,8 +85,8 @@ TEST(TabListHooks, AHookATabDoesNotOverrideChangesNothing) {
 }
 
 TEST(TabColumnsTable, HiddenColumnsKeepTheirIndexesAcrossTabs) {
-  CStackList stack;
-  COpenList open;
+  CTabList stack(TabKind::kStack);
+  CTabList open(TabKind::kOpen);
   EXPECT_EQ(stack.columnCount(), 10);
   EXPECT_EQ(open.columnCount(), 18);
   EXPECT_EQ(open.columnCaptions()[17], "同期フラグ");
@@ -141,11 +141,25 @@ TEST(ImportFile, TakesNamePathOrContentsCutTo512000Bytes) {
   std::string value;
   EXPECT_EQ(ImportedValue(fs, ui, ImportKind::kFileName, "C:\\in\\big.txt", value), 0);
   EXPECT_EQ(value, "big.txt");
+  // "予" ends in the byte 0x5C: the name starts after the last backslash that is a character.
+  EXPECT_EQ(ImportedValue(fs, ui, ImportKind::kFileName, "C:\\in\\予定表.txt", value), 0);
+  EXPECT_EQ(value, "予定表.txt");
+  EXPECT_EQ(ImportedValue(fs, ui, ImportKind::kFileName, "C:\\表\\ソ", value), 0);
+  EXPECT_EQ(value, "ソ");
   EXPECT_EQ(ImportedValue(fs, ui, ImportKind::kFullPath, "C:\\in\\big.txt", value), 0);
   EXPECT_EQ(value, "C:\\in\\big.txt");
   EXPECT_EQ(ImportedValue(fs, ui, ImportKind::kContents, "C:\\in\\big.txt", value), 0);
   EXPECT_EQ(value, std::string(512000, 'a'));
   ExpectUiScriptFinished(ui);
+
+  // A huge file is never read whole (that ended the program when memory ran out), and the cut
+  // keeps whole characters.
+  fs.putFile("C:\\in\\huge.txt", std::string(511999, 'a') + std::string(2000000, '\x88'));
+  fs.clearCalls();
+  EXPECT_EQ(ImportedValue(fs, ui, ImportKind::kContents, "C:\\in\\huge.txt", value), 0);
+  EXPECT_EQ(value, std::string(511999, 'a'));
+  ASSERT_EQ(fs.calls().size(), 1u);
+  EXPECT_EQ(fs.calls()[0].operation, FileOperation::kReadHead);
 
   EXPECT_EQ(ImportedValue(fs, ui, ImportKind::kContents, "C:\\in\\gone.txt", value), -1);
   EXPECT_EQ(value, "");

@@ -82,5 +82,18 @@ TEST(TabMenu, TheHistoryMenuOffersItsCommandsAndTheSaveGroups) {
   EXPECT_FALSE(menu.contains(mc::kMoveToGroupPlaceholder));
 }
 
+TEST(TabMenu, EmptySubmenusGo) {
+  using E = MenuEntry;
+  MenuModel menu({E::Command("a", 1), E::Separator(),
+                  E::Submenu("特殊貼り付け", {E::Command("b", 2), E::Submenu("プラン呼び出し", {})}),
+                  E::Separator(), E::Submenu("指定保存...", {E::Submenu("inner", {})}),
+                  E::Separator(), E::Command("c", 3), E::Separator()});
+  menu.removeEmptySubmenus();
+  ASSERT_EQ(menu.entries().size(), 5u);
+  EXPECT_EQ(menu.entries()[2].children.size(), 1u);  // "プラン呼び出し" went
+  EXPECT_EQ(menu.entries()[3].kind, MenuEntry::Kind::kSeparator);  // one separator, not two
+  EXPECT_EQ(menu.entries()[4].command, 3);  // no separator at the end
+}
+
 }  // namespace
 }  // namespace qb

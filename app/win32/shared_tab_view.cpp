@@ -1,0 +1,106 @@
+#include "app/win32/shared_tab_view.h"
+
+#include "base/numbers.h"
+#include "winui/popup_menu.h"
+
+namespace qb {
+
+namespace {
+
+constexpr std::uint32_t kLanErrorBackground = RGB(255, 160, 160);
+
+POINT Below(const RECT& rect) { return {rect.left, rect.bottom}; }
+
+}  // namespace
+
+SharedTabView::SharedTabView(SharedTab& tab, const EnvironmentSettings& settings,
+                             std::function<bool()> linkFailed, std::function<void()> refresh)
+    : tab_(tab), settings_(settings), linkFailed_(std::move(linkFailed)), refresh_(std::move(refresh)) {}
+
+void SharedTabView::createBar(const TabBarHost& host) {
+  owner_ = host.window;
+  firstId_ = host.firstId;
+  bar_.create(host.window, host.font,
+              {winui::BarControl::Button("ﾌｫﾙﾀﾞ▼", firstId_ + kFolder),
+               winui::BarControl::Button("新規...", firstId_ + kNew),
+               winui::BarControl::Button("並替▼", firstId_ + kSort),
+               winui::BarControl::Button("情報...", firstId_ + kStatus),
+               winui::BarControl{winui::BarControl::Kind::kLabel, "", 260, firstId_ + kFolderName}});
+}
+
+void SharedTabView::updateBar() {
+  std::string label = tab_.folderLabel();
+  if (tab_.list().mode() == SharedMode::kCache) label += "（キャッシュ使用中）";
+  bar_.setCaption(firstId_ + kFolderName, label);
+  bar_.setEnabled(firstId_ + kNew, tab_.list().mode() == SharedMode::kOnline);
+}
+
+void SharedTabView::onShown() {
+  tab_.list().RequestImmediateCheck();
+  tab_.list().OnTabShown();
+  updateBar();
+}
+
+void SharedTabView::onCommand(int id, int /*code*/) {
+  switch (id - firstId_) {
+    case kFolder: {
+      int command = winui::TrackMenu(owner_, tab_.folderMenu(), Below(bar_.screenRect(firstId_ + kFolder)));
+      if (command != 0) tab_.runFolderCommand(command);
+      break;
+    }
+    case kNew: tab_.newItem(); break;
+    case kSort: {
+      int command = winui::TrackMenu(owner_, tab_.sortMenu(), Below(bar_.screenRect(firstId_ + kSort)));
+      if (command != 0) tab_.sortBy(command);
+      break;
+    }
+    case kStatus: tab_.showStatus(); break;
+    default: return;
+  }
+  updateBar();
+  refresh_();
+}
+
+void SharedTabView::showContextMenu(int row, POINT where) {
+  TabMenuContext context;
+  for (std::size_t i = 0; i < context.saveGroupNames.size(); ++i) {
+    context.saveGroupNames[i] = settings_.CLIPDIR_AR[i];
+  }
+  context.clickPastes = settings_.DIRECT_SEND == 1;
+  const int command = winui::TrackMenu(owner_, tab_.menu(row, context), where);
+  if (command != 0) tab_.runMenuCommand(row, command);
+  updateBar();
+  refresh_();
+}
+
+bool SharedTabView::onKeyDown(UINT key) {
+  if (key != VK_DELETE) return false;
+  int row = tab_.list().selectedRow();
+  if (row >= 0) tab_.deleteRow(row);
+  refresh_();
+  return true;
+}
+
+TabStatus SharedTabView::status() {
+  CSharedList& rows = tab_.list();
+  TabStatus status{rows.rowCount(), CSharedList::kMaxItems, std::nullopt};
+  if (rows.selectedRow() >= 0) {
+    status.selectedBytes =
+        static_cast<std::size_t>(ParseLeadingInt(rows.text(rows.selectedRow(), shared_col::kSize)));
+  }
+  return status;
+}
+
+TabColours SharedTabView::colours() {
+  if (tab_.list().mode() == SharedMode::kCache) {
+    return ColoursFromSettings(settings_.TabColorTextCmCash, settings_.TabColorBackCmCash);
+  }
+  if (linkFailed_ && linkFailed_()) {
+    TabColours colours = ColoursFromSettings(settings_.TabColorTextCmLan, settings_.TabColorBackCmLan);
+    if (!colours.background) colours.background = kLanErrorBackground;
+    return colours;
+  }
+  return ColoursFromSettings(settings_.TabColorTextCm, settings_.TabColorBackCm);
+}
+
+}  // namespace qb
