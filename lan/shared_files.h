@@ -28,7 +28,7 @@ FiveParts SplitFiveParts(std::string_view line);
 
 // The management file in memory: REC01, REC02, REC03, and the user entries found.
 struct FolderRecord {
-  std::array<FiveParts, 3> records{};
+  std::array<FiveParts, 3> records;
   std::vector<FiveParts> users;
   const std::string& shareKey() const { return records[0][1]; }
 };
