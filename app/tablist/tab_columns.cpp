@@ -29,8 +29,9 @@ constexpr std::array kShared = {
     TabColumn{"DUMMY", 0},           TabColumn{"ｻｲｽﾞ", 0},         TabColumn{"実値", 0},
     TabColumn{"ﾃﾞｰﾀ種別", 0},        TabColumn{"ﾏｸﾛ保持識別", 0},  TabColumn{"互換VL", 0},
     TabColumn{"属性", 0}};
+// The Open tab's publisher column is 75 wide (`Open_Name_Width=` by default), its value 1260.
 constexpr std::array kOpen = {
-    TabColumn{"公開者", kLabelWidth}, TabColumn{"値", kValueWidth},   TabColumn{"DUMMY", 0},
+    TabColumn{"公開者", 75},          TabColumn{"値", 1260},   TabColumn{"DUMMY", 0},
     TabColumn{"IPｱﾄﾞﾚｽ", 0},         TabColumn{"登録順", 0},         TabColumn{"更新日時", 0},
     TabColumn{"状態", 0},            TabColumn{"ｻｲｽﾞ", 0},           TabColumn{"状態回数", 0},
     TabColumn{"要求電文送信回数", 0}, TabColumn{"ｴﾗｰ回数", 0},        TabColumn{"公開/未公開", 0},
