@@ -21,19 +21,19 @@ void OpenTabView::createBar(const TabBarHost& host) {
   owner_ = host.window;
   firstId_ = host.firstId;
   bar_.create(host.window, host.font,
-              {winui::BarControl::Button("公開する", firstId_ + kPublish, 70),
-               winui::BarControl::Button("ｸﾞﾙｰﾌﾟ▼", firstId_ + kGroup),
-               winui::BarControl{winui::BarControl::Kind::kLabel, "", 150, firstId_ + kGroupName},
-               winui::BarControl::Button("並替▼", firstId_ + kSort),
-               winui::BarControl::Button("情報...", firstId_ + kStatus)});
+              {winui::BarControl::Button("公開する", firstId_ + kPublish),
+               winui::BarControl::Button("ｸﾞﾙｰﾌﾟ▼", firstId_ + kGroup, 80),
+               winui::BarControl::Button("並替▼", firstId_ + kSort, 56),
+               winui::BarControl::Button("情報...", firstId_ + kStatus, 56)});
 }
 
 void OpenTabView::updateBar() {
   bar_.setPressed(firstId_ + kPublish, tab_.publishing());
   std::vector<std::string> names = tab_.groupNames();
   int current = tab_.currentGroup();
-  std::string group = current >= 0 ? names[static_cast<std::size_t>(current)] : "（公開グループなし）";
-  bar_.setCaption(firstId_ + kGroupName, " " + group);
+  // The group button names the group the tab is in.
+  bar_.setCaption(firstId_ + kGroup,
+                  (current >= 0 ? names[static_cast<std::size_t>(current)] : std::string("ｸﾞﾙｰﾌﾟ")) + "▼");
 }
 
 void OpenTabView::onCommand(int id, int /*code*/) {

@@ -1,6 +1,7 @@
 #include "app/win32/shared_tab_view.h"
 
 #include "base/numbers.h"
+#include "base/sjis.h"
 #include "winui/popup_menu.h"
 
 namespace qb {
@@ -22,15 +23,21 @@ void SharedTabView::createBar(const TabBarHost& host) {
   firstId_ = host.firstId;
   bar_.create(host.window, host.font,
               {winui::BarControl::Button("ﾌｫﾙﾀﾞ▼", firstId_ + kFolder),
-               winui::BarControl::Button("新規...", firstId_ + kNew),
-               winui::BarControl::Button("並替▼", firstId_ + kSort),
-               winui::BarControl::Button("情報...", firstId_ + kStatus),
-               winui::BarControl{winui::BarControl::Kind::kLabel, "", 260, firstId_ + kFolderName}});
+               winui::BarControl::Button("新規...", firstId_ + kNew, 52),
+               winui::BarControl::Button("並替▼", firstId_ + kSort, 52),
+               winui::BarControl::Button("情報...", firstId_ + kStatus, 52),
+               winui::BarControl{winui::BarControl::Kind::kLabel, "", 90, firstId_ + kFolderName}});
 }
 
 void SharedTabView::updateBar() {
+  // The folder's name (its path is in the folder menu), or that the cache stands in for it.
   std::string label = tab_.folderLabel();
-  if (tab_.list().mode() == SharedMode::kCache) label += "（キャッシュ使用中）";
+  std::size_t slash = std::string::npos;
+  for (std::size_t i = 0; i < label.size(); ++i) {
+    if (label[i] == '\\' && !IsSjisTrailPosition(label, i)) slash = i;
+  }
+  if (slash != std::string::npos && slash + 1 < label.size()) label = " " + label.substr(slash + 1);
+  if (tab_.list().mode() == SharedMode::kCache) label = " キャッシュ使用中";
   bar_.setCaption(firstId_ + kFolderName, label);
   bar_.setEnabled(firstId_ + kNew, tab_.list().mode() == SharedMode::kOnline);
 }

@@ -88,6 +88,8 @@ build_lan() {
   local ns
   for ns in "$ns_a" "$ns_b" "$ns_c" "$ns_s"; do ip netns add "$ns" || return 1; done
   ip -n "$ns_s" link add br0 type bridge && ip -n "$ns_s" link set br0 up || return 1
+  # The sniffer on br0 sees the frames the bridge forwards between the computers too.
+  ip -n "$ns_s" link set br0 promisc on || return 1
   local pairs=("$ns_a:pa:$addr_a" "$ns_b:pb:$addr_b" "$ns_c:pc:$addr_c")
   for pair in "${pairs[@]}"; do
     IFS=: read -r ns peer address <<<"$pair"
@@ -283,6 +285,7 @@ mv "$work/shared" "$work/shared-away"
 if ask B click 公開 >/dev/null && ask B click 共有 >/dev/null &&
   ask B box "共有されているフォルダが見つかりません" >/dev/null &&
   wait_for 10 "^E2E項目" B rows 0 >/dev/null && ask B label "キャッシュ使用中" >/dev/null; then
+  DISPLAY=$display_b quiet import -window root "$work/artifacts/shared-tab-B-cache.png"
   pass "(c) with the folder unreachable B shows the cached items read-only"
 else
   fail "(c) cache mode: B shows [$(ask B rows 0 | tr '\n' ';')]"
