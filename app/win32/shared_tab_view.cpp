@@ -2,17 +2,10 @@
 
 #include "base/numbers.h"
 #include "base/sjis.h"
+#include "app/win32/tab_view_helpers.h"
 #include "winui/popup_menu.h"
 
 namespace qb {
-
-namespace {
-
-constexpr std::uint32_t kLanErrorBackground = RGB(255, 160, 160);
-
-POINT Below(const RECT& rect) { return {rect.left, rect.bottom}; }
-
-}  // namespace
 
 SharedTabView::SharedTabView(SharedTab& tab, const EnvironmentSettings& settings,
                              std::function<bool()> linkFailed, std::function<void()> refresh)
@@ -51,13 +44,13 @@ void SharedTabView::onShown() {
 void SharedTabView::onCommand(int id, int /*code*/) {
   switch (id - firstId_) {
     case kFolder: {
-      int command = winui::TrackMenu(owner_, tab_.folderMenu(), Below(bar_.screenRect(firstId_ + kFolder)));
+      int command = winui::TrackMenu(owner_, tab_.folderMenu(), BelowRect(bar_.screenRect(firstId_ + kFolder)));
       if (command != 0) tab_.runFolderCommand(command);
       break;
     }
     case kNew: tab_.newItem(); break;
     case kSort: {
-      int command = winui::TrackMenu(owner_, tab_.sortMenu(), Below(bar_.screenRect(firstId_ + kSort)));
+      int command = winui::TrackMenu(owner_, tab_.sortMenu(), BelowRect(bar_.screenRect(firstId_ + kSort)));
       if (command != 0) tab_.sortBy(command);
       break;
     }
@@ -69,11 +62,7 @@ void SharedTabView::onCommand(int id, int /*code*/) {
 }
 
 void SharedTabView::showContextMenu(int row, POINT where) {
-  TabMenuContext context;
-  for (std::size_t i = 0; i < context.saveGroupNames.size(); ++i) {
-    context.saveGroupNames[i] = settings_.CLIPDIR_AR[i];
-  }
-  context.clickPastes = settings_.DIRECT_SEND == 1;
+  const TabMenuContext context = MenuContextFromSettings(settings_);
   const int command = winui::TrackMenu(owner_, tab_.menu(row, context), where);
   if (command != 0) tab_.runMenuCommand(row, command);
   updateBar();
