@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "base/sjis.h"
 #include "base/text_limits.h"
 
 namespace qb {
@@ -28,12 +29,17 @@ bool OpenWithRetries(Clipboard& clipboard, Clock& clock, Ui& ui, ClipboardTries 
 
 ClipboardText ReadClipboardText(Clipboard& clipboard, Clock& clock, Ui& ui, ClipboardTries tries) {
   ClipboardText result;
+  // The format is known without opening: an image held by its owner costs no waits and no
+  // warning.
+  if (!clipboard.hasText()) return result;
   if (!OpenWithRetries(clipboard, clock, ui, tries, kReadRetryWaits)) return result;
   result.isPrivate = clipboard.isPrivate();
-  if (!result.isPrivate && clipboard.hasText()) {
+  if (!result.isPrivate) {
     if (std::optional<std::string> text = clipboard.getText()) {
       result.fullLength = text->size();
-      if (text->size() > kMaxValueBytes) text->resize(kMaxValueBytes);
+      if (text->size() > kMaxValueBytes) {
+        text->resize(WholeCharacterPrefix(*text, kMaxValueBytes).size());
+      }
       result.text = std::move(*text);
     }
   }

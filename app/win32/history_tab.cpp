@@ -28,6 +28,7 @@ std::string HistoryTab::valueForUse(int row) {
 }
 
 void HistoryTab::paste(int row, PasteFlags flags, PasteKind kind) {
+  if (parts_.engine.inPaste()) return;  // a click during a paste's waits
   list_.select(row);
   parts_.engine.setPasteKind(kind);
   parts_.engine.pasteSelected(*this, flags);

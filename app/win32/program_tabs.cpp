@@ -44,10 +44,33 @@ void Program::createTabViews() {
   saveAndRelated_->addRelatedViews(tabViews_);
   tabViews_.push_back(lan_->makeSharedView());
   tabViews_.push_back(lan_->makeOpenView());
-  listOnly(planList_, "プラン", [&env] { return env.Plan_Enable == 1; },
+  listOnly(planTab_->list(), "プラン", [&env] { return env.Plan_Enable == 1; },
            [&env] { return ColoursFromSettings(env.TabColorTextPn, env.TabColorBackPn); });
-  listOnly(stackList_, "スタック", [&env] { return env.Stack_Enable == 1; },
-           [&env] { return ColoursFromSettings(env.TabColorTextSk, env.TabColorBackSk); });
+  auto stack = std::make_unique<StackTabView>(
+      StackTabParts{*stackList_, *engine_, *analyzer_, *inputs_, inputMethod_, environment, ui_,
+                    [this, font](const std::string& value) {
+                      RunContentViewDialog(window_->handle(), ui_, font, "内容確認", value);
+                    },
+                    [this] {
+                      window_->applyColours();
+                      refreshList();
+                    }});
+  stackView_ = stack.get();
+  stackView_->tab().open();
+  tabViews_.push_back(std::move(stack));
+  // The settings sheet's "補助" installs the standard plans again; its group names reach the
+  // hook library's plan menu.
+  for (auto [command, set] : {std::pair{SheetCommand::kInstallCallPlans, StandardPlanSet::kRireki},
+                              std::pair{SheetCommand::kInstallHotkeyPlans3, StandardPlanSet::kHotKey},
+                              std::pair{SheetCommand::kInstallHotkeyPlans33, StandardPlanSet::kHotKey2}}) {
+    sheetCommands_[command] = [this, set](SettingsSheetModel&, HWND) {
+      planTab_->installer().reinstall(set);
+      refreshList();
+    };
+  }
+  settingsApplied_.push_back([this](const SettingsApply& apply) {
+    if (apply.tabs) planTab_->directory().refreshAll();
+  });
 
   std::vector<TabView*> views;
   for (const auto& view : tabViews_) views.push_back(view.get());

@@ -175,6 +175,31 @@ TEST_F(CaptureTest, ALongTextIsCutButItsFullLengthCountsForTheRepeatTest) {
   EXPECT_EQ(history->text(0, 7), "00512000");
   copy(longText);
   EXPECT_EQ(history->rowCount(), 2);
+  // A cut that would split a double-byte character ends before it.
+  copy(std::string(511999, 'c') + "アイ");
+  EXPECT_EQ(history->text(0, 7), "00511999");
+}
+
+TEST_F(CaptureTest, AClipboardWithoutTextIsNeverOpened) {
+  // An image whose owner still holds the clipboard: no waits, no warning.
+  clipboard.setNonText();
+  clipboard.holdElsewhere(true);
+  capture.onClipboardChanged();
+  capture.onWatchdogTick();
+  EXPECT_EQ(clipboard.opens(), 0);
+  EXPECT_TRUE(clock.waits().empty());
+  EXPECT_TRUE(ui.boxes().empty());
+  EXPECT_EQ(history->rowCount(), 0);
+}
+
+TEST_F(CaptureTest, ACaptureWaitingForTheClipboardStoresNothingAfterTheShutdown) {
+  clipboard.busyForNextOpens(2);
+  // The close request is handled during the retry waits.
+  clock.schedule(200, [&] { capture.setViewReady(false); });
+  copy("late");
+  EXPECT_EQ(history->rowCount(), 0);
+  EXPECT_EQ(fileCount(), 0u);
+  EXPECT_TRUE(handOffs.published.empty());
 }
 
 TEST_F(CaptureTest, ListedApplicationsAreReadLate) {
