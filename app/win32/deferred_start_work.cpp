@@ -26,6 +26,7 @@ void DeferredStartWork::runNext() {
     cancel();
     return;
   }
+  if (paused_ && paused_()) return;  // the timer stays armed
   Task task = std::move(tasks_.front());
   tasks_.pop_front();
   // A task may wait and dispatch messages (another turn must not start inside it).

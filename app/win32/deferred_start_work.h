@@ -21,6 +21,8 @@ class DeferredStartWork {
   DeferredStartWork& operator=(const DeferredStartWork&) = delete;
 
   void add(Task task) { tasks_.push_back(std::move(task)); }
+  // While this says so (a message box or dialog is open), turns pass without running a task.
+  void pauseWhile(std::function<bool()> paused) { paused_ = std::move(paused); }
   // Starts the turns on the calling thread (one instance at a time).
   void start();
   // Drops the tasks not run yet (the program is ending).
@@ -32,6 +34,7 @@ class DeferredStartWork {
   void runNext();
 
   std::deque<Task> tasks_;
+  std::function<bool()> paused_;
   UINT_PTR timer_ = 0;
   static DeferredStartWork* running_;
 };

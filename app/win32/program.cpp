@@ -27,9 +27,8 @@ int Program::run(HINSTANCE instance) {
 
 bool Program::start(HINSTANCE instance) {
   const DateTime startedAt = clock_.localNow();
-  // The data home and the three settings files, written back at once so that keys missing from
-  // them are in the files from now on. There is no window yet to take a close request: any
-  // failure here ends the start.
+  // The data home and the three settings files. There is no window yet to take a close request:
+  // any failure here ends the start. The files are written back once the program takes texts.
   settingsHome_ = std::make_unique<SettingsHome>(fs_, ui_, system_, mover_, [this] {
     if (window_) window_->requestClose();
   });
@@ -72,7 +71,10 @@ bool Program::start(HINSTANCE instance) {
     window_->setStatusPane(pane, status_.pane(static_cast<StatusPane>(pane)).text);
     window_->setStatusTip(pane, status_.pane(static_cast<StatusPane>(pane)).tip);
   }
+  startTray();
+  lan_->start();
   startHotkeys();
+  if (ParseCommandLine().show) callUp(call_up_source::kTray);
   capture_->setViewReady(true);
   window_->startTimers();
   scheduleDeferredStart(home, startedAt);

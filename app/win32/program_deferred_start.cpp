@@ -1,7 +1,6 @@
-// The part of the start that can wait until the program takes clipboard texts: the tray icon,
-// the LAN links,
-// the contents of the History's items, the clean-up of writes a crash cut short.
-#include "app/win32/command_line.h"
+// The part of the start that can wait until the program takes clipboard texts: the settings files
+// written back, the contents of the History's items, the Save tab's items, the clean-up of
+// writes a crash cut short.
 #include "app/win32/program.h"
 #include "history/store_folders.h"
 
@@ -15,9 +14,7 @@ constexpr int kContentsPerTurn = 50;
 
 void Program::scheduleDeferredStart(const DataHome& home, const DateTime& startedAt) {
   deferred_.add([this] {
-    startTray();
-    lan_->start();
-    if (ParseCommandLine().show) callUp(call_up_source::kTray);
+    settingsHome_->saveAtStart();  // a failure asks the window to close
     return false;
   });
   deferred_.add([this] {
@@ -25,10 +22,16 @@ void Program::scheduleDeferredStart(const DataHome& home, const DateTime& starte
     refreshList();
     return history_->contentsPending();
   });
+  deferred_.add([this] {
+    saveAndRelated_->loadSaveList();
+    refreshList();
+    return false;
+  });
   deferred_.add([this, dataHome = home.folder, startedAt] {
     RemoveInterruptedWritesInStores(fs_, dataHome, startedAt);
     return false;
   });
+  deferred_.pauseWhile([this] { return ui_.isBusy(); });
   deferred_.start();
 }
 

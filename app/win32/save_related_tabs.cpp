@@ -15,7 +15,6 @@ SaveAndRelatedTabs::SaveAndRelatedTabs(Parts parts)
                             saveDialogs_}),
       saveFromTabs_(saveList_, saveDialogs_, parts_.ui),
       relatedHost_(parts_.owner, parts_.ui, parts_.dialogFont) {
-  saveList_.load();
   for (int tab = 0; tab < kRelatedFileTabCount; ++tab) {
     auto index = static_cast<std::size_t>(tab);
     relatedLists_[index] =

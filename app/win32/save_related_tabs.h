@@ -46,6 +46,8 @@ class SaveAndRelatedTabs {
   // The Save view, then the seven related-files views, in tab order.
   void addSaveView(std::vector<std::unique_ptr<TabView>>& views);
   void addRelatedViews(std::vector<std::unique_ptr<TabView>>& views);
+  // Loads the Save tab's shown group (the start leaves it for after the program takes texts).
+  void loadSaveList() { saveList_.load(); }
 
  private:
   TabMenuContext menuContext() const;

@@ -33,13 +33,25 @@ std::optional<CreationTimeStore::Stamp> CreationTimeStore::StampOf(const std::ws
                (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow};
 }
 
+CreationTimeStore::~CreationTimeStore() {
+  for (const auto& [key, cached] : folders_) {
+    if (cached.unwritten.empty() || !cached.stamp) continue;
+    AppendBytes(FilePath(cached.folder), cached.unwritten, cached.stamp->size == 0);
+  }
+}
+
 CreationTimeStore::Cached& CreationTimeStore::current(const std::wstring& folder) {
   const std::wstring file = FilePath(folder);
-  const std::optional<Stamp> onDisk = StampOf(file);
+  std::optional<Stamp> onDisk = StampOf(file);
   auto [it, added] = folders_.try_emplace(CaseKey(folder));
   Cached& cached = it->second;
   if (!added && cached.stamp == onDisk) return cached;
-  cached = Cached{onDisk, {}, 0, true};
+  // Another process changed the file: the removals made here go to it before it is read again.
+  if (!added && onDisk && !cached.unwritten.empty() &&
+      !AppendBytes(file, cached.unwritten, onDisk->size == 0)) {
+    onDisk = StampOf(file);
+  }
+  cached = Cached{folder, onDisk, {}, 0, true, {}, 0};
   if (!onDisk) return cached;
   UniqueHandle handle(CreateFileW(file.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING,
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -61,28 +73,52 @@ FileFailure CreationTimeStore::failed(const std::wstring& folder, FileError erro
 
 FileFailure CreationTimeStore::save(const std::wstring& folder, Cached& cached,
                                     const std::string& lines, std::size_t lineCount) {
-  const bool crowded = cached.lines + lineCount > 2 * cached.records.size() + kSpareLines;
+  const std::size_t count = cached.unwrittenLines + lineCount;
+  const bool crowded = cached.lines + count > 2 * cached.records.size() + kSpareLines;
   if (cached.records.empty() || crowded || !cached.appendable) return rewrite(folder, cached);
-  return append(folder, cached, lines, lineCount);
+  return append(folder, cached, cached.unwritten + lines, count);
+}
+
+FileFailure CreationTimeStore::AppendBytes(const std::wstring& file, const std::string& bytes,
+                                           bool fresh) {
+  UniqueHandle handle(CreateFileW(file.c_str(), FILE_APPEND_DATA, kShareAll, nullptr,
+                                  OPEN_ALWAYS, FILE_ATTRIBUTE_HIDDEN, nullptr));
+  if (!handle.valid()) return LastFileError();
+  if (auto failure = WriteAll(handle.get(), fresh ? std::string(kByteOrderMark, 2) + bytes : bytes)) {
+    return failure;
+  }
+  if (!handle.reset()) return LastFileError();
+  return std::nullopt;
 }
 
 FileFailure CreationTimeStore::append(const std::wstring& folder, Cached& cached,
                                       const std::string& lines, std::size_t lineCount) {
   const std::wstring file = FilePath(folder);
-  UniqueHandle handle(CreateFileW(file.c_str(), FILE_APPEND_DATA, kShareAll, nullptr,
-                                  OPEN_ALWAYS, FILE_ATTRIBUTE_HIDDEN, nullptr));
-  if (!handle.valid()) return failed(folder, LastFileError());
   const bool fresh = !cached.stamp || cached.stamp->size == 0;
-  const std::string bytes = fresh ? std::string(kByteOrderMark, 2) + lines : lines;
-  if (auto failure = WriteAll(handle.get(), bytes)) return failed(folder, *failure);
-  if (!handle.reset()) return failed(folder, LastFileError());
+  if (auto failure = AppendBytes(file, lines, fresh)) return failed(folder, *failure);
   cached.stamp = StampOf(file);
   cached.lines += lineCount;
+  cached.unwritten.clear();
+  cached.unwrittenLines = 0;
   return std::nullopt;
+}
+
+void CreationTimeStore::DropRecordsOfGoneFiles(const std::wstring& folder,
+                                               CreationRecords& records) {
+  CreationRecords present;
+  WIN32_FIND_DATAW found;
+  FindHandle search(FindFirstFileW((folder + L"*").c_str(), &found));
+  if (!search.valid()) return;
+  do {
+    auto it = records.find(CaseKey(found.cFileName));
+    if (it != records.end()) present.insert(records.extract(it));
+  } while (FindNextFileW(search.get(), &found));
+  records = std::move(present);
 }
 
 FileFailure CreationTimeStore::rewrite(const std::wstring& folder, Cached& cached) {
   const std::wstring file = FilePath(folder);
+  if (!cached.records.empty()) DropRecordsOfGoneFiles(folder, cached.records);
   if (cached.records.empty()) {
     if (!DeleteFileW(file.c_str()) && GetLastError() != ERROR_FILE_NOT_FOUND) {
       return failed(folder, LastFileError());
@@ -95,6 +131,8 @@ FileFailure CreationTimeStore::rewrite(const std::wstring& folder, Cached& cache
   cached.stamp = StampOf(file);
   cached.lines = cached.records.size();
   cached.appendable = true;
+  cached.unwritten.clear();
+  cached.unwrittenLines = 0;
   return std::nullopt;
 }
 
@@ -124,7 +162,10 @@ FileFailure CreationTimeStore::forget(const std::wstring& folder, const std::wst
   std::lock_guard lock(mutex_);
   Cached& cached = current(folder);
   if (cached.records.erase(CaseKey(name)) == 0) return std::nullopt;
-  return save(folder, cached, EncodeCreationLine(name, std::nullopt), 1);
+  if (cached.records.empty()) return rewrite(folder, cached);
+  cached.unwritten += EncodeCreationLine(name, std::nullopt);
+  ++cached.unwrittenLines;
+  return std::nullopt;
 }
 
 FileFailure CreationTimeStore::rename(const std::wstring& folder, const std::wstring& oldName,

@@ -168,11 +168,29 @@ TEST_F(CreationTimeSubstituteTest, ChangesAreAppendedAndACrowdedFileIsWrittenAga
   FileResult<FileTimes> last = fresh.times(at("SAVE1049.cln"));
   ASSERT_TRUE(last.ok());
   EXPECT_EQ(last.value->created, AddMilliseconds(kLongAgo, 999 * 1000));
-  // Removals append too, and the last one takes the file away.
+  // Removals are written with the next change; the last one takes the file away.
   for (int n = 1000; n < 1050; ++n) {
     ASSERT_EQ(fs_.remove(at("SAVE" + std::to_string(n) + ".cln")), std::nullopt);
   }
   EXPECT_EQ(substituteAttributes(), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(CreationTimeSubstituteTest, RemovalsReachTheFileAtTheLatestWhenTheFileSystemEnds) {
+  {
+    Win32FileSystem first(CreationTimePolicy::kSubstituteEverywhere);
+    ASSERT_EQ(first.writeAtomically(at("a.cln"), "a", kLongAgo), std::nullopt);
+    ASSERT_EQ(first.writeAtomically(at("b.cln"), "b", kLongAgo), std::nullopt);
+    ASSERT_EQ(first.remove(at("a.cln")), std::nullopt);
+  }
+  // A file made under the old name by another program has its own time, not the old record's.
+  const DateTime now = clock_.localNow();
+  HANDLE file = CreateFileW(scratch_.wideAt(L"a.cln").c_str(), GENERIC_WRITE, 0, nullptr,
+                            CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  CloseHandle(file);
+  Win32FileSystem second(CreationTimePolicy::kSubstituteEverywhere);
+  EXPECT_TRUE(Near(second.times(at("a.cln")).value->created, now));
+  EXPECT_EQ(second.times(at("b.cln")).value->created, kLongAgo);
 }
 
 TEST_F(CreationTimeSubstituteTest, AFileCutInsideALineIsWrittenAgainWhole) {
