@@ -55,6 +55,10 @@ void HookInstaller::sendNames(const std::array<std::string, 10>& groupNames) {
   }
 }
 
+void HookInstaller::refreshNames(const std::array<std::string, 10>& groupNames) {
+  if (installed_) sendNames(groupNames);
+}
+
 void HookInstaller::busyChanged(bool busy) {
   busy_ = busy;
   if (switches_.planMenu) library_.stopPlanMenu(busy);

@@ -31,6 +31,9 @@ class HookInstaller {
   bool installed() const { return installed_; }
   const HookSwitches& switches() const { return switches_; }
 
+  // A plan group or the group names changed: the installed hooks are sent the names again.
+  void refreshNames(const std::array<std::string, 10>& groupNames);
+
   // The busy state of the program: the plan menu stops while a box or dialog is open.
   void busyChanged(bool busy);
 

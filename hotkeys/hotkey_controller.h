@@ -66,6 +66,8 @@ class HotkeyController {
 
   // The hotkey settings changed: registered again, the hooks installed again.
   void settingsChanged();
+  // The plans of a group or the group names changed: the plan menu lists them anew.
+  void planMenuChanged() { installer_.refreshNames(parts_.environment.PlanDir_Ar); }
 
   // Multi hotkey n as a recognised double tap or its registered hotkey calls it.
   void callUpMultiHotkey(int slot);

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "app/tablist/menu_commands.h"
+#include "app/tablist/plan_call_commands.h"
 
 namespace qb {
 
@@ -48,7 +49,7 @@ MenuModel HistoryMenuPattern() {
       E::Command("全ての空白等を除去して貼付", mc::kPasteNoBlanks),
       E::Command("1行貼付毎にTabキー押下", mc::kPasteTabPerLine),
       E::Submenu("一括貼り付け", std::move(bulk)),
-      E::Submenu("プラン呼び出し", {E::Command("プラン一覧...", mc::kPlanList)})};
+      PlanCallSubmenu()};
   std::vector<MenuEntry> operations = {
       E::Command("最新位置に移動", mc::kMoveToTop),
       E::Separator(),

@@ -86,6 +86,11 @@ void HistoryTabView::showOptionMenu() {
                                        BelowRect(bar_.screenRect(firstId_ + kOptions)));
   const int index = command - kOptionCommandFirst;
   if (index < 0 || index >= static_cast<int>(options.size())) return;
+  if (options[static_cast<std::size_t>(index)].option == HistoryOption::kCapturePlan &&
+      parts_.toggleCapturePlan) {
+    parts_.toggleCapturePlan();
+    return;
+  }
   const bool rejoin = ToggleHistoryOption(
       environment, options[static_cast<std::size_t>(index)].option,
       [&](const TwoChoicePrompt& prompt) {

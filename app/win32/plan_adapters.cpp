@@ -5,7 +5,6 @@
 #include <string>
 
 #include "app/win32/dialogs/dialogs.h"
-#include "hooklib/qlbxhook.h"
 
 namespace qb {
 namespace {
@@ -32,14 +31,6 @@ std::unique_ptr<PlanDataModule> Win32PlanDataLibrary::load() {
   HMODULE module = LoadLibraryW(L"plandata");
   if (!module) return nullptr;
   return std::make_unique<LoadedPlanData>(module);
-}
-
-void Win32PlanMenuHook::setGroupNames(std::string_view names) {
-  HookPlanMenuGroupDataSet(std::string(names).c_str());
-}
-
-void Win32PlanMenuHook::setPlanNames(int group, std::string_view names) {
-  HookPlanMenuDataSet(group, std::string(names).c_str());
 }
 
 std::optional<int> Win32PlanChooser::choose(std::string_view caption, std::string_view note,

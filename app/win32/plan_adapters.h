@@ -1,5 +1,5 @@
-// The Plan tab's outside things on Windows: plandata.dll loaded by name, the hook library's plan
-// menu slots, and the plan selection window.
+// The Plan tab's outside things on Windows: plandata.dll loaded by name and the plan selection
+// window.
 #pragma once
 #include <windows.h>
 
@@ -8,7 +8,6 @@
 #include "platform/ui.h"
 #include "tabs/plan/plan_chooser.h"
 #include "tabs/plan/plan_data_library.h"
-#include "tabs/plan/plan_directory.h"
 
 namespace qb {
 
@@ -17,17 +16,12 @@ class Win32PlanDataLibrary : public PlanDataLibrary {
   std::unique_ptr<PlanDataModule> load() override;
 };
 
-class Win32PlanMenuHook : public PlanMenuHook {
- public:
-  void setGroupNames(std::string_view names) override;
-  void setPlanNames(int group, std::string_view names) override;
-};
-
 // The plan selection window on the main window.
 class Win32PlanChooser : public PlanChooser {
  public:
   Win32PlanChooser(HWND owner, Ui& ui, std::wstring font)
       : owner_(owner), ui_(ui), font_(std::move(font)) {}
+  void setOwner(HWND owner) { owner_ = owner; }
   std::optional<int> choose(std::string_view caption, std::string_view note,
                             const std::vector<std::string>& names) override;
 

@@ -28,6 +28,8 @@ void PlanTabView::showGroups() {
 
 void PlanTabView::refreshControls() {
   const bool enabled = tab_.controlsEnabled();
+  if (controlsShownEnabled_ == enabled) return;
+  controlsShownEnabled_ = enabled;
   for (int control = 0; control < kControlCount; ++control) {
     bar_.setEnabled(firstId_ + control, enabled);
   }

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "app/win32/tab_view.h"
@@ -58,6 +59,7 @@ class PlanTabView : public TabView, private PlanTabDialogs {
   HWND owner_ = nullptr;
   int firstId_ = 0;
   winui::ControlBar bar_;
+  std::optional<bool> controlsShownEnabled_;
 };
 
 }  // namespace qb

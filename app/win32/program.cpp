@@ -92,8 +92,9 @@ bool Program::startHistory(const DataHome& home) {
       HistoryStoreSetup{home.folder, home.userName, [this] { window_->requestClose(); }});
   stack_ = std::make_unique<StackItemWriter>(fs_, clock_, ui_);
   stackList_ = std::make_unique<CStackList>(fs_, ui_, *stack_, home.folder);
-  planTab_ = std::make_unique<PlanTabUnit>(PlanTabUnitParts{
-      fs_, clock_, ui_, settingsHome_->settings(), planData_, &planMenuHook_, home.folder});
+  planTab_ = std::make_unique<PlanTabWiring>(PlanTabWiringParts{
+      fs_, clock_, ui_, settingsHome_->settings(), home.folder, SjisToWide(environment.FontName),
+      [this] { refreshList(); }, [this] { letGo(); }});
   planTab_->start();
   return history_->loadListing(environment.MaxFile) == 0;
 }
@@ -108,7 +109,15 @@ void Program::startLan() {
         return capture_->putTextOnClipboard(text, intoHistory);
       },
       [this] { settingsHome_->files().save(); }, [this] { refreshList(); },
-      [this] { if (tray_ && lan_) tray_->setLanPublishing(lan_->publishing()); }});
+      [this] { if (tray_ && lan_) tray_->setLanPublishing(lan_->publishing()); },
+      [this](std::string_view planRecord) {
+        int stored = planTab_->list().m_FileAdd(planRecord);
+        refreshList();
+        return stored;
+      }});
+  planTab_->list().sharedStore = [this](std::string_view, std::string_view planRecord) {
+    return lan_->copyPlanToShared(planRecord);
+  };
 }
 
 MainWindow::Handlers Program::windowHandlers() {

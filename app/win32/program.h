@@ -24,7 +24,7 @@
 #include "app/win32/deferred_start_work.h"
 #include "app/win32/layered_translucency.h"
 #include "app/win32/main_window.h"
-#include "app/win32/plan_adapters.h"
+#include "app/win32/plan_tab_wiring.h"
 #include "app/win32/shell_folder_mover.h"
 #include "history/capture_controller.h"
 #include "history/history_list.h"
@@ -47,7 +47,6 @@
 #include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_system_info.h"
 #include "platform/win32/win32_ui.h"
-#include "tabs/plan/plan_tab_unit.h"
 
 namespace qb {
 
@@ -177,14 +176,11 @@ class Program : private CaptureHandOffs, private ClipboardChain, private PasteHo
   // The parts that take changed settings again after the sheet's OK (hotkeys, hooks, links).
   std::vector<std::function<void(const SettingsApply&)>> settingsApplied_;
   DeferredStartWork deferred_;
-  // The Plan tab's store, list, directory and standard-plan installer.
-  Win32PlanDataLibrary planData_;
-  Win32PlanMenuHook planMenuHook_;
-  std::unique_ptr<PlanTabUnit> planTab_;
+  // The Plan tab, its standard plans and the routes by which plans run.
+  std::unique_ptr<PlanTabWiring> planTab_;
   // Hotkeys, double taps and the input hooks with their reports.
   std::unique_ptr<Win32HotkeyRegistrar> registrar_;
   Win32HookLibrary hookLibrary_;
-  std::unique_ptr<PlanFolderCatalog> planCatalog_;
   std::unique_ptr<HotkeyController> hotkeys_;
   // The working window's caret as last recorded, for the caret placement.
   std::optional<ScreenPoint> caret_;

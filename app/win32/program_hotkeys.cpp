@@ -26,11 +26,14 @@ HWND RootUnderCursor() {
 void Program::startHotkeys() {
   Settings& settings = settingsHome_->settings();
   registrar_ = std::make_unique<Win32HotkeyRegistrar>(window_->handle());
-  planCatalog_ = std::make_unique<PlanFolderCatalog>(fs_, settingsHome_->home().folder);
   CallUpHost& host = *this;
+  // The plan menu lists each group as the Plan tab does, and a change of a group reaches it.
   hotkeys_ = std::make_unique<HotkeyController>(
-      HotkeyParts{clock_, keyboard_, ui_, *window_, *registrar_, hookLibrary_, *planCatalog_,
-                  settings.environment, settings.planHotkeys, host});
+      HotkeyParts{clock_, keyboard_, ui_, *window_, *registrar_, hookLibrary_,
+                  planTab_->directory(), settings.environment, settings.planHotkeys, host});
+  hotkeys_->setPlanRuns(planTab_->routes());
+  planTab_->directory().changed = [this](int) { hotkeys_->planMenuChanged(); };
+  planTab_->list().hotkeysChanged = [this] { hotkeys_->settingsChanged(); };
   hotkeys_->addCopyDataEntries(copyData_);
   hotkeys_->start(reinterpret_cast<WindowId>(window_->handle()));
   addKeySettingsToSheet();
@@ -52,10 +55,11 @@ void Program::addKeySettingsToSheet() {
   sheetCommands_[SheetCommand::kPlanHotkeys] = [this](SettingsSheetModel&, HWND sheet) {
     Settings& settings = settingsHome_->settings();
     if (settings.environment.Plan_Enable != 1) return;
-    PlanHotkeyListModel model(settings.planHotkeys, *planCatalog_, settings.environment.PlanDir_Ar,
-                              hotkeys_->registration(), ui_);
+    PlanHotkeyListModel model(settings.planHotkeys, planTab_->directory(),
+                              settings.environment.PlanDir_Ar, hotkeys_->registration(), ui_);
     if (RunPlanHotkeyListDialog(sheet, ui_, SjisToWide(settings.environment.FontName), model)) {
       hotkeys_->settingsChanged();
+      planTab_->list().refreshUses();
     }
   };
   settingsApplied_.push_back([this](const SettingsApply& apply) {

@@ -16,6 +16,7 @@ void Program::startPlans(const DataHome& home) {
                        programFolder, dataHome},
       home.folder, [this] { return desktop_.windowTitle(working_.window); }});
   plans_->addCommandsTo(copyData_);
+  planTab_->attach(window_->handle(), plans_.get());
 }
 
 void Program::stackItemStored(const std::string& fileName) {

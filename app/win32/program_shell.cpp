@@ -81,6 +81,7 @@ void Program::updateStatusBar() {
   const EnvironmentSettings& environment = settingsHome_->settings().environment;
   StatusInput input;
   if (plans_) input.plan = plans_->activity();
+  if (planTab_) planTab_->planStateChanged();
   input.hasWorkingWindow = working_.window != 0;
   if (input.hasWorkingWindow) input.workingTitle = desktop_.windowTitle(working_.window);
   input.shortDisplay = environment.StatusBarActiveWinDspFlg == 1;

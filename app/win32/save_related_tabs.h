@@ -38,6 +38,7 @@ class SaveAndRelatedTabs {
     std::function<void()> requestClose;
     std::function<void()> refresh;       // the current list's rows or colours changed
     std::function<void()> saveRelated;   // writes the related-files settings file
+    PlanCallCommands* planCall = nullptr;  // "プラン呼び出し" of the rows
   };
   explicit SaveAndRelatedTabs(Parts parts);
 

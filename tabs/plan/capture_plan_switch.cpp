@@ -13,7 +13,7 @@ bool CapturePlanSwitch::toggle() { return isOn() ? switchOff() : switchOn(); }
 
 bool CapturePlanSwitch::switchOn() {
   directory_.refresh(kCapturePlanGroup);
-  const std::vector<PlanFileInfo>& plans = directory_.plans(kCapturePlanGroup);
+  const std::vector<PlanFileInfo>& plans = directory_.groupPlans(kCapturePlanGroup);
   if (plans.empty()) {
     ui_.showMessage("プランが存在しません　", MessageIcon::kExclamation);
     return false;

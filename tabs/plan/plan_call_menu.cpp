@@ -11,7 +11,7 @@ PlanCallMenu::PlanCallMenu(PlanDirectory& directory, PlanRoutes& routes,
     : directory_(directory), routes_(routes), environment_(environment), chooser_(chooser) {}
 
 void PlanCallMenu::prepare(MenuModel& menu) const {
-  PreparePlanCallMenu(menu, environment_.Plan_Enable == 1, directory_.plans(kPlanCallGroup));
+  PreparePlanCallMenu(menu, environment_.Plan_Enable == 1, directory_.groupPlans(kPlanCallGroup));
 }
 
 bool PlanCallMenu::run(int command, std::string_view value) {
@@ -21,7 +21,7 @@ bool PlanCallMenu::run(int command, std::string_view value) {
   }
   if (command != menu_command::kPlanList) return false;
   std::vector<std::string> names;
-  for (const PlanFileInfo& plan : directory_.plans(kPlanCallGroup)) names.push_back(plan.name);
+  for (const PlanFileInfo& plan : directory_.groupPlans(kPlanCallGroup)) names.push_back(plan.name);
   if (names.empty()) return true;
   if (std::optional<int> chosen =
           chooser_.choose("Quillbox＜プラン一覧＞", "呼び出すプランを選択してください。", names)) {

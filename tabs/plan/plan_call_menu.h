@@ -5,22 +5,23 @@
 
 #include "app/settings/environment_settings.h"
 #include "app/tablist/menu_model.h"
+#include "app/tablist/plan_call_commands.h"
 #include "tabs/plan/plan_chooser.h"
 #include "tabs/plan/plan_directory.h"
 #include "tabs/plan/plan_routes.h"
 
 namespace qb {
 
-class PlanCallMenu {
+class PlanCallMenu : public PlanCallCommands {
  public:
   PlanCallMenu(PlanDirectory& directory, PlanRoutes& routes,
                const EnvironmentSettings& environment, PlanChooser& chooser);
 
   // Fills the submenu of a tab's menu that holds "プラン一覧...".
-  void prepare(MenuModel& menu) const;
+  void prepare(MenuModel& menu) const override;
   // True when `command` is one of the submenu's; the plan then runs on `value` (after the plan
   // selection window for "プラン一覧...").
-  bool run(int command, std::string_view value);
+  bool run(int command, std::string_view value) override;
 
  private:
   PlanDirectory& directory_;

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "app/settings/environment_settings.h"
+#include "hotkeys/call_up_host.h"
 #include "platform/ui.h"
 #include "tabs/plan/plan_directory.h"
 #include "tabs/plan/plan_thread_port.h"
@@ -32,7 +33,7 @@ struct PlanRouteParts {
   EnvironmentSettings& environment;
 };
 
-class PlanRoutes {
+class PlanRoutes : public PlanRunRequests {
  public:
   explicit PlanRoutes(PlanRouteParts parts);
 
@@ -47,6 +48,14 @@ class PlanRoutes {
   // Entry `index` of `group` in the plan popup menu; `fileName` is the plan the menu listed
   // there, empty when unknown (then the entry's plan of the group's current order runs).
   int runMenuPlan(int group, int index, std::string_view fileName);
+
+  // PlanRunRequests: the hotkey controller's plan hotkeys and popup-menu choices.
+  void runPlanOfHotkey(int, int group, const std::string& fileName) override {
+    runHotkeyPlan(group, fileName);
+  }
+  void runPlanFromMenu(int group, int index, const std::string& fileName) override {
+    runMenuPlan(group, index, fileName);
+  }
 
  private:
   int run(int group, std::string_view fileName, std::string_view input, bool hideMainWindow,

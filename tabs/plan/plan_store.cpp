@@ -22,6 +22,15 @@ int NumberOf(std::string_view fileName) {
   return ParseLeadingInt(digits);
 }
 
+// A file of the group itself: the names in "quillboxplan.dat" and the settings are hand-editable
+// and must not reach a file elsewhere.
+bool PlainName(std::string_view fileName) {
+  return !fileName.empty() && fileName.find_first_of("\\/:") == std::string_view::npos &&
+         fileName != "." && fileName != "..";
+}
+
+constexpr FileError kNotAPlanFile{FileCause::kBadPath, 0};
+
 }  // namespace
 
 PlanStore::PlanStore(FileSystem& fs, std::string dataHome)
@@ -58,6 +67,7 @@ int PlanStore::count(int group) {
 }
 
 bool PlanStore::read(int group, std::string_view fileName, PlanItem& record) {
+  if (!PlainName(fileName)) return false;
   FileResult<std::string> content = fs_.readWhole(path(group, fileName));
   return content.ok() && SplitPlanItem(ShiftBytesDown(*content.value), record);
 }
@@ -91,14 +101,17 @@ std::optional<std::string> PlanStore::add(int group, const PlanItem& record,
 }
 
 FileFailure PlanStore::replace(int group, std::string_view fileName, const PlanItem& record) {
+  if (!PlainName(fileName)) return kNotAPlanFile;
   return fs_.replaceAtomically(path(group, fileName), ShiftBytesUp(BuildPlanItem(record)));
 }
 
 FileFailure PlanStore::remove(int group, std::string_view fileName) {
+  if (!PlainName(fileName)) return kNotAPlanFile;
   return fs_.remove(path(group, fileName));
 }
 
 FileFailure PlanStore::setCreated(int group, std::string_view fileName, const DateTime& created) {
+  if (!PlainName(fileName)) return kNotAPlanFile;
   return fs_.setTimes(path(group, fileName), created, std::nullopt);
 }
 

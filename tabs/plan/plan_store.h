@@ -39,7 +39,8 @@ class PlanStore {
   // The ".cln" files of a group.
   int count(int group);
 
-  // False when the file cannot be read or holds no plan record.
+  // False when the file cannot be read or holds no plan record. File names with a folder part
+  // ("..\x.cln", "C:x") are refused by every operation: they could name a file elsewhere.
   bool read(int group, std::string_view fileName, PlanItem& record);
   // A new file under the lowest number no file of the group has, created at `created`. Its name,
   // or nothing with `failure` set (a group of 100 files fails with kDirectoryFull).

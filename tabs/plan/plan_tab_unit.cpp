@@ -5,7 +5,7 @@ namespace qb {
 PlanTabUnit::PlanTabUnit(PlanTabUnitParts parts)
     : settings_(parts.settings),
       store_(parts.fs, parts.dataHome),
-      directory_(store_, parts.settings.environment, parts.hook),
+      directory_(store_),
       installer_(parts.library, store_, parts.ui, parts.clock),
       list_({parts.fs, parts.clock, parts.ui, parts.settings.environment,
              parts.settings.planHotkeys, store_}) {

@@ -1,6 +1,6 @@
 // The Plan tab's parts as the program owns them: the store of the ten groups, the directory the
 // menus read, the standard-plan installer and the list, connected so that every change of a
-// group reaches the directory (and through it the hook library's plan menu).
+// group reaches the directory (whose `changed` the program points at the hook library's menu).
 #pragma once
 #include <string>
 
@@ -21,7 +21,6 @@ struct PlanTabUnitParts {
   Ui& ui;
   Settings& settings;
   PlanDataLibrary& library;
-  PlanMenuHook* hook;     // null without the hook library
   std::string dataHome;   // ends in a backslash
 };
 

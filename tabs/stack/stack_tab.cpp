@@ -45,7 +45,7 @@ MenuModel StackMenuPattern() {
       E::Command("前後空白等を除去して貼付", mc::kPasteTrimEnds),
       E::Command("全ての空白等を除去して貼付", mc::kPasteNoBlanks),
       E::Command("1行貼付毎にTabキー押下", mc::kPasteTabPerLine),
-      E::Submenu("一括貼り付け", std::move(bulk))};
+      E::Submenu("一括貼り付け", std::move(bulk)), PlanCallSubmenu()};
   std::vector<MenuEntry> order = {E::Command("値順", stack_command::kSortByValue),
                                   E::Command("値のサイズ順", stack_command::kSortBySize)};
   return MenuModel({
@@ -145,11 +145,13 @@ void StackTab::activate(int row) {
 MenuModel StackTab::menu(const TabMenuContext& context) const {
   MenuModel model = StackMenuPattern();
   PrepareTabMenu(model, context);
+  PreparePlanCallSubmenu(model, parts_.planCall);
   return model;
 }
 
 void StackTab::runMenuCommand(int row, int command) {
   parts_.list.select(row);
+  if (parts_.planCall && parts_.planCall->run(command, wholeValue(row))) return changed();
   if (!RunPasteCommand(parts_.engine, *this, command, parts_.settings.DIRECT_SEND == 1)) {
     switch (command) {
       case mc::kContentView:

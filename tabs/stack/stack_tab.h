@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "app/settings/environment_settings.h"
+#include "app/tablist/plan_call_commands.h"
 #include "macros/input_fill.h"
 #include "paste/paste_engine.h"
 #include "tabs/stack/stack_list.h"
@@ -42,6 +43,8 @@ struct StackTabParts {
   Ui& ui;
   std::function<void(const std::string& value)> showContent;  // "内容確認..."
   std::function<void()> changed;  // rows, selection or group changed: the view redraws
+  // "プラン呼び出し" on a row's value; null without plans.
+  PlanCallCommands* planCall = nullptr;
 };
 
 class StackTab : public PasteSource {

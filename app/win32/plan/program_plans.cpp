@@ -24,6 +24,12 @@ void ProgramPlans::onCapture(std::string_view planFileName, std::string_view tex
   capture_.onCapture(planFileName, text);
 }
 
+bool ProgramPlans::run(std::string planText, std::string planVersion, std::string text) {
+  std::string window = parts_.workingWindowTitle ? parts_.workingWindowTitle() : std::string();
+  return thread_.requestRun({std::move(planText), std::move(planVersion), std::move(text),
+                             std::move(window), false});
+}
+
 PlanActivity ProgramPlans::activity() const {
   switch (thread_.mode()) {
     case PlanMode::kRunning: return PlanActivity::kRunning;

@@ -52,6 +52,12 @@ class ProgramPlans : private PlanCommandTargets, private PlanRequests {
   PlanActivity activity() const;
   // A new History item: the capture plan runs on it (or the capture is counted).
   void onCapture(std::string_view planFileName, std::string_view text);
+  // A run from the Plan tab, "プラン呼び出し", a plan hotkey or the plan popup menu, on `text`
+  // with the working window's title of now. False while a plan is edited or run.
+  bool run(std::string planText, std::string planVersion, std::string text);
+  // The captures for which the capture plan was not called.
+  int skippedCaptures() const { return capture_.skippedCaptures(); }
+  void resetSkippedCaptures() { capture_.resetSkippedCaptures(); }
   // The program's end: a plan in progress is told to stop, then the plan thread ends.
   void shutDown();
 

@@ -68,10 +68,10 @@ void runEdgeClickScenario(const ScenarioContext& context) {
 }
 
 void runPlanMenuScenario(const ScenarioContext& context) {
-  const std::wstring dataHome = freshDataHome(context, L"plan-menu") + L"\\";
-  expect(CreateDirectoryW(dataHome.c_str(), nullptr) != FALSE, "cannot create the data home");
+  // A data home of this release (no first start: no standard plans are installed).
+  const std::wstring dataHome = dataHomeWithSetting(context, L"plan-menu", "VL=", "V3.34");
   putPlanFile(dataHome, 2, L"PLAN001.cln", "括弧で括る");
-  pause(50);  // the group's order is the files' creation order
+  pause(1100);  // the group's order is the Plan tab's: newest first
   putPlanFile(dataHome, 2, L"PLAN002.cln", "日付を付ける");
   putPlanFile(dataHome, 0, L"PLAN001.cln", "別のグループ");
   ClickTarget target(kTargetArea);
@@ -84,8 +84,8 @@ void runPlanMenuScenario(const ScenarioContext& context) {
           [&] { return (menu = ownPopupMenuWindow()) != nullptr; });
   keyUp(VK_CONTROL);
   const std::vector<std::wstring> texts = ownMenuTexts(menu);
-  const std::vector<std::wstring> expected = {L"プラングループ切り換え", L"-", L"括弧で括る",
-                                              L"日付を付ける"};
+  const std::vector<std::wstring> expected = {L"プラングループ切り換え", L"-", L"日付を付ける",
+                                              L"括弧で括る"};
   expect(texts == expected, "the plan menu shows" + describe(texts));
   pressKey(VK_ESCAPE);
   if (!pollUntil(3000, [] { return ownPopupMenuWindow() == nullptr; })) {

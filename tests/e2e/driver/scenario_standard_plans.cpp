@@ -14,7 +14,7 @@
 #include "tests/e2e/driver/quillbox_under_test.h"
 #include "tests/e2e/driver/scenarios.h"
 #include "tests/e2e/driver/screen_capture.h"
-#include "tests/e2e/driver/tab_buttons.h"
+#include "tests/e2e/driver/tab_driving.h"
 #include "tests/e2e/driver/text.h"
 #include "tests/e2e/driver/window_search.h"
 
@@ -43,7 +43,7 @@ HWND showPlanTab(const QuillboxUnderTest& quillbox) {
   sendTrayCallback(quillbox.mainWindow(), kTrayCallbackMessage, kTrayIconId, WM_LBUTTONUP);
   waitFor("the main window to be called up", kStandardLimitMs,
           [&] { return IsWindowVisible(quillbox.mainWindow()) != FALSE; });
-  clickTabButton(quillbox.mainWindow(), L"プラン");
+  chooseTab(quillbox.mainWindow(), L"プラン");
   const HWND list = findListView(quillbox.mainWindow());
   expect(list != nullptr, "the main window has no list");
   waitFor("the Plan tab to list the 36 plans of \"ホットキー呼び出し専用\"", kStandardLimitMs,

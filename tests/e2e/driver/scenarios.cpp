@@ -28,6 +28,7 @@ const std::vector<Scenario>& allScenarios() {
       {"plan-windows", runPlanWindowsScenario},
       {"plan-shutdown", runPlanShutdownScenario},
       {"standard-plans", runStandardPlansScenario},
+      {"plan-routes", runPlanRoutesScenario},
       {"double-tap", runDoubleTapScenario},
       {"modifier-hotkey", runModifierHotkeyScenario},
       {"edge-click", runEdgeClickScenario},

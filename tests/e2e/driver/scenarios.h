@@ -43,6 +43,7 @@ void runCapturePlanScenario(const ScenarioContext& context);
 void runPlanWindowsScenario(const ScenarioContext& context);
 void runPlanShutdownScenario(const ScenarioContext& context);
 void runStandardPlansScenario(const ScenarioContext& context);
+void runPlanRoutesScenario(const ScenarioContext& context);
 // Call-up and let-go: hotkeys, double taps, the input hooks.
 void runDoubleTapScenario(const ScenarioContext& context);
 void runModifierHotkeyScenario(const ScenarioContext& context);

@@ -152,6 +152,22 @@ TEST_F(HotkeyControllerTest, PlanNamesGoToTheHooksInTheGroupsOrder) {
   EXPECT_FALSE(controller.hooks().planFileAt(2, 2));
 }
 
+TEST_F(HotkeyControllerTest, AChangedPlanGroupReachesTheInstalledMenu) {
+  putPlan(2, "PLAN001.cln", "一");
+  start();
+  putPlan(2, "PLAN002.cln", "二");
+  settings.environment.PlanDir_Ar[3] = "新しい名前";
+  controller.planMenuChanged();
+  EXPECT_EQ(hooks.planNames()[2], "一\r\n二");
+  EXPECT_NE(hooks.groupNames().find("新しい名前"), std::string::npos);
+  EXPECT_EQ(controller.hooks().planFileAt(2, 1).value_or(""), "PLAN002.cln");
+  // Removed hooks are not told.
+  controller.stop();
+  putPlan(2, "PLAN003.cln", "三");
+  controller.planMenuChanged();
+  EXPECT_EQ(hooks.planNames()[2], "一\r\n二");
+}
+
 TEST_F(HotkeyControllerTest, ADoubleTapCallsUpMultiHotkeyZeroWithItsTab) {
   settings.environment.MultiHotKeyTabKind[0] = 2;
   settings.environment.MultiHotKeyGroup[0] = 4;  // group 3

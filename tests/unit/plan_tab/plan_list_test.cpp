@@ -231,7 +231,7 @@ TEST_F(PlanListTest, WhileAPlanRunsTheTabRefusesChanges) {
   struct NoDialogs : PlanTabDialogs {
     std::optional<std::string> choosePlanFile() override { return std::nullopt; }
   } dialogs;
-  PlanDirectory directory(w.store, w.settings, nullptr);
+  PlanDirectory directory(w.store);
   PlanRoutes routes({w.store, directory, w.requests, w.ui, w.settings});
   PlanTab tab({w.list, routes, w.requests, w.settings, w.ui, dialogs});
   w.putPlan(2, 1, "A");

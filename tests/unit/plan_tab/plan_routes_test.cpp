@@ -16,24 +16,13 @@ namespace {
 
 namespace mc = menu_command;
 
-class RecordingHook : public PlanMenuHook {
- public:
-  void setGroupNames(std::string_view names) override { groupNames = names; }
-  void setPlanNames(int group, std::string_view names) override {
-    planNames[static_cast<std::size_t>(group)] = names;
-  }
-  std::string groupNames;
-  std::array<std::string, 10> planNames;
-};
-
 class PlanRoutesTest : public ::testing::Test {
  protected:
   void TearDown() override { ExpectUiScriptFinished(w.ui); }
   std::string lastMessage() const { return w.ui.boxes().empty() ? "" : w.ui.boxes().back().text; }
 
   PlanWorld w;
-  RecordingHook hook;
-  PlanDirectory directory{w.store, w.settings, &hook};
+  PlanDirectory directory{w.store};
   PlanRoutes routes{{w.store, directory, w.requests, w.ui, w.settings}};
 };
 
@@ -55,9 +44,16 @@ TEST_F(PlanRoutesTest, ThePlanTabRunsTheChosenPlanFromAnEmptyText) {
 TEST_F(PlanRoutesTest, PlanCallRunsThePlanAtItsMenuPositionOnTheRowsValue) {
   w.putPlan(0, 1, "一");
   w.putPlan(0, 2, "二");
+  std::vector<int> told;
+  directory.changed = [&](int group) { told.push_back(group); };
   directory.refreshAll();
-  EXPECT_EQ(hook.planNames[0], "二\r\n一");
-  EXPECT_TRUE(hook.groupNames.starts_with("プラン呼び出し専用\r\n履歴取得時呼び出し専用\r\n"));
+  directory.refresh(0);
+  EXPECT_EQ(told, (std::vector<int>{-1, 0}));
+  // The hook library's plan menu lists the group as the Plan tab does.
+  std::vector<PlanEntry> menu = directory.plans(0);
+  ASSERT_EQ(menu.size(), 2u);
+  EXPECT_EQ(menu[0].name, "二");
+  EXPECT_EQ(menu[1].fileName, "PLAN001.cln");
   EXPECT_EQ(routes.m_PlanCallGo(1, "ABC", true), 0);
   ASSERT_EQ(w.requests.runs.size(), 1u);
   EXPECT_EQ(w.requests.runs[0].planText, PlanText("一"));
@@ -112,11 +108,22 @@ TEST_F(PlanRoutesTest, ThePopupMenuRunsThePlanItListedAndKeepsItsGroup) {
   EXPECT_EQ(w.requests.runs.size(), 2u);
 }
 
-TEST_F(PlanRoutesTest, PlanNamesForTheHookFitItsSlotAndStayOneLineEach) {
-  EXPECT_EQ(JoinMenuNames({"a\r\nb", "c"}, 100), "a  b\r\nc");
-  // "abc\r\ndef" and its NUL need 9 bytes.
-  EXPECT_EQ(JoinMenuNames({"abc", "def"}, 8), "abc");
-  EXPECT_EQ(JoinMenuNames({"abc", "def"}, 9), "abc\r\ndef");
+TEST_F(PlanRoutesTest, PlanNamesInTheMenuStayOneLineEach) {
+  w.putPlan(2, 1, "一行目\r\n二行目");
+  directory.refresh(2);
+  EXPECT_EQ(directory.plans(2).at(0).name, "一行目  二行目");
+  EXPECT_EQ(directory.groupPlans(2).at(0).name, "一行目\r\n二行目");
+}
+
+TEST_F(PlanRoutesTest, AHotkeyFileNameCannotReachAFileElsewhere) {
+  w.putPlan(0, 1, "別のグループ");
+  for (const char* name : {"..\\PlanDir00\\PLAN001.cln", "C:PLAN001.cln", "../PlanDir00/PLAN001.cln"}) {
+    EXPECT_EQ(routes.runHotkeyPlan(2, name), -1) << name;
+    EXPECT_TRUE(lastMessage().starts_with("ﾌｧｲﾙの読み込みに失敗しました(m_PlanGGetSub)")) << name;
+  }
+  EXPECT_TRUE(w.requests.runs.empty());
+  EXPECT_TRUE(w.store.remove(0, "..\\PlanDir00\\PLAN001.cln").has_value());
+  EXPECT_TRUE(w.fs.exists(PlanPath(0, 1)));
 }
 
 TEST(PlanCallMenuTest, TheSubmenuListsTheCallGroupOrSaysWhyItCannot) {
