@@ -164,7 +164,7 @@ void Program::onCommand(int command) {
       break;
     case sc::kSettings:
       SettingsCommand(ui_, [this] { openSettingsSheet(); })
-          .run(/*planEditedOrRunning=*/plans_ && plans_->busy());
+          .run(/*planEditedOrRunning=*/plans_ && plans_->planBusy());
       break;
     case sc::kHelp: HelpCommands(shell_, ui_, programFolder).openHelp(); break;
     case sc::kPlanHelp: HelpCommands(shell_, ui_, programFolder).openPlanHelp(); break;

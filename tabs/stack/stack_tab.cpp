@@ -36,23 +36,13 @@ std::optional<int> ParseStackClearCommand(std::string_view command) {
 
 MenuModel StackMenuPattern() {
   using E = MenuEntry;
-  std::vector<MenuEntry> bulk = {
-      E::Command("指定行以上を一括貼付", mc::kBulkPasteAbove),
-      E::Command("指定行以上を一括貼付（改行挿入）", mc::kBulkPasteAboveBreaks),
-      E::Command("指定行以下を一括貼付", mc::kBulkPasteBelow),
-      E::Command("指定行以下を一括貼付（改行挿入）", mc::kBulkPasteBelowBreaks)};
-  std::vector<MenuEntry> special = {
-      E::Command("前後空白等を除去して貼付", mc::kPasteTrimEnds),
-      E::Command("全ての空白等を除去して貼付", mc::kPasteNoBlanks),
-      E::Command("1行貼付毎にTabキー押下", mc::kPasteTabPerLine),
-      E::Submenu("一括貼り付け", std::move(bulk)), PlanCallSubmenu()};
   std::vector<MenuEntry> order = {E::Command("値順", stack_command::kSortByValue),
                                   E::Command("値のサイズ順", stack_command::kSortBySize)};
   return MenuModel({
       E::Command("作業中文書に貼り付け", mc::kPasteToDocument),
       E::Command("クリップボードへコピー", mc::kCopyToClipboard),
       E::Command("部分選択...", mc::kPartialSelection),
-      E::Submenu("特殊貼り付け", std::move(special)),
+      E::Submenu("特殊貼り付け", SpecialPasteEntries()),
       E::Separator(),
       E::Command("内容確認...", mc::kContentView),
       E::Separator(),

@@ -30,6 +30,11 @@ bool ProgramPlans::run(std::string planText, std::string planVersion, std::strin
                              std::move(window), false});
 }
 
+void ProgramPlans::requestRun(PlanRunInputs inputs) {
+  if (inputs.hideMainWindow && parts_.hideMainWindow) parts_.hideMainWindow();
+  run(std::move(inputs.planText), std::move(inputs.planVersion), std::move(inputs.inputText));
+}
+
 PlanActivity ProgramPlans::activity() const {
   switch (thread_.mode()) {
     case PlanMode::kRunning: return PlanActivity::kRunning;

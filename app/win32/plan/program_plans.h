@@ -20,6 +20,7 @@
 #include "platform/desktop.h"
 #include "platform/file_system.h"
 #include "platform/ui.h"
+#include "tabs/plan/plan_thread_port.h"
 #include "tabs/stack/stack_tab.h"
 
 namespace qb {
@@ -35,9 +36,10 @@ struct ProgramPlansParts {
   PlanLibrarySetup library;  // the main window, fonts and folders
   std::string dataHome;      // ends in a backslash
   std::function<std::string()> workingWindowTitle;
+  std::function<void()> hideMainWindow;  // before a run that asks for it
 };
 
-class ProgramPlans : private PlanCommandTargets, private PlanRequests {
+class ProgramPlans : private PlanCommandTargets, private PlanRequests, private PlanThreadPort {
  public:
   explicit ProgramPlans(ProgramPlansParts parts);
   ~ProgramPlans() override;
@@ -47,7 +49,7 @@ class ProgramPlans : private PlanCommandTargets, private PlanRequests {
   // Set while a plan block drives the keyboard or the clipboard.
   bool clipboardFlag() const { return commands_.clipboardFlag(); }
   // A plan is being edited or run.
-  bool busy() const { return thread_.mode() != PlanMode::kIdle; }
+  bool planBusy() const { return busy(); }
   // What the status bar shows of it.
   PlanActivity activity() const;
   // A new History item: the capture plan runs on it (or the capture is counted).
@@ -60,6 +62,8 @@ class ProgramPlans : private PlanCommandTargets, private PlanRequests {
   void resetSkippedCaptures() { capture_.resetSkippedCaptures(); }
   // The program's end: a plan in progress is told to stop, then the plan thread ends.
   void shutDown();
+  // The plan thread as the Plan tab's runs see it.
+  PlanThreadPort& threadPort() { return *this; }
 
  private:
   // PlanCommandTargets
@@ -69,6 +73,9 @@ class ProgramPlans : private PlanCommandTargets, private PlanRequests {
   // PlanRequests
   PlanMode mode() const override { return thread_.mode(); }
   bool requestRun(PlanRunRequest request) override { return thread_.requestRun(std::move(request)); }
+  // PlanThreadPort
+  bool busy() const override { return thread_.mode() != PlanMode::kIdle; }
+  void requestRun(PlanRunInputs inputs) override;
 
   ProgramPlansParts parts_;
   PlanCommands commands_;

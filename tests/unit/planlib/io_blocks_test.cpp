@@ -188,6 +188,16 @@ TEST_F(IoBlocksTest, StampedOutputNamesTakeTheNextFreeSequence) {
   EXPECT_EQ(harness.files.contentOf("C:\\out\\2024010112000000_noext"), "three");
   EXPECT_FALSE(harness.files.exists("C:\\out\\b.txt"));
   EXPECT_EQ(first.result, 0);
+  // All hundred names of the second taken: nothing is overwritten.
+  for (int sequence = 2; sequence < 100; ++sequence) {
+    harness.files.putFile("C:\\out\\b_20240101120000" + std::string(sequence < 10 ? "0" : "") +
+                              std::to_string(sequence) + ".txt", "old");
+  }
+  PlanRun full = harness.runBlocks(FileWrite(2, "C:\\out\\b.txt"), "new");
+  EXPECT_EQ(full.result, -1);
+  EXPECT_EQ(full.messages.at(0), "【操作ブロック[ファイル出力]実行】\n\nファイルの出力に失敗しました。　\n"
+                                 "エラー詳細：未定義エラー\n( C:\\out\\b.txt )");
+  EXPECT_EQ(harness.files.contentOf("C:\\out\\b_2024010112000099.txt"), "old");
 }
 
 TEST_F(IoBlocksTest, OutputAsksBeforeReplacingAndReportsFailures) {

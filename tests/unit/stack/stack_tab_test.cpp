@@ -192,3 +192,22 @@ TEST_F(StackTabTest, ThePlanClipboardCaptureShowsInGroupZero) {
 
 }  // namespace
 }  // namespace qb
+
+namespace qb {
+namespace {
+
+TEST(StackMenuTest, OffersThePastesTheOrdersTheInitialisationAndDelete) {
+  TabMenuContext context;
+  context.clickPastes = false;
+  MenuModel menu = StackMenuPattern();
+  PrepareTabMenu(menu, context);
+  for (int command : {32795, 32794, 32796, 32797, 32800, 32812, stack_command::kSortByValue,
+                      stack_command::kSortBySize, stack_command::kInitialise, 32970}) {
+    EXPECT_TRUE(menu.contains(command)) << command;
+  }
+  EXPECT_FALSE(menu.contains(32811));  // no plan call from the Stack tab
+  EXPECT_TRUE(menu.find(32794)->isDefault);
+}
+
+}  // namespace
+}  // namespace qb
