@@ -244,6 +244,12 @@ std::optional<std::string> PlanVariables::substitute(std::string_view setting,
   return text;
 }
 
+std::vector<int> PlanVariables::substitutionOrder() {
+  std::vector<int> codes;
+  for (const NamedCode& named : Names()) codes.push_back(named.code);
+  return codes;
+}
+
 std::string PlanVariables::nameOfCode(int code) {
   for (const NamedCode& named : Names()) {
     if (named.code == code) return named.name;

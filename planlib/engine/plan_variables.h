@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/date_time.h"
 
@@ -58,6 +59,8 @@ class PlanVariables {
 
   // "<$作業用01>" for 101; empty for an unknown code.
   static std::string nameOfCode(int code);
+  // The codes of every variable in the order of substitution.
+  static std::vector<int> substitutionOrder();
 
   const std::string& planName() const { return planName_; }
 
