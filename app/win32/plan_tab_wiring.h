@@ -55,7 +55,7 @@ class PlanTabWiring : private PlanThreadPort, private SkippedCaptures {
 
  private:
   // PlanThreadPort
-  bool busy() const override { return plans_ && plans_->busy(); }
+  bool busy() const override { return plans_ && plans_->planBusy(); }
   void requestRun(PlanRunInputs inputs) override;
   // SkippedCaptures
   int count() const override { return plans_ ? plans_->skippedCaptures() : 0; }
