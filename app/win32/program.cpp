@@ -94,7 +94,7 @@ bool Program::startHistory(const DataHome& home) {
   stackList_ = std::make_unique<CStackList>(fs_, ui_, *stack_, home.folder);
   planTab_ = std::make_unique<PlanTabWiring>(PlanTabWiringParts{
       fs_, clock_, ui_, settingsHome_->settings(), home.folder, SjisToWide(environment.FontName),
-      [this] { refreshList(); }, [this] { letGo(); }});
+      [this] { refreshList(); }, [this] { letGoForPlanRun(); }});
   planTab_->start();
   return history_->loadListing(environment.MaxFile) == 0;
 }

@@ -125,6 +125,7 @@ class Program : private CaptureHandOffs, private ClipboardChain, private PasteHo
   void selectRelatedTab(int number) override;
   void letGo() override;
   void recordCaret() override;
+  void letGoForPlanRun();
   void resumeCapture() override;
   TabView* enabledView(TabKind kind, int number = 0);
   int currentRowOffset(const RECT& window);

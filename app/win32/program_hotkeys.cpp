@@ -190,6 +190,13 @@ void Program::letGo() {
   }
 }
 
+// A plan that pastes runs with the window let go and the working window in front again, as a
+// paste does: the plan's own activation must not find the notification area in front.
+void Program::letGoForPlanRun() {
+  letGo();
+  if (working_.window != 0) desktop_.activate(working_.window);
+}
+
 void Program::recordCaret() {
   if (!tracker_) return;
   tracker_->track();

@@ -193,7 +193,7 @@ for scenario in $scenarios; do
   wait $!
   status=$?
   took=$(($(date +%s) - started))
-  verdict=$(tr -d '\r' <"$out" | grep -E '^(PASS|FAIL) ' | tail -n 1)
+  verdict=$(tr -d '\r' <"$out" | grep -aE '^(PASS|FAIL) ' | tail -n 1)
   if [ "$status" -eq 0 ] && [ "${verdict%% *}" = "PASS" ]; then
     passed=$((passed + 1))
     echo "PASS $scenario (${took} s)"
@@ -205,8 +205,8 @@ for scenario in $scenarios; do
     shot=$("$here/screenshot.sh" "$shot_dir/$scenario-$(date +%Y%m%d-%H%M%S).png")
     [ -n "$shot" ] && echo "  screenshot: $shot"
     echo "  steps: $steps"
-    tr -d '\r' <"$out" | grep -vE '^(PASS|FAIL) ' | sed 's/^/  /'
-    grep -vE 'wine32 is missing|multiarch needs|dpkg --add-arch|apt-get install wine32' "$steps" |
+    tr -d '\r' <"$out" | grep -avE '^(PASS|FAIL) ' | sed 's/^/  /'
+    grep -avE 'wine32 is missing|multiarch needs|dpkg --add-arch|apt-get install wine32' "$steps" |
       tail -n 40 | sed 's/^/  /'
   fi
   end_own_programs
