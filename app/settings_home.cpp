@@ -38,8 +38,10 @@ bool SettingsHome::open(const std::string& logonUser,
   WindowsVersion version = system_.windowsVersion();
   settings().environment.WinVer = version.major;
   settings().environment.WinVerMinor = version.minor;
-  return files_->save() == 0;
+  return true;
 }
+
+int SettingsHome::saveAtStart() { return files_->save(); }
 
 int SettingsHome::saveAtExit() {
   int result = files_->save();

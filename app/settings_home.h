@@ -18,9 +18,12 @@ class SettingsHome {
   // Chooses the data home and loads the environment settings; with the common-user option on in
   // the user's settings, the common data home ("QuillBoxCommonUser") and its settings instead.
   // A data home given on the command line is used as it is. Then the two smaller files are
-  // loaded, the Windows version is recorded and all three are written back. False aborts the
-  // start (the boxes were shown).
+  // loaded and the Windows version is recorded. False aborts the start (the boxes were shown).
   bool open(const std::string& logonUser, const std::optional<std::string>& givenDataHome);
+  // Writes the three files back, so that keys missing from them are in the files from now on.
+  // The start does it once the program takes texts (each file is flushed to the disk, which can
+  // take tens of milliseconds). 0, or -1 after the box and the close request.
+  int saveAtStart();
 
   const DataHome& home() const { return *home_; }
   Settings& settings() { return files_->settings(); }

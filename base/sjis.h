@@ -40,5 +40,8 @@ std::string CutBytes(std::string_view text, std::size_t maxBytes);
 
 // At most `maxBytes` bytes, one byte less when the cut would split a double-byte character.
 std::string CutBytesWhole(std::string_view text, std::size_t maxBytes);
+// The same without a copy: the longest prefix of at most `maxBytes` bytes that does not split a
+// double-byte character.
+std::string_view WholeCharacterPrefix(std::string_view text, std::size_t maxBytes);
 
 }  // namespace qb

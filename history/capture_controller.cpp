@@ -56,7 +56,8 @@ void CaptureController::capture() {
     return;
   }
   ClipboardText read = ReadClipboardText(clipboard_, clock_, ui_);
-  if (read.isPrivate) return;
+  // The read may have waited for the clipboard, and the shutdown may have run meanwhile.
+  if (!viewReady_ || read.isPrivate) return;
   handOffs_.publishToLan(std::string_view(read.text).substr(0, kPublishBytes));
   if (settings_.RirekiStop == 1 || read.text.empty()) return;
 

@@ -17,7 +17,9 @@ struct ClipboardText {
 
 enum class ClipboardTries { kFive, kSingle };
 
-// Empty when the clipboard holds no text. Opening is retried after 300, 500, 600 and 700 ms
+// Empty when the clipboard holds no text; that is known before opening, so it costs no retries.
+// An open refused for a moment (another listener reading the same change) is tried again at once
+// for up to 10 ms; after that, opening is retried after 300, 500, 600 and 700 ms
 // (messages are dispatched while waiting); after the fifth failure the user is told that
 // another application seems to hold the clipboard.
 ClipboardText ReadClipboardText(Clipboard& clipboard, Clock& clock, Ui& ui,

@@ -96,6 +96,29 @@ int ReadWholeFile(FileSystem& fs, std::string_view path, std::string& text,
   return 0;
 }
 
+int ReadFileHead(FileSystem& fs, std::string_view path, std::size_t maxBytes, std::string& text,
+                 std::string& errorText) {
+  FileResult<std::string> result = fs.readHead(path, maxBytes);
+  if (!result.ok()) {
+    text.clear();
+    errorText = FileErrorText(result.error.cause);
+    return -1;
+  }
+  text = std::move(*result.value);
+  errorText.clear();
+  return 0;
+}
+
+int RemoveInterruptedWrites(FileSystem& fs, std::string_view folder, const DateTime& startedAt) {
+  const std::string prefix = std::string(folder) + "\\";
+  int removed = 0;
+  for (const FileEntry& entry : fs.list(prefix + "~qb*.tmp")) {
+    if (entry.isFolder || !(entry.lastWritten < startedAt)) continue;
+    if (!fs.remove(prefix + entry.name)) ++removed;
+  }
+  return removed;
+}
+
 int DeleteMatchingFiles(FileSystem& fs, std::string_view wildcardPath) {
   std::vector<std::size_t> separators = SeparatorPositions(wildcardPath);
   std::string_view folder =

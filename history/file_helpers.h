@@ -1,5 +1,6 @@
 // Small file helpers that every store shares, with the messages users see for file errors.
 #pragma once
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,15 @@ std::string FileErrorText(int cause);
 
 // 0 and the whole content; on failure -1, empty text and FileErrorText of the cause.
 int ReadWholeFile(FileSystem& fs, std::string_view path, std::string& text, std::string& errorText);
+
+// As ReadWholeFile, but at most the first `maxBytes` bytes are read: a huge file costs no more
+// than that.
+int ReadFileHead(FileSystem& fs, std::string_view path, std::size_t maxBytes, std::string& text,
+                 std::string& errorText);
+
+// The temporary files ("~qb*.tmp") that a write cut short by a crash left in the folder, when
+// they were last written before `startedAt` (the start of this run): removed. The number removed.
+int RemoveInterruptedWrites(FileSystem& fs, std::string_view folder, const DateTime& startedAt);
 
 // Removes every file that matches the wildcard path (a failed removal is ignored).
 // 0 when at least one file matched, -1 when none did.

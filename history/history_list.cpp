@@ -1,5 +1,6 @@
 #include "history/history_list.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -7,6 +8,7 @@
 #include "base/byte_shift.h"
 #include "base/numbers.h"
 #include "base/preview.h"
+#include "base/sjis.h"
 #include "base/text_limits.h"
 #include "base/time_format.h"
 #include "history/file_helpers.h"
@@ -20,6 +22,7 @@ namespace col = history_column;
 namespace {
 
 constexpr int kImageUnused = 1;
+constexpr int kDefaultHistoryMaximum = 300;
 constexpr int kImageReused = 0;
 
 std::string Eight(long long number) {
@@ -91,18 +94,105 @@ int CHistoryList::fail(std::string_view message) {
 // ---- Loading ----
 
 int CHistoryList::loadGroup(std::string_view folder, int maximum) {
+  if (listGroup(folder, maximum) != 0) return -1;
+  return loadContents(-1);
+}
+
+int CHistoryList::listGroup(std::string_view folder, int maximum) {
+  if (maximum < 1) maximum = kDefaultHistoryMaximum;
   setMaximumCount(maximum);
   removeAllRows();
+  pending_.clear();
+  beyondMaximum_.clear();
+  unloadedNumbers_.clear();
   if (!PathExists(fs_, folder) && fs_.createFolder(folder)) {
     return fail("履歴格納用ﾌｫﾙﾀﾞの作成に失敗しました");
   }
-  for (const FileEntry& file : fs_.list(std::string(folder) + "\\*.cln")) {
-    if (rowCount() >= maximum) break;
+  FileResult<std::vector<FileEntry>> listed = fs_.tryList(std::string(folder) + "\\*.cln");
+  if (!listed.ok()) return fail("ﾌｧｲﾙの読み込みに失敗しました(m_FileGet)");
+  std::vector<FileEntry>& files = *listed.value;
+  std::sort(files.begin(), files.end(),
+            [](const FileEntry& a, const FileEntry& b) { return a.name < b.name; });
+  for (FileEntry& file : files) {
     if (file.isFolder) continue;
-    if (m_FileGet(file) != 0) return -1;
+    if (rowCount() < maximum) {
+      addPendingRow(std::move(file));
+    } else {
+      unloadedNumbers_.push_back(ItemNumberOf(file.name));
+      beyondMaximum_.push_back(std::move(file));
+    }
   }
+  std::reverse(beyondMaximum_.begin(), beyondMaximum_.end());  // the lowest name taken first
   sortAgain();
   return 0;
+}
+
+void CHistoryList::addPendingRow(FileEntry file) {
+  TabRow row;
+  row.image = kImageUnused;
+  row.columns.resize(static_cast<std::size_t>(columnCount()));
+  row.columns[col::kFileName] = file.name;
+  row.columns[col::kCreated] = TimeStamp14(file.created) + "000";
+  row.columns[col::kUpdated] = TimeStamp14(file.lastWritten) + "000";
+  std::string name = file.name;
+  pending_.emplace(std::move(name), std::move(file));
+  insertRow(rowCount(), std::move(row));
+}
+
+int CHistoryList::loadContents(int count) {
+  if (closed_) return -1;
+  for (int done = 0; !pending_.empty() && (count < 0 || done < count); ++done) {
+    int row = rowCount() - 1;
+    while (row >= 0 && !isPending(row)) --row;
+    if (row < 0) {
+      pending_.clear();
+      break;
+    }
+    if (loadRow(row) < -1) return -1;
+  }
+  if (pending_.empty()) sortAgain();
+  return 0;
+}
+
+bool CHistoryList::isPending(int row) const {
+  return !pending_.empty() && pending_.count(text(row, col::kFileName)) != 0;
+}
+
+int CHistoryList::loadRow(int row) {
+  auto it = pending_.find(text(row, col::kFileName));
+  if (it == pending_.end()) return 0;
+  FileEntry file = std::move(it->second);
+  pending_.erase(it);
+  std::optional<TabRow> loaded;
+  if (readItemRow(file, loaded) != 0) return -2;
+  if (!loaded) {
+    // Another owner's file: gone from the folder and the list; the next file beyond the
+    // maximum takes its place.
+    removeRow(row);
+    if (!beyondMaximum_.empty()) {
+      unloadedNumbers_.erase(std::find(unloadedNumbers_.begin(), unloadedNumbers_.end(),
+                                       ItemNumberOf(beyondMaximum_.back().name)));
+      addPendingRow(std::move(beyondMaximum_.back()));
+      beyondMaximum_.pop_back();
+    }
+    return -1;
+  }
+  for (int column = 0; column < columnCount(); ++column) {
+    setText(row, column, std::move(loaded->columns[static_cast<std::size_t>(column)]));
+  }
+  setImage(row, loaded->image);
+  return 0;
+}
+
+void CHistoryList::dropRow(int row) {
+  if (!pending_.empty()) pending_.erase(text(row, col::kFileName));
+  removeRow(row);
+}
+
+int CHistoryList::withContents(int row) {
+  if (row < 0 || row >= rowCount()) return -1;
+  if (!isPending(row)) return 0;
+  return loadRow(row) == 0 ? 0 : -1;
 }
 
 int CHistoryList::m_FileGet_2(std::string_view path, std::string& record) {
@@ -116,7 +206,8 @@ int CHistoryList::m_FileGet_2(std::string_view path, std::string& record) {
   return 0;
 }
 
-int CHistoryList::m_FileGet(const FileEntry& file) {
+int CHistoryList::readItemRow(const FileEntry& file, std::optional<TabRow>& row) {
+  row.reset();
   std::string path = folder_ + "\\" + file.name;
   std::string record;
   if (m_FileGet_2(path, record) != 0) return -1;
@@ -125,15 +216,20 @@ int CHistoryList::m_FileGet(const FileEntry& file) {
     if (fs_.remove(path)) return fail("ﾌｧｲﾙの削除に失敗しました(m_FileGet)");
     return 0;
   }
-  TabRow row = newRow(parts.value, file.name, TimeStamp14(file.created) + parts.sequence,
-                      parts.label);
-  row.columns[col::kUpdated] = TimeStamp14(file.lastWritten) + parts.sequence;
-  row.columns[col::kCount] = parts.useCount;
+  row = newRow(parts.value, file.name, TimeStamp14(file.created) + parts.sequence, parts.label);
+  row->columns[col::kUpdated] = TimeStamp14(file.lastWritten) + parts.sequence;
+  row->columns[col::kCount] = parts.useCount;
   if (parts.useCount != "00000000") {
-    row.columns[col::kMarker] = ".";
-    row.image = kImageReused;
+    row->columns[col::kMarker] = ".";
+    row->image = kImageReused;
   }
-  insertRow(rowCount(), std::move(row));
+  return 0;
+}
+
+int CHistoryList::m_FileGet(const FileEntry& file) {
+  std::optional<TabRow> row;
+  if (readItemRow(file, row) != 0) return -1;
+  if (row) insertRow(rowCount(), std::move(*row));
   return 0;
 }
 
@@ -145,20 +241,14 @@ ItemNumberChoice CHistoryList::NextItemNumber() const {
   for (int i = 0; i < rowCount(); ++i) {
     rows.push_back({text(i, col::kFileName), text(i, col::kUpdated), i});
   }
-  return ChooseItemNumber(std::move(rows), maximumCount());
-}
-
-int CHistoryList::writeItem(const std::string& path, std::string_view record,
-                            bool replacesItem) {
-  FileFailure written =
-      replacesItem ? fs_.replaceAtomically(path, record) : fs_.writeNew(path, record);
-  return written ? fail("ﾌｧｲﾙの書き込みに失敗しました(m_FileAdd)") : 0;
+  return ChooseItemNumber(rows, maximumCount(), unloadedNumbers_);
 }
 
 int CHistoryList::m_FileAdd(std::string_view value) { return addItem(value, kOwnStoreLabel); }
 
 int CHistoryList::addItem(std::string_view value, std::string_view label) {
-  value = value.substr(0, std::min(value.size(), kMaxValueBytes));
+  if (closed_) return -1;
+  value = WholeCharacterPrefix(value, kMaxValueBytes);
   ItemNumberChoice choice = NextItemNumber();
   std::string fileName = HistoryFileName(choice.number);
   std::string path = folder_ + "\\" + fileName;
@@ -169,29 +259,33 @@ int CHistoryList::addItem(std::string_view value, std::string_view label) {
   std::string record = BuildHistoryRecord(0, owner_, sequence, label, value);
   ShiftBytesUpInPlace(record);
 
-  // At the maximum the least recently written item gives up its number: its file is replaced in
-  // one step, so a failed write leaves it in place.
-  bool replaces = choice.rowToDelete >= 0;
-  if (writeItem(path, record, replaces) != 0) return -1;
-  if (replaces) removeRow(choice.rowToDelete);
-  if (fs_.setTimes(path, now, std::nullopt)) {
-    return fail("ﾌｧｲﾙの属性変更に失敗しました(m_FileAdd)");
-  }
+  // The item appears under its name only whole, with its creation time. At the maximum the
+  // least recently written item gives up its number: its file is replaced in the same step, so a
+  // failed write leaves it in place.
+  if (fs_.writeAtomically(path, record, now)) return fail("ﾌｧｲﾙの書き込みに失敗しました(m_FileAdd)");
+  if (choice.rowToDelete >= 0) dropRow(choice.rowToDelete);
   insertRow(0, newRow(value, fileName, TimeStamp14(now) + sequence, label));
   return 0;
 }
 
 int CHistoryList::m_Dell(int row) {
-  if (row < 0 || row >= rowCount()) return -1;
+  if (closed_ || row < 0 || row >= rowCount()) return -1;
   std::string path = pathOf(row);
-  removeRow(row);
+  dropRow(row);
   if (fs_.remove(path)) return fail("ﾌｧｲﾙの削除に失敗しました(m_Dell)");
   return 0;
 }
 
 int CHistoryList::m_AllDel() {
+  if (closed_) return -1;
   removeAllRows();
-  for (const FileEntry& file : fs_.list(folder_ + "\\*.cln")) {
+  pending_.clear();
+  beyondMaximum_.clear();
+  unloadedNumbers_.clear();
+  // A folder that cannot be listed is a failure: its items would come back at the next start.
+  FileResult<std::vector<FileEntry>> listed = fs_.tryList(folder_ + "\\*.cln");
+  if (!listed.ok()) return fail("ﾌｧｲﾙの削除に失敗しました(m_AllDel)");
+  for (const FileEntry& file : *listed.value) {
     if (file.isFolder) continue;
     if (fs_.remove(folder_ + "\\" + file.name)) return fail("ﾌｧｲﾙの削除に失敗しました(m_AllDel)");
   }
@@ -199,7 +293,7 @@ int CHistoryList::m_AllDel() {
 }
 
 int CHistoryList::m_HistTopMove(int row) {
-  if (row < 0 || row >= rowCount()) return -1;
+  if (closed_ || row < 0 || row >= rowCount()) return -1;
   DateTime now = clock_.localNow();
   if (fs_.setTimes(pathOf(row), now, std::nullopt)) {
     return fail("ﾌｧｲﾙの属性変更に失敗しました(m_HistTopMove)：");
@@ -209,13 +303,16 @@ int CHistoryList::m_HistTopMove(int row) {
 }
 
 int CHistoryList::incrementUseCount(int row) {
-  if (row < 0 || row >= rowCount()) return -1;
+  if (closed_ || withContents(row) != 0) return -1;
   std::string path = pathOf(row);
   std::string record;
   if (m_FileGet_2(path, record) != 0) return -1;
-  long long count = ParseLeadingInt(SplitHistoryRecord(record).useCount) + 1LL;
+  // Only the count part changes, whatever its length was: the owner and the rest stay as read.
+  const std::size_t countEnd = record.find(":::");
+  if (countEnd == std::string::npos) return -1;  // no longer an item record; the next load drops it
+  long long count = ParseLeadingInt(std::string_view(record).substr(0, countEnd)) + 1LL;
   std::string countText = Eight(count);
-  record.replace(0, std::min<std::size_t>(record.size(), 8), countText);
+  record.replace(0, countEnd, countText);
   ShiftBytesUpInPlace(record);
   if (fs_.replaceAtomically(path, record)) {
     return fail("ﾌｧｲﾙの書き込みに失敗しました(m_CountUp)");
@@ -230,7 +327,7 @@ int CHistoryList::incrementUseCount(int row) {
 
 int CHistoryList::getValue(int row, std::string& value) {
   value.clear();
-  if (row < 0 || row >= rowCount()) return -1;
+  if (withContents(row) != 0) return -1;
   if (static_cast<std::size_t>(ParseLeadingInt(text(row, col::kSize))) <= kPreviewBytes) {
     value = text(row, col::kRealValue);
     return 0;
@@ -246,6 +343,7 @@ int CHistoryList::trimAtExit(int maximumInForce, std::int32_t& storedMaxFile, bo
   if (maximumInForce < storedMaxFile) result = m_AllDel();
   storedMaxFile = maximumInForce;
   if (result == 0 && !autoSave) result = m_AllDel();
+  closed_ = true;
   return result;
 }
 

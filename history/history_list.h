@@ -3,8 +3,11 @@
 // is asked to close so that the program ends in order.
 #pragma once
 #include <functional>
+#include <map>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/settings/environment_settings.h"
 #include "app/tablist/tab_list.h"
@@ -31,8 +34,19 @@ class CHistoryList : public CTabList {
 
   const std::string& folder() const { return folder_; }
 
-  // Creates the folder when missing, then loads up to `maximum` items and sorts them.
+  // Creates the folder when missing, then loads up to `maximum` items (in file-name order, the
+  // order an NTFS volume lists them in) and sorts them. A maximum below 1 (a hand-edited
+  // `MaxFile=`) counts as the default 300.
   int load(int maximum) { return loadGroup(folder_, maximum); }
+  // The start's part of the load: rows made from the folder's listing alone (file names and
+  // times), so that captures can begin before hundreds of files are read. Their contents follow
+  // with loadContents, or as soon as an operation needs them.
+  int loadListing(int maximum) { return listGroup(folder_, maximum); }
+  // Reads up to `count` files whose rows still wait for their contents (all when negative); a
+  // file of another owner goes, and a file beyond the maximum takes its place. 0, or -1 after
+  // the message.
+  int loadContents(int count);
+  bool contentsPending() const { return !pending_.empty(); }
 
   // Stores a new item with its source label; the row goes to the top. 0 or -1.
   int addItem(std::string_view value, std::string_view label);
@@ -50,8 +64,10 @@ class CHistoryList : public CTabList {
   int deleteAllAfterQuestion();
 
   // Exit rules: with a maximum lowered below the stored `MaxFile` or with `AutoSave` off every
-  // item goes; the maximum in force becomes the stored one.
+  // item goes; the maximum in force becomes the stored one. The store is closed from then on:
+  // a capture or split that was still waiting when the shutdown ran writes nothing.
   int trimAtExit(int maximumInForce, std::int32_t& storedMaxFile, bool autoSave);
+  bool closed() const { return closed_; }
 
   // Hooks.
   void reSort() override { sortAgain(); }
@@ -73,8 +89,17 @@ class CHistoryList : public CTabList {
   std::string displayValue(std::string_view preview) const;
   TabRow newRow(std::string_view value, std::string_view fileName, const std::string& stamp,
                 std::string_view label) const;
-  int writeItem(const std::string& path, std::string_view record, bool replacesItem);
   int fail(std::string_view message);
+  int listGroup(std::string_view folder, int maximum);
+  void addPendingRow(FileEntry file);
+  bool isPending(int row) const;
+  // 0 with the row filled, -1 when the row went (another owner's file), -2 after a failure.
+  int loadRow(int row);
+  // 0 when the row exists and has its contents (read now when they were pending).
+  int withContents(int row);
+  // Reads one item file: its row, or none for another owner's file (which is deleted).
+  int readItemRow(const FileEntry& file, std::optional<TabRow>& row);
+  void dropRow(int row);
 
   FileSystem& fs_;
   Clock& clock_;
@@ -84,6 +109,12 @@ class CHistoryList : public CTabList {
   std::string owner_;
   std::function<void()> requestClose_;
   SequenceCounter sequence_;
+  // Rows whose files are listed but not read yet, by file name.
+  std::map<std::string, FileEntry> pending_;
+  // Files beyond the maximum, highest name first; their numbers are never reused.
+  std::vector<FileEntry> beyondMaximum_;
+  std::vector<int> unloadedNumbers_;
+  bool closed_ = false;
 };
 
 }  // namespace qb

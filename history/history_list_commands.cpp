@@ -7,6 +7,7 @@
 #include "app/tablist/tab_columns.h"
 #include "base/numbers.h"
 #include "base/preview.h"
+#include "base/sjis.h"
 #include "base/text_limits.h"
 #include "history/history_list.h"
 
@@ -30,6 +31,7 @@ void CHistoryList::afterChange() {
 }
 
 int CHistoryList::removeDuplicates(std::string_view text, std::size_t length) {
+  if (loadContents(-1) != 0) return -1;  // sizes and values of every row
   bool reusedOneGone = false;
   for (int row = rowCount() - 1; row >= 1; --row) {
     if (static_cast<std::size_t>(ParseLeadingInt(this->text(row, col::kSize))) != length) continue;
@@ -44,6 +46,7 @@ int CHistoryList::removeDuplicates(std::string_view text, std::size_t length) {
 }
 
 int CHistoryList::joinLines(bool withBreaks) {
+  if (loadContents(-1) != 0) return -1;
   int selected = selectedRow();
   if (selected < 0) return 0;
   std::string joined;
@@ -54,7 +57,7 @@ int CHistoryList::joinLines(bool withBreaks) {
     joined += value;
     if (withBreaks) joined += "\r\n";
     if (joined.size() > kMaxHistoryReadBytes) {
-      joined.resize(kMaxValueBytes);
+      joined.resize(WholeCharacterPrefix(joined, kMaxValueBytes).size());
       cut = true;
     }
   }
@@ -68,6 +71,7 @@ int CHistoryList::joinLines(bool withBreaks) {
 }
 
 int CHistoryList::splitLines(bool withBreaks) {
+  if (loadContents(-1) != 0) return -1;
   int selected = selectedRow();
   if (selected < 0) return 0;
   std::string value;

@@ -4,7 +4,6 @@
 #include <cstdio>
 
 #include "base/numbers.h"
-#include "base/time_format.h"
 #include "history/file_helpers.h"
 
 namespace qb {
@@ -21,8 +20,25 @@ std::string Padded(const char* format, int number) {
   return text;
 }
 
-int NumberInName(std::string_view fileName) {
-  return fileName.size() > kPrefixBytes ? ParseLeadingInt(fileName.substr(kPrefixBytes)) : 0;
+bool AllDigits(std::string_view text) {
+  return !text.empty() &&
+         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// The lowest number from 1 that is not in `used` (numbers outside 1..used.size() are ignored).
+int LowestUnused(const std::vector<int>& numbers) {
+  std::vector<bool> used(numbers.size() + 2, false);
+  for (int number : numbers) {
+    if (number >= 1 && static_cast<std::size_t>(number) < used.size()) used[number] = true;
+  }
+  int lowest = 1;
+  while (used[static_cast<std::size_t>(lowest)]) ++lowest;
+  return lowest;
+}
+
+DateTime WholeSeconds(DateTime time) {
+  time.millisecond = 0;
+  return time;
 }
 
 }  // namespace
@@ -36,26 +52,28 @@ std::string FourDigitNumberPart(std::string_view fileName) {
   return std::string(rest.substr(0, std::min<std::size_t>(rest.size(), 4)));
 }
 
-ItemNumberChoice ChooseItemNumber(std::vector<NumberedRow> rows, int maximum) {
-  if (maximum > 0 && static_cast<int>(rows.size()) >= maximum) {
-    // Least recently written first; equal times keep the row order.
-    std::stable_sort(rows.begin(), rows.end(), [](const NumberedRow& a, const NumberedRow& b) {
-      return Head(a.updated) < Head(b.updated);
-    });
-    return {NumberInName(rows.front().fileName), rows.front().row};
-  }
-  std::stable_sort(rows.begin(), rows.end(), [](const NumberedRow& a, const NumberedRow& b) {
-    return Head(a.fileName) < Head(b.fileName);
-  });
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    int expected = static_cast<int>(i) + 1;
-    if (FourDigitNumberPart(rows[i].fileName) != Padded("%04d", expected)) return {expected, -1};
-  }
-  return {static_cast<int>(rows.size()) + 1, -1};
+int ItemNumberOf(std::string_view fileName) {
+  std::string digits = FourDigitNumberPart(fileName);
+  return AllDigits(digits) ? ParseLeadingInt(digits) : 0;
 }
 
-int NextFolderItemNumber(FileSystem& fs, Ui& ui, std::string_view folder, int maximum) {
-  std::vector<FileEntry> files = fs.list(std::string(folder) + "\\*.cln");
+ItemNumberChoice ChooseItemNumber(const std::vector<NumberedRow>& rows, int maximum,
+                                  const std::vector<int>& takenElsewhere) {
+  if (maximum > 0 && static_cast<int>(rows.size()) >= maximum && !rows.empty()) {
+    // The least recently written; of equal times the first in row order.
+    const NumberedRow* oldest = &rows.front();
+    for (const NumberedRow& row : rows) {
+      if (Head(row.updated) < Head(oldest->updated)) oldest = &row;
+    }
+    return {ItemNumberOf(oldest->fileName), oldest->row};
+  }
+  std::vector<int> numbers = takenElsewhere;
+  numbers.reserve(numbers.size() + rows.size());
+  for (const NumberedRow& row : rows) numbers.push_back(ItemNumberOf(row.fileName));
+  return {LowestUnused(numbers), -1};
+}
+
+int NextFolderItemNumber(const std::vector<FileEntry>& files, Ui& ui, int maximum) {
   if (static_cast<int>(files.size()) >= maximum) {
     ui.showMessage("指定された保存場所は最大数に達しています", MessageIcon::kInformation);
     return -1;
@@ -72,19 +90,31 @@ int NextFolderItemNumber(FileSystem& fs, Ui& ui, std::string_view folder, int ma
   return static_cast<int>(names.size()) + 1;
 }
 
-int m_MaxUpdateDateDel(FileSystem& fs, Ui& ui, std::string_view folder, std::string_view pattern,
-                       int maximum) {
-  std::vector<FileEntry> files = fs.list(std::string(folder) + "\\" + std::string(pattern));
+int NextFolderItemNumber(FileSystem& fs, Ui& ui, std::string_view folder, int maximum) {
+  return NextFolderItemNumber(fs.list(std::string(folder) + "\\*.cln"), ui, maximum);
+}
+
+int m_MaxUpdateDateDel(FileSystem& fs, Ui& ui, std::string_view folder,
+                       std::vector<FileEntry>& files, int maximum) {
   if (static_cast<int>(files.size()) < maximum || files.empty()) return 0;
-  std::stable_sort(files.begin(), files.end(), [](const FileEntry& a, const FileEntry& b) {
-    return TimeStamp14(a.lastWritten) < TimeStamp14(b.lastWritten);
-  });
-  if (DeleteMatchingFiles(fs, std::string(folder) + "\\" + files.front().name) != 0 ||
-      PathExists(fs, std::string(folder) + "\\" + files.front().name)) {
+  // Whole seconds, as the times are compared in their "%Y%m%d%H%M%S" form; the first of equals.
+  auto oldest = std::min_element(files.begin(), files.end(),
+                                 [](const FileEntry& a, const FileEntry& b) {
+                                   return WholeSeconds(a.lastWritten) < WholeSeconds(b.lastWritten);
+                                 });
+  const std::string path = std::string(folder) + "\\" + oldest->name;
+  if (DeleteMatchingFiles(fs, path) != 0 || PathExists(fs, path)) {
     ui.showMessage("ﾌｧｲﾙの削除に失敗しました(m_MaxUpdateDateDel)", MessageIcon::kStop);
     return -1;
   }
+  files.erase(oldest);
   return 0;
+}
+
+int m_MaxUpdateDateDel(FileSystem& fs, Ui& ui, std::string_view folder, std::string_view pattern,
+                       int maximum) {
+  std::vector<FileEntry> files = fs.list(std::string(folder) + "\\" + std::string(pattern));
+  return m_MaxUpdateDateDel(fs, ui, folder, files, maximum);
 }
 
 }  // namespace qb

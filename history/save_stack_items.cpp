@@ -1,8 +1,8 @@
 #include "history/save_stack_items.h"
 
-#include <algorithm>
 #include <cstdio>
 
+#include "base/sjis.h"
 #include "base/text_limits.h"
 #include "history/history_record.h"
 #include "history/item_numbers.h"
@@ -17,7 +17,7 @@ std::string NumberedName(const char* prefix, int number) {
 }
 
 std::string_view Capped(std::string_view value) {
-  return value.substr(0, std::min(value.size(), kMaxValueBytes));
+  return WholeCharacterPrefix(value, kMaxValueBytes);
 }
 
 }  // namespace
@@ -56,11 +56,8 @@ int SaveItemWriter::fail(std::string_view message) {
 int SaveItemWriter::write(std::string_view folder, int number, std::string_view label,
                           std::string_view value) {
   std::string path = std::string(folder) + "\\" + SaveFileName(number);
-  if (fs_.writeNew(path, BuildSaveRecord(label, Capped(value)))) {
+  if (fs_.writeAtomically(path, BuildSaveRecord(label, Capped(value)), clock_.localNow())) {
     return fail("ﾌｧｲﾙの書き込みに失敗しました(2m_FileAdd)");
-  }
-  if (fs_.setTimes(path, clock_.localNow(), std::nullopt)) {
-    return fail("ﾌｧｲﾙの属性変更に失敗しました(2m_FileAdd)");
   }
   return 0;
 }
@@ -74,19 +71,17 @@ int SaveItemWriter::writeToFolder(std::string_view folder, std::string_view labe
 
 int StackItemWriter::store(std::string_view folder, std::string_view label,
                            std::string_view value, std::string* fileName) {
-  if (m_MaxUpdateDateDel(fs_, ui_, folder, "*.cln", kStackGroupMaximum) != 0) return -1;
-  int number = NextFolderItemNumber(fs_, ui_, folder, kStackGroupMaximum);
+  // One listing serves both the removal of the oldest item and the choice of the number.
+  std::vector<FileEntry> files = fs_.list(std::string(folder) + "\\*.cln");
+  if (m_MaxUpdateDateDel(fs_, ui_, folder, files, kStackGroupMaximum) != 0) return -1;
+  int number = NextFolderItemNumber(files, ui_, kStackGroupMaximum);
   if (number < 0) return -1;
   DateTime now = clock_.localNow();
   std::string name = StackFileName(number);
   std::string path = std::string(folder) + "\\" + name;
   std::string record = BuildStackRecord(SequenceText(sequence_.next(now)), label, Capped(value));
-  if (fs_.writeNew(path, record)) {
+  if (fs_.writeAtomically(path, record, now)) {
     ui_.showMessage("ﾌｧｲﾙの書き込みに失敗しました(7m_FileAdd)", MessageIcon::kStop);
-    return -1;
-  }
-  if (fs_.setTimes(path, now, std::nullopt)) {
-    ui_.showMessage("ﾌｧｲﾙの属性変更に失敗しました(7m_FileAdd)", MessageIcon::kStop);
     return -1;
   }
   if (fileName) *fileName = name;

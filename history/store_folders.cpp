@@ -1,6 +1,7 @@
 #include "history/store_folders.h"
 
 #include <cstdio>
+#include <vector>
 
 #include "history/file_helpers.h"
 
@@ -68,6 +69,22 @@ bool CreateStoreFolders(FileSystem& fs, Ui& ui, std::string_view dataHome) {
     }
   }
   return true;
+}
+
+int RemoveInterruptedWritesInStores(FileSystem& fs, std::string_view dataHome,
+                                    const DateTime& startedAt) {
+  if (dataHome.empty()) return 0;
+  std::vector<std::string> folders = {std::string(dataHome.substr(0, dataHome.size() - 1)),
+                                      std::string(dataHome) + "clipsave", MacroFolder(dataHome),
+                                      PlanDataHomeFolder(dataHome)};
+  for (int group = 0; group < kGroupCount; ++group) {
+    folders.push_back(SaveGroupFolder(dataHome, group));
+    folders.push_back(StackGroupFolder(dataHome, group));
+    folders.push_back(PlanGroupFolder(dataHome, group));
+  }
+  int removed = 0;
+  for (const std::string& folder : folders) removed += RemoveInterruptedWrites(fs, folder, startedAt);
+  return removed;
 }
 
 }  // namespace qb

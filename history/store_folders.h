@@ -26,4 +26,9 @@ std::string MacroFolder(std::string_view dataHome);
 // message and ends the creation: false.
 bool CreateStoreFolders(FileSystem& fs, Ui& ui, std::string_view dataHome);
 
+// Removes what writes cut short by a crash left ("~qb*.tmp", last written before `startedAt`) in
+// the data home and every item folder under it. The number removed.
+int RemoveInterruptedWritesInStores(FileSystem& fs, std::string_view dataHome,
+                                    const DateTime& startedAt);
+
 }  // namespace qb

@@ -1,4 +1,5 @@
-// The state every loaded copy of the hook library shares: one instance for all processes.
+// The state every loaded copy of the hook library shares: one instance for all processes, the
+// section MY_CLIPD. Every flag is one aligned 32-bit word, written whole; there is no lock.
 #pragma once
 #include <cstdint>
 
@@ -25,7 +26,5 @@ struct SharedState {
   char groupNames[kNameSlotBytes];
 };
 static_assert(sizeof(SharedState) == 154052, "the shared section's layout is fixed");
-
-SharedState& Shared();
 
 }  // namespace qb::hook

@@ -181,6 +181,8 @@ class CSharedList : public CTabList, public SharedTabOperations {
   void ArmUpdateNotice();
   // The name the row's item has on disk now, whatever its first flag; nullopt when it is gone.
   std::optional<std::string> CurrentName(int row) const;
+  // CurrentName of an item nobody changes now ("A" or "B"); nullopt after the message.
+  std::optional<std::string> ChangeableName(int row);
   void ReloadForPeer();
   void EnterCacheMode(bool tell);
   std::string OwnAddress() const;

@@ -70,6 +70,24 @@ std::optional<std::string> CSharedList::CurrentName(int row) const {
   return found.front().name;
 }
 
+std::optional<std::string> CSharedList::ChangeableName(int row) {
+  std::optional<std::string> name = CurrentName(row);
+  if (!name) {
+    ui_.showMessage("ファイルの実体が見つかりません\n削除された可能性があります　", MessageIcon::kExclamation);
+    return std::nullopt;
+  }
+  char flag = (*name)[7];
+  if (flag == 'C' || flag == 'D') {
+    ui_.showMessage("このデータは他で変更中です", MessageIcon::kExclamation);
+    return std::nullopt;
+  }
+  if (flag != 'A' && flag != 'B') {
+    ui_.showMessage("変更できません　", MessageIcon::kExclamation);
+    return std::nullopt;
+  }
+  return name;
+}
+
 int CSharedList::WriteItemFile(const std::string& path, const SharedItem& item,
                                const DateTime& created) {
   FileFailure failed = fs_.writeNew(path, ShiftBytesUp(FormatItemRecord(item)));
@@ -242,20 +260,9 @@ int CSharedList::m_UpdateMae(int row, SharedItem& item) {
     return -1;
   }
   if (checkVersion(row) != 0) return -1;
-  std::optional<std::string> name = CurrentName(row);
-  if (!name) {
-    ui_.showMessage("ファイルの実体が見つかりません\n削除された可能性があります　", MessageIcon::kExclamation);
-    return -1;
-  }
+  std::optional<std::string> name = ChangeableName(row);
+  if (!name) return -1;
   char flag = (*name)[7];
-  if (flag == 'C' || flag == 'D') {
-    ui_.showMessage("このデータは他で変更中です", MessageIcon::kExclamation);
-    return -1;
-  }
-  if (flag != 'A' && flag != 'B') {
-    ui_.showMessage("変更できません　", MessageIcon::kExclamation);
-    return -1;
-  }
   std::string folder = shownFolder();
   std::string marked = WithFirstFlag(*name, flag == 'A' ? 'C' : 'D');
   {
@@ -326,20 +333,9 @@ int CSharedList::m_UpdateAto() {
 int CSharedList::ToggleDeleteProtect(int row) {
   UserOperation operation(*this);
   if (row < 0 || row >= rowCount() || RefuseChanges()) return -1;
-  std::optional<std::string> name = CurrentName(row);
-  if (!name) {
-    ui_.showMessage("ファイルの実体が見つかりません\n削除された可能性があります　", MessageIcon::kExclamation);
-    return -1;
-  }
+  std::optional<std::string> name = ChangeableName(row);
+  if (!name) return -1;
   char flag = (*name)[7];
-  if (flag == 'C' || flag == 'D') {
-    ui_.showMessage("このデータは他で変更中です", MessageIcon::kExclamation);
-    return -1;
-  }
-  if (flag != 'A' && flag != 'B') {
-    ui_.showMessage("変更できません　", MessageIcon::kExclamation);
-    return -1;
-  }
   std::string folder = shownFolder();
   {
     std::unique_ptr<ExclusiveFile> lock = LockManagementFile();

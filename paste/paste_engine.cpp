@@ -37,7 +37,15 @@ void PasteEngine::finish(PasteSource* source) {
 }
 
 int PasteEngine::pasteSelected(PasteSource& source, PasteFlags flags) {
+  if (inPaste_) return -1;
+  inPaste_ = true;
   flags_ = flags;
+  const int result = pasteSelectedRow(source);
+  inPaste_ = false;
+  return result;
+}
+
+int PasteEngine::pasteSelectedRow(PasteSource& source) {
   const std::optional<int> row = source.selectedRow();
   if (!row) {
     finish(nullptr);
@@ -54,7 +62,9 @@ int PasteEngine::pasteSelected(PasteSource& source, PasteFlags flags) {
     finish(nullptr);
     return -1;
   }
-  source.countUse(*row, bulk);
+  // The waits above dispatch messages: a capture may have added rows. The selection has
+  // followed the item; a row that went away is not counted.
+  if (const std::optional<int> used = source.selectedRow()) source.countUse(*used, bulk);
   const KeyPasteResult result = PasteKeyMacroText(value, *this, ports_.keyboard, ports_.clock);
   finish(&source);
   return result == KeyPasteResult::kFailed ? -1 : 0;

@@ -46,8 +46,13 @@ class PasteEngine : private PieceTarget {
   void setPasteKind(PasteKind kind) { kind_ = kind; }
   PasteKind pasteKind() const { return kind_; }
 
-  // The whole paste of the selected row. 0, or -1 when nothing (or not all) was pasted.
+  // The whole paste of the selected row. 0, or -1 when nothing (or not all) was pasted, and -1
+  // at once while another paste is under way (its waits dispatch messages, so a click can
+  // arrive in the middle of one). The use count goes to the row that is selected after the
+  // waits: the selection follows its item when captures add rows meanwhile.
   int pasteSelected(PasteSource& source, PasteFlags flags);
+  // True from the start to the end of pasteSelected.
+  bool inPaste() const { return inPaste_; }
 
   // The clipboard write and keystroke step for one text. 0 or -1 (reported).
   int PasteValue(std::string_view value, bool continuation);
@@ -62,6 +67,7 @@ class PasteEngine : private PieceTarget {
   int pastePiece(std::string_view text, bool continuation) override;
   bool directPaste() const override { return flags_.paste; }
 
+  int pasteSelectedRow(PasteSource& source);
   // The window step before the keys; false when the partial selection was cancelled.
   bool windowStep(std::string& value);
   void sendChord();
@@ -75,6 +81,7 @@ class PasteEngine : private PieceTarget {
   PasteFlags flags_;
   bool partialMark_ = false;
   bool pasting_ = false;
+  bool inPaste_ = false;
 };
 
 }  // namespace qb

@@ -82,7 +82,8 @@ std::string JoinRows(PasteSource& source, int selectedRow, PasteKind kind) {
     joined += source.wholeValue(row);
     if (lineBreaks) joined += "\r\n";
     if (joined.size() > kMaxHistoryReadBytes) {
-      joined.resize(kMaxValueBytes);
+      // Never half of a double-byte character at the end.
+      joined.resize(WholeCharacterPrefix(joined, kMaxValueBytes).size());
       break;
     }
   }

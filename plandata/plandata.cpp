@@ -1,25 +1,17 @@
 #include "plandata/plandata.h"
 
-#include "plandata/plan_record_table.h"
+#include "plandata/standard_plans.h"
 
-namespace {
-
-// The three sets. Their plans are filled in as the plan blocks they use become available; until
-// then every set reports its end at index 0, so the program installs nothing from it.
-qb::PlanRecordTable BuildRirekiSet() { return {}; }
-qb::PlanRecordTable BuildHotKeySet() { return {}; }
-qb::PlanRecordTable BuildHotKey2Set() { return {}; }
-
-}  // namespace
-
+// Each call builds its set from the constant texts and hands out one entry: nothing is kept
+// between calls.
 int m_GetPlanDataRireki(int index, int* end, char* buffer) {
-  return BuildRirekiSet().deliver(index, end, buffer);
+  return qb::RirekiPlans().deliver(index, end, buffer);
 }
 
 int m_GetPlanDataHotKey(int index, int* end, char* buffer) {
-  return BuildHotKeySet().deliver(index, end, buffer);
+  return qb::HotKeyPlans().deliver(index, end, buffer);
 }
 
 int m_GetPlanDataHotKey2(int index, int* end, char* buffer) {
-  return BuildHotKey2Set().deliver(index, end, buffer);
+  return qb::HotKey2Plans().deliver(index, end, buffer);
 }

@@ -1,6 +1,17 @@
 #include "planlib/plan_interface.h"
 
+#include "planlib/win32/plan_library.h"
 #include "platform/win32/text_conversion.h"
+
+namespace {
+
+// The context of the edit or run in progress: one per process.
+qb::PlanLibraryContext& Context() {
+  static qb::PlanLibraryContext context;
+  return context;
+}
+
+}  // namespace
 
 CPlanInterface::CPlanInterface() { m_InitInfo(); }
 
@@ -19,7 +30,30 @@ void CPlanInterface::m_InitInfo() {
   m_DataHome = m_HostFolder + "\\PlanDataHome";
 }
 
+void CPlanInterface::m_InitInfoSet() {
+  Context() = {m_IfVersion, m_FontName, m_DialogDelay, m_ActWinName, m_UserId, m_HostFolder,
+               m_DataHome, m_hHostWnd, m_HostName, m_EditTitle, m_PlanVersion};
+}
+
 int CPlanInterface::m_PlanInit(void* hostThread) {
-  m_HostThread = hostThread;
+  qb::PlanLibrary::instance().setHostThread(static_cast<HANDLE>(hostThread));
+  return 0;
+}
+
+HWND CPlanInterface::m_InitRun() {
+  return qb::PlanLibrary::instance().createHiddenWindow(m_FontName);
+}
+
+int CPlanInterface::m_Run(std::string planText, std::string* text) {
+  m_InitInfoSet();
+  std::string ignored;
+  qb::PlanCallResult result =
+      qb::PlanLibrary::instance().run(Context(), planText, text != nullptr ? *text : ignored);
+  m_RunResult = result.runResult;
+  return result.returned;
+}
+
+int CPlanInterface::m_EndRun() {
+  qb::PlanLibrary::instance().destroyHiddenWindow();
   return 0;
 }

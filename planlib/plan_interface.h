@@ -1,5 +1,6 @@
 // The plan library's one exported class. The host writes the input members before each call and
 // reads the outputs after it; strings are the caller's, and the library copies what it keeps.
+// One object lives on the host's plan thread, and every call is made on that thread.
 #pragma once
 #include <windows.h>
 
@@ -16,8 +17,17 @@ class QB_PLAN_API CPlanInterface {
   CPlanInterface();
   virtual ~CPlanInterface();
 
-  // Remembers the host's plan thread. Returns 0.
+  // Remembers the host's plan thread (its handle). Returns 0.
   int m_PlanInit(void* hostThread);
+
+  // Creates the hidden window of a run; the host keeps its handle to send "0927Plan_RunEndReq".
+  HWND m_InitRun();
+  // Runs the whole plan text over `*text`. 0 when it completed (the text holds the result); -1
+  // when it was refused, failed or was cancelled (the text is as it was). `m_RunResult` tells
+  // which: 0 completed, 1 refused or failed, 3 cancelled.
+  int m_Run(std::string planText, std::string* text);
+  // Destroys the hidden window. Returns 0.
+  int m_EndRun();
 
   std::string m_IfVersion;      // must be "V1.20"
   std::string m_FontName;
@@ -37,5 +47,6 @@ class QB_PLAN_API CPlanInterface {
 
  private:
   void m_InitInfo();
-  void* m_HostThread = nullptr;
+  // Copies the input members into the library-wide context.
+  void m_InitInfoSet();
 };

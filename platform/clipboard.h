@@ -13,8 +13,9 @@ class Clipboard {
   // One try; false while another program holds the clipboard.
   virtual bool open() = 0;
   virtual void close() = 0;
-  // The calls below need the clipboard open.
+  // True when the content has a text format; the clipboard need not be open (nor openable).
   virtual bool hasText() = 0;
+  // The calls below need the clipboard open.
   // Empty when there is no text.
   virtual std::optional<std::string> getText() = 0;
   virtual bool empty() = 0;

@@ -1,6 +1,7 @@
 // The file system as the core sees it. Paths are Windows paths in every build: a drive
 // ("C:\data\x.cln") or a UNC share ("\\server\share\x.cln"), backslashes, Shift-JIS bytes.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -77,11 +78,20 @@ class FileSystem {
   virtual ~FileSystem() = default;
 
   virtual FileResult<std::string> readWhole(std::string_view path) = 0;
+  // The first `maxBytes` bytes of a file (all of a shorter one); the rest is never read.
+  virtual FileResult<std::string> readHead(std::string_view path, std::size_t maxBytes) = 0;
   // Creates the file or truncates it, then writes the bytes. A new file's creation time is now.
   virtual FileFailure writeNew(std::string_view path, std::string_view bytes) = 0;
   // Writes to a temporary file beside it, then replaces the file in one step; the creation time
   // of an existing file stays, so a crash leaves the old or the new content, never half of one.
   virtual FileFailure replaceAtomically(std::string_view path, std::string_view bytes) = 0;
+  // Writes a whole file in one step: the bytes go to a temporary file beside it ("~qb*.tmp"),
+  // which gets the creation time and then takes the name, replacing a file of that name. Under
+  // the name there is the old file (or none) or the whole new one, never part of one; a crash
+  // can leave the temporary file behind (see RemoveInterruptedWrites). The bytes are not flushed
+  // to the disk first: new items come many per second (the flush policy is in decisions.md).
+  virtual FileFailure writeAtomically(std::string_view path, std::string_view bytes,
+                                      DateTime created) = 0;
   // Appends (creates a missing file).
   virtual FileFailure append(std::string_view path, std::string_view bytes) = 0;
   // Empty when the path does not exist. A trailing backslash is not accepted here; see PathExists.
@@ -98,6 +108,9 @@ class FileSystem {
   // in the order the file system returns them; "." and ".." are never listed. A folder that does
   // not exist, or no match, gives an empty list.
   virtual std::vector<FileEntry> list(std::string_view wildcardPath) = 0;
+  // As list, but a folder that cannot be listed (missing, refused) is a failure; a folder
+  // without a match gives an empty list.
+  virtual FileResult<std::vector<FileEntry>> tryList(std::string_view wildcardPath) = 0;
   virtual FileResult<FileTimes> times(std::string_view path) = 0;
   // Sets either or both times.
   virtual FileFailure setTimes(std::string_view path, std::optional<DateTime> created,

@@ -9,6 +9,7 @@ packages=(
   g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
   wine wine64 xvfb xauth fonts-ipafont-gothic locales imagemagick xclip
   iproute2
+  fp-utils libchm-bin nsis zip unzip
 )
 
 missing=()

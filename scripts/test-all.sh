@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Sets everything up, builds both builds and runs every suite: native unit tests, the Windows
-# unit and adapter tests under Wine, a short fuzz smoke, the benchmarks once, and the end-to-end
-# scenarios. Prints one summary line per suite and exits non-zero on any failure.
+# Sets everything up, builds both builds and runs every suite: native unit tests (with the help
+# files' title check), the Windows unit and adapter tests under Wine, a short fuzz smoke, the
+# benchmarks once, the release packages (scripts/package.sh), and the end-to-end scenarios, the
+# packages' install, uninstall and portable runs among them. Prints one summary line per suite
+# and exits non-zero on any failure.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -92,6 +94,14 @@ if build windows; then
   fi
   record windows
   qb_wine_stop
+  step "release packages"
+  if bash scripts/package.sh --no-setup build/windows >build/logs/package.log 2>&1; then
+    QB_PASSED=$((QB_PASSED + $(grep -c '^package: ' build/logs/package.log)))
+    grep '^package: ' build/logs/package.log
+  else
+    QB_FAILED=$((QB_FAILED + 1)); echo "  packaging failed:"; tail -n 30 build/logs/package.log
+  fi
+  record package
   step "end-to-end scenarios under Wine"
   if [ -x tests/e2e/run_e2e.sh ] || [ -f tests/e2e/run_e2e.sh ]; then
     bash tests/e2e/run_e2e.sh "$root/build/windows" | tee build/logs/e2e.log

@@ -34,6 +34,8 @@ class SettingsSheetModel {
   std::vector<std::string> commit(Settings& live) const;
 
   const Settings& working() const { return working_; }
+  // For the dialogs of the pages' buttons that edit several keys at once.
+  Settings& workingSettings() { return working_; }
 
  private:
   const BoundKeyList& keys(SettingsFileId file) const;

@@ -20,7 +20,8 @@ void Append(HMENU menu, const std::vector<MenuEntry>& entries) {
         break;
       }
       case MenuEntry::Kind::kCommand:
-        AppendMenuW(menu, MF_STRING | (entry.checked ? MF_CHECKED : 0u),
+        AppendMenuW(menu,
+                    MF_STRING | (entry.checked ? MF_CHECKED : 0u) | (entry.enabled ? 0u : MF_GRAYED),
                     static_cast<UINT_PTR>(entry.command), caption.c_str());
         if (entry.isDefault) SetMenuDefaultItem(menu, static_cast<UINT>(entry.command), FALSE);
         break;

@@ -11,6 +11,8 @@ inline constexpr int kCallUp = 3;         // hotkey and hook call-ups (100 ms)
 inline constexpr int kDoubleTap = 4;      // double-tap poll (50 ms, then 10 ms)
 inline constexpr int kTranslucency = 5;   // lowers the opacity of the inactive window
 inline constexpr int kCaptureFlash = 6;   // ends the tray icon's capture image (700 ms)
+inline constexpr int kMouseCallUp = 11;   // one shot: the call-up of an edge click (10 ms)
+inline constexpr int kPlanMenuRun = 12;   // one shot: the plan chosen in the plan menu (50 ms)
 }  // namespace frame_timer
 
 class ShellTimers {

@@ -80,8 +80,12 @@ void TrayIconController::setLanPublishing(bool running) {
 
 void TrayIconController::flashCapture() {
   if (!trayMode_ || !iconPresent_) return;
-  flashing_ = true;
-  refresh();
+  // In a burst of captures the icon shows the capture image already: the flash only lasts
+  // longer. Each change of the icon is a call into the shell's process, which waits for it.
+  if (!flashing_) {
+    flashing_ = true;
+    refresh();
+  }
   timers_.start(frame_timer::kCaptureFlash, kCaptureFlashMilliseconds);
 }
 

@@ -20,6 +20,18 @@ Place Locate(std::vector<MenuEntry>& entries, int command) {
   return {};
 }
 
+// The submenu entry whose children hold `command`.
+MenuEntry* SubmenuHolding(std::vector<MenuEntry>& entries, int command) {
+  for (MenuEntry& entry : entries) {
+    if (entry.kind != MenuEntry::Kind::kSubmenu) continue;
+    for (const MenuEntry& child : entry.children) {
+      if (child.kind == MenuEntry::Kind::kCommand && child.command == command) return &entry;
+    }
+    if (MenuEntry* inner = SubmenuHolding(entry.children, command)) return inner;
+  }
+  return nullptr;
+}
+
 void ClearDefault(std::vector<MenuEntry>& entries) {
   for (MenuEntry& entry : entries) {
     entry.isDefault = false;
@@ -102,6 +114,13 @@ bool MenuModel::remove(int command, bool withSeparatorBefore) {
   } else {
     place.list->erase(at);
   }
+  return true;
+}
+
+bool MenuModel::replaceSubmenuHolding(int command, std::vector<MenuEntry> entries) {
+  MenuEntry* submenu = SubmenuHolding(entries_, command);
+  if (!submenu) return false;
+  submenu->children = std::move(entries);
   return true;
 }
 

@@ -14,6 +14,7 @@ struct MenuEntry {
   int command = 0;  // kCommand only
   bool checked = false;
   bool isDefault = false;  // shown bold; the command a click on a row runs
+  bool enabled = true;     // false: shown grayed, cannot be chosen
   std::vector<MenuEntry> children;  // kSubmenu only
 
   static MenuEntry Command(std::string caption, int command);
@@ -43,6 +44,9 @@ class MenuModel {
   // Removes submenus left without a command (innermost first), and separators that then stand
   // first, last or twice in a row.
   void removeEmptySubmenus();
+  // Replaces the entries of the submenu that holds `command`. False when the command is not in a
+  // submenu.
+  bool replaceSubmenuHolding(int command, std::vector<MenuEntry> entries);
 
  private:
   std::vector<MenuEntry> entries_;

@@ -29,18 +29,20 @@ constexpr std::array kShared = {
     TabColumn{"DUMMY", 0},           TabColumn{"ｻｲｽﾞ", 0},         TabColumn{"実値", 0},
     TabColumn{"ﾃﾞｰﾀ種別", 0},        TabColumn{"ﾏｸﾛ保持識別", 0},  TabColumn{"互換VL", 0},
     TabColumn{"属性", 0}};
+// The Open tab's publisher column is 75 wide (`Open_Name_Width=` by default), its value 1260.
 constexpr std::array kOpen = {
-    TabColumn{"公開者", kLabelWidth}, TabColumn{"値", kValueWidth},   TabColumn{"DUMMY", 0},
+    TabColumn{"公開者", 75},          TabColumn{"値", 1260},   TabColumn{"DUMMY", 0},
     TabColumn{"IPｱﾄﾞﾚｽ", 0},         TabColumn{"登録順", 0},         TabColumn{"更新日時", 0},
     TabColumn{"状態", 0},            TabColumn{"ｻｲｽﾞ", 0},           TabColumn{"状態回数", 0},
     TabColumn{"要求電文送信回数", 0}, TabColumn{"ｴﾗｰ回数", 0},        TabColumn{"公開/未公開", 0},
     TabColumn{"要求電文ID", 0},      TabColumn{"要求電文送信時間", 0}, TabColumn{"VL", 0},
     TabColumn{"USERID", 0},          TabColumn{"実値", 0},           TabColumn{"同期フラグ", 0}};
+// The Plan tab shows what each plan is set up for and its hotkey beside its name.
 constexpr std::array kPlan = {
-    TabColumn{"プラン名", kValueWidth}, TabColumn{"DUMMY", 0},   TabColumn{"DUMMY", 0},
-    TabColumn{"ﾌｧｲﾙ名", 0},            TabColumn{"作成日時", 0}, TabColumn{"更新日時", 0},
-    TabColumn{"DUMMY", 0},             TabColumn{"ｻｲｽﾞ", 0},     TabColumn{"用途設定", 0},
-    TabColumn{"ﾎｯﾄｷｰ設定", 0}};
+    TabColumn{"プラン名", 240},  TabColumn{"DUMMY", 0},   TabColumn{"DUMMY", 0},
+    TabColumn{"ﾌｧｲﾙ名", 0},      TabColumn{"作成日時", 0}, TabColumn{"更新日時", 0},
+    TabColumn{"DUMMY", 0},       TabColumn{"ｻｲｽﾞ", 0},     TabColumn{"用途設定", 110},
+    TabColumn{"ﾎｯﾄｷｰ設定", 90}};
 constexpr std::array kStack = {
     TabColumn{"DUMMY", 0},    TabColumn{"値", kValueWidth}, TabColumn{"DUMMY", 0},
     TabColumn{"ﾌｧｲﾙ名", 0},   TabColumn{"作成日時", 0},     TabColumn{"更新日時", 0},

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "app/tablist/menu_commands.h"
+#include "app/tablist/plan_call_commands.h"
 
 namespace qb {
 
@@ -37,18 +38,20 @@ int GroupOfMoveCommand(int command) {
 namespace mc = menu_command;
 using E = MenuEntry;
 
-MenuModel HistoryMenuPattern() {
+std::vector<MenuEntry> SpecialPasteEntries() {
   std::vector<MenuEntry> bulk = {
       E::Command("指定行以上を一括貼付", mc::kBulkPasteAbove),
       E::Command("指定行以上を一括貼付（改行挿入）", mc::kBulkPasteAboveBreaks),
       E::Command("指定行以下を一括貼付", mc::kBulkPasteBelow),
       E::Command("指定行以下を一括貼付（改行挿入）", mc::kBulkPasteBelowBreaks)};
-  std::vector<MenuEntry> special = {
-      E::Command("前後空白等を除去して貼付", mc::kPasteTrimEnds),
-      E::Command("全ての空白等を除去して貼付", mc::kPasteNoBlanks),
-      E::Command("1行貼付毎にTabキー押下", mc::kPasteTabPerLine),
-      E::Submenu("一括貼り付け", std::move(bulk)),
-      E::Submenu("プラン呼び出し", {E::Command("プラン一覧...", mc::kPlanList)})};
+  return {E::Command("前後空白等を除去して貼付", mc::kPasteTrimEnds),
+          E::Command("全ての空白等を除去して貼付", mc::kPasteNoBlanks),
+          E::Command("1行貼付毎にTabキー押下", mc::kPasteTabPerLine),
+          E::Submenu("一括貼り付け", std::move(bulk)), PlanCallSubmenu()};
+}
+
+MenuModel HistoryMenuPattern() {
+  std::vector<MenuEntry> special = SpecialPasteEntries();
   std::vector<MenuEntry> operations = {
       E::Command("最新位置に移動", mc::kMoveToTop),
       E::Separator(),

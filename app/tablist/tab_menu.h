@@ -19,6 +19,9 @@ struct TabMenuContext {
 
 // The History list's menu as the program defines it, before preparation.
 MenuModel HistoryMenuPattern();
+// "前後空白等を除去して貼付", "全ての空白等を除去して貼付", "1行貼付毎にTabキー押下" and the
+// "一括貼り付け" submenu: the special pastes every tab with values offers.
+std::vector<MenuEntry> SpecialPasteEntries();
 
 // Inserts the ten copy-to-group entries before 32816 and the ten move-to-group entries before
 // 32822 (where the menu has them), checks the current groups, removes the two placeholders.

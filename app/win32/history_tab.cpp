@@ -28,6 +28,7 @@ std::string HistoryTab::valueForUse(int row) {
 }
 
 void HistoryTab::paste(int row, PasteFlags flags, PasteKind kind) {
+  if (parts_.engine.inPaste()) return;  // a click during a paste's waits
   list_.select(row);
   parts_.engine.setPasteKind(kind);
   parts_.engine.pasteSelected(*this, flags);
@@ -38,8 +39,7 @@ void HistoryTab::activate(int row) { paste(row, parts_.engine.choosePasteFlags()
 
 MenuModel HistoryTab::menu(const TabMenuContext& context) {
   MenuModel model = list_.loadMenu(context);
-  // What the Plan tab brings is offered once that tab exists.
-  model.remove(mc::kPlanList);
+  PreparePlanCallSubmenu(model, parts_.planCall);
   if (!parts_.copyToShared) model.remove(mc::kCopyToShared, /*withSeparatorBefore=*/true);
   if (!parts_.save) {
     model.remove(mc::kSave);
@@ -65,6 +65,10 @@ void HistoryTab::runMenuCommand(int row, int command) {
     default: break;
   }
   list_.select(row);
+  if (parts_.planCall && parts_.planCall->run(command, wholeValue(row))) {
+    if (parts_.changed) parts_.changed();
+    return;
+  }
   if (const int group = mc::SaveGroupOfCopyCommand(command); group >= 0 && parts_.save) {
     parts_.save->saveToGroup(wholeValue(row), group);
     return;

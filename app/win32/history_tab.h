@@ -8,6 +8,7 @@
 #include "macros/input_fill.h"
 #include "macros/macro_analyzer.h"
 #include "paste/paste_engine.h"
+#include "app/tablist/plan_call_commands.h"
 #include "tabs/save/save_tab.h"
 
 namespace qb {
@@ -27,6 +28,8 @@ class HistoryTab : public PasteSource {
     SaveFromTabs* save = nullptr;
     // "共有へ複写...": the label and value into the shared folder shown; empty without one.
     std::function<int(std::string_view label, std::string_view value)> copyToShared = {};
+    // "プラン呼び出し": the plans of "プラン呼び出し専用" run on the row's value; null without plans.
+    PlanCallCommands* planCall = nullptr;
   };
   explicit HistoryTab(Parts parts);
 

@@ -3,6 +3,7 @@
 #include "app/tablist/menu_commands.h"
 #include "app/tablist/tab_columns.h"
 #include "app/win32/dialogs/dialogs.h"
+#include "app/win32/tab_view_helpers.h"
 #include "base/numbers.h"
 #include "history/history_options.h"
 #include "winui/popup_menu.h"
@@ -28,8 +29,6 @@ constexpr SortOrder kSortOrders[] = {
     {"値のサイズ順", mc::kSortHistoryBySize, history_column::kSize},
     {"選択された回数順", mc::kSortHistoryByCount, history_column::kCount},
 };
-
-POINT BelowRect(const RECT& rect) { return {rect.left, rect.bottom}; }
 
 }  // namespace
 
@@ -87,6 +86,11 @@ void HistoryTabView::showOptionMenu() {
                                        BelowRect(bar_.screenRect(firstId_ + kOptions)));
   const int index = command - kOptionCommandFirst;
   if (index < 0 || index >= static_cast<int>(options.size())) return;
+  if (options[static_cast<std::size_t>(index)].option == HistoryOption::kCapturePlan &&
+      parts_.toggleCapturePlan) {
+    parts_.toggleCapturePlan();
+    return;
+  }
   const bool rejoin = ToggleHistoryOption(
       environment, options[static_cast<std::size_t>(index)].option,
       [&](const TwoChoicePrompt& prompt) {
@@ -103,11 +107,7 @@ void HistoryTabView::importFile() {
 
 void HistoryTabView::showContextMenu(int row, POINT where) {
   if (row < 0) return;
-  TabMenuContext context;
-  for (std::size_t i = 0; i < context.saveGroupNames.size(); ++i) {
-    context.saveGroupNames[i] = parts_.settings.CLIPDIR_AR[i];
-  }
-  context.clickPastes = parts_.settings.DIRECT_SEND == 1;
+  const TabMenuContext context = MenuContextFromSettings(parts_.settings);
   const int command = winui::TrackMenu(owner_, tab_.menu(context), where);
   if (command != 0) tab_.runMenuCommand(row, command);
 }

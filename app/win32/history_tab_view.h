@@ -23,6 +23,8 @@ class HistoryTabView : public TabView {
     CaptureController& capture;
     std::wstring dialogFont;
     std::function<void()> refresh;  // the list's rows changed
+    // "履歴取得時にプラン呼び出し": the capture plan chosen or let go; empty without plans.
+    std::function<bool()> toggleCapturePlan = {};
   };
   explicit HistoryTabView(Parts parts);
 

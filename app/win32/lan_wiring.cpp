@@ -21,7 +21,7 @@ LanWiring::LanWiring(LanWiringParts parts) : parts_(std::move(parts)), poster_(p
       [this](std::string_view label, std::string_view value) { return copyToShared(label, value); }});
   sharedTab_ = std::make_unique<SharedTab>(SharedTabParts{
       *sharedList_, controller_->shareLink(), parts_.engine, parts_.analyzer, parts_.inputs,
-      parts_.inputMethod, parts_.settings, parts_.ui, sharedDialogs, {}, {}});
+      parts_.inputMethod, parts_.settings, parts_.ui, sharedDialogs, {}, parts_.storePlan});
   controller_->AttachTabs(openList_.get(), sharedList_.get());
 }
 
@@ -69,6 +69,13 @@ std::optional<std::string> LanWiring::takePublisherOf(std::string_view text) {
 int LanWiring::copyToShared(std::string_view label, std::string_view value) {
   if (parts_.settings.Common_Enable != 1) return -1;
   int result = sharedList_->AddItem(value, label, kDataKindText);
+  parts_.refreshList();
+  return result;
+}
+
+int LanWiring::copyPlanToShared(std::string_view planRecord) {
+  if (parts_.settings.Common_Enable != 1) return -1;
+  int result = sharedList_->AddItem(planRecord, "", kDataKindPlan);
   parts_.refreshList();
   return result;
 }

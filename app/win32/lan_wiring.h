@@ -43,6 +43,8 @@ struct LanWiringParts {
   std::function<void()> refreshList;
   // The publishing state may have changed: the tray icon shows it.
   std::function<void()> publishingChanged;
+  // A plan item of the Shared tab stored into the Plan tab (its whole plan record).
+  std::function<int(std::string_view planRecord)> storePlan;
 };
 
 class LanWiring : private OpenTabHost,
@@ -72,6 +74,8 @@ class LanWiring : private OpenTabHost,
 
   // "共有へ複写..." of the other tabs: 0, or -1 after the message.
   int copyToShared(std::string_view label, std::string_view value);
+  // "共有へ複写..." of the Plan tab: the whole plan record as a plan item.
+  int copyPlanToShared(std::string_view planRecord);
 
  private:
   // OpenTabHost and SharedTabHost (one window thread for both).

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "app/shell/copy_data_router.h"
 #include "app/win32/window_identity.h"
 #include "platform/win32/text_conversion.h"
 
@@ -54,6 +55,7 @@ constexpr UINT kFilterKey = VK_F3;
 // The widths of the panes; the first takes the rest of the bar, the last reaches its end.
 constexpr int kStatusPaneWidths[] = {220, 44, 70, 60, 40};
 constexpr int kFrameTogglesWidth = 180;
+constexpr int kMenuButtonWidth = 44;  // at the right end of the tab buttons' row
 
 COLORREF OrSystem(const std::optional<std::uint32_t>& colour, int systemColour) {
   return colour ? static_cast<COLORREF>(*colour) : GetSysColor(systemColour);
@@ -104,6 +106,13 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
       if (!closing_) onCommand(LOWORD(wParam), HIWORD(wParam));
       return 0;
+    case WM_COPYDATA: {
+      const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+      if (data == nullptr || !handlers_.copyData) return FALSE;
+      std::optional<std::string_view> text =
+          CopyDataRouter::CommandText(data->dwData, data->lpData, data->cbData);
+      return text && handlers_.copyData(*text) ? TRUE : FALSE;
+    }
     case WM_DROPFILES:
       onDropFiles(reinterpret_cast<HDROP>(wParam));
       return 0;
@@ -113,6 +122,15 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ACTIVATE:
       if (handlers_.activated && !closing_) handlers_.activated(LOWORD(wParam) != WA_INACTIVE);
       return winui::Window::onMessage(message, wParam, lParam);
+    case WM_SYSCOMMAND:
+      if ((wParam & 0xFFF0) == SC_CLOSE && handlers_.closeBox) {
+        if (!closing_) handlers_.closeBox();
+        return 0;
+      }
+      return winui::Window::onMessage(message, wParam, lParam);
+    case WM_HOTKEY:
+      if (handlers_.hotkey && !closing_) handlers_.hotkey(static_cast<int>(wParam));
+      return 0;
     case WM_CLOSE:
     case WM_ENDSESSION:
       if (message == WM_ENDSESSION && !wParam) return 0;
@@ -143,6 +161,11 @@ void MainWindow::onCreate() {
     SendMessageW(toggle, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     frameToggles_[static_cast<std::size_t>(i)] = toggle;
   }
+  menuButton_ = CreateWindowExW(0, WC_BUTTONW, SjisToWide("ﾒﾆｭｰ").c_str(),
+                                WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 0, 0, 10, 10, handle(),
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(kMainMenuButtonId)),
+                                instance_, nullptr);
+  SendMessageW(menuButton_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
   list_.create(handle(), kListViewId, font_,
                {[this](int row) { if (current_) current_->activateRow(row); },
                 [this](int row, POINT where) { if (current_) current_->showContextMenu(row, where); },
@@ -176,9 +199,11 @@ void MainWindow::layout() {
   GetClientRect(handle(), &client);
   const int width = client.right - client.left;
   const int buttons = static_cast<int>(tabButtons_.size());
+  const int tabsWidth = width - kMenuButtonWidth;
+  MoveWindow(menuButton_, tabsWidth, 0, kMenuButtonWidth, kTabButtonHeight, TRUE);
   for (int i = 0; i < buttons; ++i) {
-    const int left = width * i / buttons;
-    const int right = width * (i + 1) / buttons;
+    const int left = tabsWidth * i / buttons;
+    const int right = tabsWidth * (i + 1) / buttons;
     MoveWindow(tabButtons_[static_cast<std::size_t>(i)], left, 0, right - left, kTabButtonHeight, TRUE);
   }
   // The filter field, while open, takes the place of the current tab's bar.
@@ -363,12 +388,29 @@ LRESULT MainWindow::onNotify(const NMHDR& header) {
 }
 
 void MainWindow::showCalledUp() {
+  if (IsIconic(handle())) ShowWindow(handle(), SW_RESTORE);
   SetWindowPos(handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
   SetForegroundWindow(handle());
   SetFocus(list_.handle());
 }
 
 void MainWindow::hide() { ShowWindow(handle(), SW_HIDE); }
+
+void MainWindow::minimize() { ShowWindow(handle(), SW_SHOWMINNOACTIVE); }
+
+void MainWindow::setTaskbarButton(bool shown) {
+  const LONG_PTR style = GetWindowLongPtrW(handle(), GWL_EXSTYLE);
+  const LONG_PTR wanted = shown ? (style & ~WS_EX_TOOLWINDOW) | WS_EX_APPWINDOW
+                                : (style & ~WS_EX_APPWINDOW) | WS_EX_TOOLWINDOW;
+  if (wanted == style) return;
+  // The shell reads the style when the window is shown: hidden while it changes.
+  const bool visible = IsWindowVisible(handle()) != FALSE;
+  if (visible) ShowWindow(handle(), SW_HIDE);
+  SetWindowLongPtrW(handle(), GWL_EXSTYLE, wanted);
+  SetWindowPos(handle(), nullptr, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  if (visible) ShowWindow(handle(), SW_SHOW);
+}
 
 void MainWindow::setTopmost(bool topmost) {
   SetWindowPos(handle(), topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,

@@ -6,6 +6,8 @@
 #include <windows.h>
 
 #include <array>
+#include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -36,8 +38,13 @@ class MainWindow : public winui::Window, public ShellTimers {
     // A tab button was pressed: the view it shows.
     std::function<void(TabView&)> tabChosen;
     std::function<void(int command)> command;
+    // A WM_COPYDATA command text from another program or thread; true when it was taken.
+    std::function<bool(std::string_view command)> copyData;
     // Runs once, before the window is destroyed.
     std::function<void()> closing;
+    // The close box (or Alt+F4): the exit command decides; WM_CLOSE itself always ends.
+    std::function<void()> closeBox;
+    std::function<void(int id)> hotkey;  // WM_HOTKEY
   };
 
   MainWindow(Handlers handlers, std::wstring fontName);
@@ -55,9 +62,13 @@ class MainWindow : public winui::Window, public ShellTimers {
   void postDeferredCapture() const;
   void startTimers();
 
-  // Shows the window in the topmost band where it is, or hides it.
+  // Shows the window in the topmost band where it is (restored when it was minimised), or
+  // hides it.
   void showCalledUp();
   void hide();
+  void minimize();
+  // With a taskbar button (ordinary mode) or as a tool window without one (tray mode).
+  void setTaskbarButton(bool shown);
   void setTopmost(bool topmost);
   void moveTo(const RECT& rect);
 
@@ -122,6 +133,7 @@ class MainWindow : public winui::Window, public ShellTimers {
   std::array<HWND, 4> frameToggles_{};
   ListFilterBox filterBox_;
   int selectionBeforeFilter_ = -1;
+  HWND menuButton_ = nullptr;  // the main menu
   winui::VirtualListView list_;
   HWND statusBar_ = nullptr;
   bool usesListener_ = false;

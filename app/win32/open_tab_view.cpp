@@ -1,17 +1,10 @@
 #include "app/win32/open_tab_view.h"
 
 #include "base/numbers.h"
+#include "app/win32/tab_view_helpers.h"
 #include "winui/popup_menu.h"
 
 namespace qb {
-
-namespace {
-
-constexpr std::uint32_t kLanErrorBackground = RGB(255, 160, 160);
-
-POINT Below(const RECT& rect) { return {rect.left, rect.bottom}; }
-
-}  // namespace
 
 OpenTabView::OpenTabView(OpenTab& tab, const EnvironmentSettings& settings,
                          std::function<bool()> linkFailed, std::function<void()> refresh)
@@ -21,31 +14,31 @@ void OpenTabView::createBar(const TabBarHost& host) {
   owner_ = host.window;
   firstId_ = host.firstId;
   bar_.create(host.window, host.font,
-              {winui::BarControl::Button("公開する", firstId_ + kPublish, 70),
-               winui::BarControl::Button("ｸﾞﾙｰﾌﾟ▼", firstId_ + kGroup),
-               winui::BarControl{winui::BarControl::Kind::kLabel, "", 150, firstId_ + kGroupName},
-               winui::BarControl::Button("並替▼", firstId_ + kSort),
-               winui::BarControl::Button("情報...", firstId_ + kStatus)});
+              {winui::BarControl::Button("公開する", firstId_ + kPublish),
+               winui::BarControl::Button("ｸﾞﾙｰﾌﾟ▼", firstId_ + kGroup, 80),
+               winui::BarControl::Button("並替▼", firstId_ + kSort, 56),
+               winui::BarControl::Button("情報...", firstId_ + kStatus, 56)});
 }
 
 void OpenTabView::updateBar() {
   bar_.setPressed(firstId_ + kPublish, tab_.publishing());
   std::vector<std::string> names = tab_.groupNames();
   int current = tab_.currentGroup();
-  std::string group = current >= 0 ? names[static_cast<std::size_t>(current)] : "（公開グループなし）";
-  bar_.setCaption(firstId_ + kGroupName, " " + group);
+  // The group button names the group the tab is in.
+  bar_.setCaption(firstId_ + kGroup,
+                  (current >= 0 ? names[static_cast<std::size_t>(current)] : std::string("ｸﾞﾙｰﾌﾟ")) + "▼");
 }
 
 void OpenTabView::onCommand(int id, int /*code*/) {
   switch (id - firstId_) {
     case kPublish: tab_.togglePublishing(); break;
     case kGroup: {
-      int command = winui::TrackMenu(owner_, tab_.groupMenu(), Below(bar_.screenRect(firstId_ + kGroup)));
+      int command = winui::TrackMenu(owner_, tab_.groupMenu(), BelowRect(bar_.screenRect(firstId_ + kGroup)));
       if (command != 0) tab_.runGroupCommand(command);
       break;
     }
     case kSort: {
-      int command = winui::TrackMenu(owner_, tab_.sortMenu(), Below(bar_.screenRect(firstId_ + kSort)));
+      int command = winui::TrackMenu(owner_, tab_.sortMenu(), BelowRect(bar_.screenRect(firstId_ + kSort)));
       if (command != 0) tab_.sortBy(command);
       break;
     }
@@ -58,12 +51,7 @@ void OpenTabView::onCommand(int id, int /*code*/) {
 
 void OpenTabView::showContextMenu(int row, POINT where) {
   if (row < 0) return;
-  TabMenuContext context;
-  for (std::size_t i = 0; i < context.saveGroupNames.size(); ++i) {
-    context.saveGroupNames[i] = settings_.CLIPDIR_AR[i];
-  }
-  context.clickPastes = settings_.DIRECT_SEND == 1;
-  context.sharedTabEnabled = settings_.Common_Enable == 1;
+  const TabMenuContext context = MenuContextFromSettings(settings_);
   const int command = winui::TrackMenu(owner_, tab_.menu(row, context), where);
   if (command != 0) tab_.runMenuCommand(row, command);
   refresh_();

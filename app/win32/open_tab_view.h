@@ -35,7 +35,7 @@ class OpenTabView : public TabView {
   void updateBar();
 
  private:
-  enum Control { kPublish, kGroup, kGroupName, kSort, kStatus, kControlCount };
+  enum Control { kPublish, kGroup, kSort, kStatus, kControlCount };
 
   OpenTab& tab_;
   const EnvironmentSettings& settings_;

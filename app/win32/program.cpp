@@ -4,7 +4,6 @@
 #include "app/win32/command_line.h"
 #include "app/win32/single_instance.h"
 #include "history/store_folders.h"
-#include "hooklib/qlbxhook.h"
 #include "platform/win32/text_conversion.h"
 
 namespace qb {
@@ -27,9 +26,9 @@ int Program::run(HINSTANCE instance) {
 }
 
 bool Program::start(HINSTANCE instance) {
-  // The data home and the three settings files, written back at once so that keys missing from
-  // them are in the files from now on. There is no window yet to take a close request: any
-  // failure here ends the start.
+  const DateTime startedAt = clock_.localNow();
+  // The data home and the three settings files. There is no window yet to take a close request:
+  // any failure here ends the start. The files are written back once the program takes texts.
   settingsHome_ = std::make_unique<SettingsHome>(fs_, ui_, system_, mover_, [this] {
     if (window_) window_->requestClose();
   });
@@ -42,8 +41,7 @@ bool Program::start(HINSTANCE instance) {
     ui_.showMessage(*failure, MessageIcon::kStop);
     return false;
   }
-  HookInitProc();
-  ui_.setBusyChangedHook([](bool busy) { HookPlanMenuStop(busy ? 1 : 0); });
+  ui_.setBusyChangedHook([this](bool busy) { if (hotkeys_) hotkeys_->busyChanged(busy); });
 
   const EnvironmentSettings& environment = settingsHome_->settings().environment;
   window_ = std::make_unique<MainWindow>(windowHandlers(), SjisToWide(environment.FontName));
@@ -52,7 +50,6 @@ bool Program::start(HINSTANCE instance) {
                        environment.WIN_SIZE_H};
   if (!window_->create(instance, placement)) return false;
   ui_.setOwner(window_->handle());
-  planInterface_.m_hHostWnd = window_->handle();
   clipboard_ = std::make_unique<Win32Clipboard>(window_->handle());
   CaptureHandOffs& handOffs = *this;
   ClipboardChain& chain = *this;
@@ -68,6 +65,7 @@ bool Program::start(HINSTANCE instance) {
       });
   startLan();
   createTabViews();
+  startPlans(home);
   showTab(*historyView_);
   for (int pane = 0; pane < kStatusPaneCount; ++pane) {
     window_->setStatusPane(pane, status_.pane(static_cast<StatusPane>(pane)).text);
@@ -75,14 +73,17 @@ bool Program::start(HINSTANCE instance) {
   }
   startTray();
   lan_->start();
+  startHotkeys();
   if (ParseCommandLine().show) callUp(call_up_source::kTray);
   capture_->setViewReady(true);
   window_->startTimers();
+  scheduleDeferredStart(home, startedAt);
   return true;
 }
 
-// The store folders, then the History from clipsave. Before the window exists a failure ends the
-// start; later failures ask the window to close.
+// The store folders, the standard plans when they are due, then the History's items as clipsave
+// lists them (their contents follow once the program takes texts). Before the window exists a
+// failure ends the start; later failures ask the window to close.
 bool Program::startHistory(const DataHome& home) {
   if (!CreateStoreFolders(fs_, ui_, home.folder)) return false;
   EnvironmentSettings& environment = settingsHome_->settings().environment;
@@ -90,7 +91,12 @@ bool Program::startHistory(const DataHome& home) {
       fs_, clock_, ui_, environment,
       HistoryStoreSetup{home.folder, home.userName, [this] { window_->requestClose(); }});
   stack_ = std::make_unique<StackItemWriter>(fs_, clock_, ui_);
-  return history_->load(environment.MaxFile) == 0;
+  stackList_ = std::make_unique<CStackList>(fs_, ui_, *stack_, home.folder);
+  planTab_ = std::make_unique<PlanTabWiring>(PlanTabWiringParts{
+      fs_, clock_, ui_, settingsHome_->settings(), home.folder, SjisToWide(environment.FontName),
+      [this] { refreshList(); }, [this] { letGoForPlanRun(); }});
+  planTab_->start();
+  return history_->loadListing(environment.MaxFile) == 0;
 }
 
 void Program::startLan() {
@@ -103,7 +109,15 @@ void Program::startLan() {
         return capture_->putTextOnClipboard(text, intoHistory);
       },
       [this] { settingsHome_->files().save(); }, [this] { refreshList(); },
-      [this] { if (tray_ && lan_) tray_->setLanPublishing(lan_->publishing()); }});
+      [this] { if (tray_ && lan_) tray_->setLanPublishing(lan_->publishing()); },
+      [this](std::string_view planRecord) {
+        int stored = planTab_->list().m_FileAdd(planRecord);
+        refreshList();
+        return stored;
+      }});
+  planTab_->list().sharedStore = [this](std::string_view, std::string_view planRecord) {
+    return lan_->copyPlanToShared(planRecord);
+  };
 }
 
 MainWindow::Handlers Program::windowHandlers() {
@@ -124,6 +138,7 @@ MainWindow::Handlers Program::windowHandlers() {
   handlers.taskbarCreated = [this] { if (tray_) tray_->onTaskbarCreated(); };
   handlers.shellTimer = [this](int id) {
     if (tray_ && tray_->onTimer(id)) return;
+    if (hotkeys_ && hotkeys_->onTimer(id)) return;
     if (translucencyController_) translucencyController_->onTimer(id);
   };
   handlers.tabChosen = [this](TabView& view) { showTab(view); };
@@ -131,7 +146,10 @@ MainWindow::Handlers Program::windowHandlers() {
     if (translucencyController_) translucencyController_->activationChanged(active);
   };
   handlers.command = [this](int command) { onCommand(command); };
+  handlers.copyData = [this](std::string_view command) { return copyData_.route(command); };
   handlers.closing = [this] { onClosing(); };
+  handlers.closeBox = [this] { exitCommand(); };
+  handlers.hotkey = [this](int id) { if (hotkeys_) hotkeys_->onHotkey(id); };
   return handlers;
 }
 
@@ -139,14 +157,19 @@ void Program::refreshList() {
   if (window_) window_->list().refresh();
 }
 
-// The ordered end: nothing more is captured; after a short wait that keeps answering messages
-// the window placement is kept, the history follows its exit rules, and the settings files are
-// written. The window then leaves the clipboard chain and removes its tray icon.
+// The ordered end: the hooks go first and nothing more is captured; after a short wait that
+// keeps answering messages the window is unlinked and its placement kept, the history follows its
+// exit rules, and the settings files are written. The hotkeys are unregistered, then the window
+// leaves the clipboard chain and removes its tray icon.
 void Program::onClosing() {
+  deferred_.cancel();
+  if (hotkeys_) hotkeys_->stop();
+  closing_ = true;
   if (capture_) capture_->setViewReady(false);
   clock_.pumpWait(100);
   if (!settingsHome_) return;
   EnvironmentSettings& environment = settingsHome_->settings().environment;
+  if (link_ && link_->linked()) unlink();  // the window's own place, not the linked strip
   if (window_ && window_->handle()) keepPlacement(environment);
   if (history_) {
     history_->trimAtExit(history_->maximumCount(), environment.MaxFile, environment.AutoSave == 1);
@@ -154,7 +177,9 @@ void Program::onClosing() {
   settingsHome_->saveAtExit();
   // A link whose threads did not end in time is kept: its threads still run its code.
   if (lan_ && !lan_->stop()) lan_.release();
+  if (hotkeys_) hotkeys_->unregisterAll();
   if (tray_) tray_->removeIcon();
+  if (plans_) plans_->shutDown();
 }
 
 // The window's place and size; its position also as a percentage of the screen.

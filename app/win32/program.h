@@ -14,22 +14,29 @@
 #include "app/shell/tray_icon_controller.h"
 #include "app/shell/translucency.h"
 #include "app/tablist/tab_list_family.h"
+#include "app/shell/copy_data_router.h"
 #include "app/win32/history_tab_view.h"
 #include "app/win32/save_related_tabs.h"
 #include "app/win32/lan_wiring.h"
+#include "app/win32/plan/program_plans.h"
+#include "app/win32/stack/stack_tab_view.h"
 #include "app/win32/tab_view.h"
+#include "app/win32/deferred_start_work.h"
 #include "app/win32/layered_translucency.h"
 #include "app/win32/main_window.h"
+#include "app/win32/plan_tab_wiring.h"
 #include "app/win32/shell_folder_mover.h"
 #include "history/capture_controller.h"
 #include "history/history_list.h"
 #include "history/save_stack_items.h"
+#include "hotkeys/hotkey_controller.h"
+#include "hotkeys/win32/win32_hook_library.h"
+#include "hotkeys/win32/win32_hotkey_registrar.h"
 #include "macros/input_fill.h"
 #include "macros/macro_analyzer.h"
 #include "paste/paste_engine.h"
 #include "paste/window_link.h"
 #include "paste/working_window.h"
-#include "planlib/plan_interface.h"
 #include "settings/settings_apply.h"
 #include "settings/settings_sheet_model.h"
 #include "platform/win32/win32_clipboard.h"
@@ -43,7 +50,8 @@
 
 namespace qb {
 
-class Program : private CaptureHandOffs, private ClipboardChain, private PasteHost {
+class Program : private CaptureHandOffs, private ClipboardChain, private PasteHost,
+                private CallUpHost {
  public:
   Program();
   ~Program() override;
@@ -53,14 +61,21 @@ class Program : private CaptureHandOffs, private ClipboardChain, private PasteHo
  private:
   bool start(HINSTANCE instance);
   bool startHistory(const DataHome& home);
+  void scheduleDeferredStart(const DataHome& home, const DateTime& startedAt);
   void startPaste();
+  void startPlans(const DataHome& home);
   MainWindow::Handlers windowHandlers();
   void onClosing();
   void keepPlacement(EnvironmentSettings& environment);
   void onTrackingTick();
   void updateStatusBar();
   void startTray();
-  void callUp(int source);
+  // Ordinary mode, and tray mode without an icon, keep a taskbar button and a shown window.
+  void keepReachable();
+  void startHotkeys();
+  // "キー設定" with the multi hotkey dialog and the plan hotkey list; the hotkeys are registered
+  // again after a change.
+  void addKeySettingsToSheet();
   void showMainMenu();
   void onCommand(int command);
   void createTabViews();
@@ -82,7 +97,9 @@ class Program : private CaptureHandOffs, private ClipboardChain, private PasteHo
     return lan_ ? lan_->takePublisherOf(text) : std::nullopt;
   }
   void postDeferredCapture() override { window_->postDeferredCapture(); }
-  void stackItemStored(const std::string&) override {}
+  bool planClipboardFlag() override { return plans_ && plans_->clipboardFlag(); }
+  void stackItemStored(const std::string& fileName) override;
+  void runCapturePlan(std::string_view planName, std::string_view text) override;
   // ClipboardChain
   void join() override { window_->joinClipboardChain(/*announce=*/true); }
   void leave() override { window_->leaveClipboardChain(); }
@@ -94,6 +111,24 @@ class Program : private CaptureHandOffs, private ClipboardChain, private PasteHo
   void leaveLinkAndRefresh() override;
   bool runPartialSelection(PartialSelectionModel& model) override;
   void storePastedValue(std::string_view value, bool partial) override;
+  // CallUpHost (program_hotkeys.cpp)
+  bool mainWindowInFront() override;
+  bool mainWindowShown() override;
+  bool pointerOverMainWindow() override;
+  bool busy() override { return ui_.isBusy(); }
+  bool occupied() override;
+  void callUp(int source, bool link = false) override;
+  bool tabShown(TabKind kind) override;
+  void selectTab(TabKind kind) override;
+  int currentGroup(TabKind kind) override;
+  void selectGroup(TabKind kind, int group) override;
+  void selectRelatedTab(int number) override;
+  void letGo() override;
+  void recordCaret() override;
+  void letGoForPlanRun();
+  void resumeCapture() override;
+  TabView* enabledView(TabKind kind, int number = 0);
+  int currentRowOffset(const RECT& window);
 
   Win32Ui ui_;
   Win32SystemInfo system_;
@@ -131,14 +166,27 @@ class Program : private CaptureHandOffs, private ClipboardChain, private PasteHo
   // The computer name and the start time: which copy of the program this is on the LAN.
   std::string instanceIdentity_;
   // The lists of the tabs whose stores the program does not keep: shown with their columns.
-  CPlanList planList_;
-  CStackList stackList_;
+  std::unique_ptr<CStackList> stackList_;
+  StackTabView* stackView_ = nullptr;
+  // WM_COPYDATA commands by prefix: the plans' "0927Plan_…", and the others as they come.
+  CopyDataRouter copyData_;
+  std::unique_ptr<ProgramPlans> plans_;
   bool hotkeysSuspended_ = false;
   // The settings sheet's buttons that open a part's own dialog, by their command.
   std::map<SheetCommand, std::function<void(SettingsSheetModel&, HWND sheet)>> sheetCommands_;
   // The parts that take changed settings again after the sheet's OK (hotkeys, hooks, links).
   std::vector<std::function<void(const SettingsApply&)>> settingsApplied_;
-  CPlanInterface planInterface_;
+  DeferredStartWork deferred_;
+  // The Plan tab, its standard plans and the routes by which plans run.
+  std::unique_ptr<PlanTabWiring> planTab_;
+  // Hotkeys, double taps and the input hooks with their reports.
+  std::unique_ptr<Win32HotkeyRegistrar> registrar_;
+  Win32HookLibrary hookLibrary_;
+  std::unique_ptr<HotkeyController> hotkeys_;
+  // The working window's caret as last recorded, for the caret placement.
+  std::optional<ScreenPoint> caret_;
+  WindowId caretWindow_ = 0;
+  bool closing_ = false;
 };
 
 }  // namespace qb

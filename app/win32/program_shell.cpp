@@ -1,6 +1,7 @@
 // The program's side of the window: call-up, menus, the exit command, the paste host.
 #include <windows.h>
 
+#include "app/shell/about_text.h"
 #include "app/shell/exit_command.h"
 #include "app/shell/help_commands.h"
 #include "app/shell/main_menu_model.h"
@@ -40,15 +41,13 @@ MenuModel WithoutMigration(const MenuModel& menu) {
   return MenuModel(entries);
 }
 
-ScreenRect ToScreenRect(const RECT& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
-
 }  // namespace
 
 void Program::startTray() {
   TrayWindowHooks hooks;
   hooks.hideWindow = [this] { window_->hide(); };
   hooks.showWindow = [this] { window_->showCalledUp(); };
-  hooks.recordWorkingWindow = [this] { if (tracker_) tracker_->recordFocus(); };
+  hooks.recordWorkingWindow = [this] { recordCaret(); };
   hooks.cursorInNotificationArea = [] { return CursorInNotificationArea(); };
   hooks.callUp = [this](int source) { callUp(source); };
   hooks.showMainMenu = [this] { showMainMenu(); };
@@ -56,6 +55,7 @@ void Program::startTray() {
   tray_ = std::make_unique<TrayIconController>(window_->trayShell(), clock_, *window_, hooks);
   const bool trayMode = settingsHome_->settings().environment.Tray_Flg == 1;
   tray_->setTrayMode(trayMode);
+  keepReachable();
 }
 
 void Program::startPaste() {
@@ -80,6 +80,8 @@ void Program::onTrackingTick() {
 void Program::updateStatusBar() {
   const EnvironmentSettings& environment = settingsHome_->settings().environment;
   StatusInput input;
+  if (plans_) input.plan = plans_->activity();
+  if (planTab_) planTab_->planStateChanged();
   input.hasWorkingWindow = working_.window != 0;
   if (input.hasWorkingWindow) input.workingTitle = desktop_.windowTitle(working_.window);
   input.shortDisplay = environment.StatusBarActiveWinDspFlg == 1;
@@ -107,40 +109,11 @@ std::string Program::workingDocumentStatus() {
   return tracker_ && working_.window != 0 ? tracker_->statusText() : std::string();
 }
 
-void Program::callUp(int source) {
-  RECT window{};
-  GetWindowRect(window_->handle(), &window);
-  RECT screen{};
-  SystemParametersInfoW(SPI_GETWORKAREA, 0, &screen, 0);
-  POINT cursor{};
-  GetCursorPos(&cursor);
-  CallUpInput input;
-  input.source = source;
-  input.alwaysOnTop = alwaysOnTop_;
-  input.linked = link_ && link_->linked();
-  input.window = ToScreenRect(window);
-  input.hotkeyPlacement = settingsHome_->settings().environment.AutoDspWin_HotKey_Bs;
-  input.cursor = {cursor.x, cursor.y};
-  input.screen = ToScreenRect(screen);
-  if (working_.window != 0) {
-    RECT working{};
-    if (GetWindowRect(reinterpret_cast<HWND>(working_.window), &working)) {
-      input.workingWindow = ToScreenRect(working);
-    }
-  }
-  if (std::optional<ScreenRect> target = placement_.place(input, clock_)) {
-    window_->moveTo({target->left, target->top, target->right, target->bottom});
-  }
-  capture_->windowPlaced();
-  window_->showCalledUp();
-  if (tray_) tray_->windowShown();
-}
-
 void Program::showMainMenu() {
   POINT where{};
   GetCursorPos(&where);
   const bool trayMode = tray_ && tray_->trayMode();
-  MenuModel menu = WithoutMigration(BuildMainMenu({trayMode, hotkeysSuspended_}));
+  MenuModel menu = WithoutMigration(BuildMainMenu({trayMode, hotkeys_ && hotkeys_->paused()}));
   int command = winui::TrackMenu(window_->handle(), menu, where);
   if (command != 0) onCommand(command);
 }
@@ -180,22 +153,25 @@ void Program::onCommand(int command) {
   if (command == kAlwaysOnTopId) return toggleAlwaysOnTop();
   if (command == kLinkRightId) return toggleLink(LinkSide::kRight);
   if (command == kLinkBottomId) return toggleLink(LinkSide::kBottom);
+  if (command == kMainMenuButtonId) return showMainMenu();
   EnvironmentSettings& environment = settingsHome_->settings().environment;
   const std::string programFolder = ProgramFolderOf(system_.programFilePath());
   switch (command) {
     case sc::kTrayToggle:
       tray_->toggleTrayMode();
       environment.Tray_Flg = tray_->trayMode() ? 1 : 0;
+      keepReachable();
       break;
     case sc::kSettings:
-      SettingsCommand(ui_, [this] { openSettingsSheet(); }).run(/*planEditedOrRunning=*/false);
+      SettingsCommand(ui_, [this] { openSettingsSheet(); })
+          .run(/*planEditedOrRunning=*/plans_ && plans_->planBusy());
       break;
     case sc::kHelp: HelpCommands(shell_, ui_, programFolder).openHelp(); break;
     case sc::kPlanHelp: HelpCommands(shell_, ui_, programFolder).openPlanHelp(); break;
     case sc::kAbout:
-      ui_.showMessage("Quillbox　Version 3.34", MessageIcon::kInformation);
+      ui_.showMessage(AboutText(settingsHome_->home().folder), MessageIcon::kInformation);
       break;
-    case sc::kSuspendHotkeys: hotkeysSuspended_ = !hotkeysSuspended_; break;
+    case sc::kSuspendHotkeys: hotkeys_->togglePause(); break;
     case sc::kExit: exitCommand(); break;
     default: break;
   }

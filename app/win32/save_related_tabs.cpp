@@ -12,10 +12,9 @@ SaveAndRelatedTabs::SaveAndRelatedTabs(Parts parts)
                 SaveStoreSetup{parts_.dataHome, parts_.requestClose}),
       saveTab_(SaveTabParts{saveList_, parts_.engine, parts_.analyzer, parts_.inputs,
                             parts_.inputMethod, parts_.settings.environment, parts_.fs, parts_.ui,
-                            saveDialogs_}),
+                            saveDialogs_, parts_.planCall}),
       saveFromTabs_(saveList_, saveDialogs_, parts_.ui),
       relatedHost_(parts_.owner, parts_.ui, parts_.dialogFont) {
-  saveList_.load();
   for (int tab = 0; tab < kRelatedFileTabCount; ++tab) {
     auto index = static_cast<std::size_t>(tab);
     relatedLists_[index] =
@@ -27,7 +26,7 @@ SaveAndRelatedTabs::SaveAndRelatedTabs(Parts parts)
         [this](int group, std::string_view label, std::string_view value) {
           return saveList_.storeInGroup(group, label, value);
         },
-        parts_.saveRelated});
+        parts_.saveRelated, parts_.planCall});
   }
 }
 

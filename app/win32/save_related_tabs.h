@@ -38,6 +38,7 @@ class SaveAndRelatedTabs {
     std::function<void()> requestClose;
     std::function<void()> refresh;       // the current list's rows or colours changed
     std::function<void()> saveRelated;   // writes the related-files settings file
+    PlanCallCommands* planCall = nullptr;  // "プラン呼び出し" of the rows
   };
   explicit SaveAndRelatedTabs(Parts parts);
 
@@ -46,6 +47,8 @@ class SaveAndRelatedTabs {
   // The Save view, then the seven related-files views, in tab order.
   void addSaveView(std::vector<std::unique_ptr<TabView>>& views);
   void addRelatedViews(std::vector<std::unique_ptr<TabView>>& views);
+  // Loads the Save tab's shown group (the start leaves it for after the program takes texts).
+  void loadSaveList() { saveList_.load(); }
 
  private:
   TabMenuContext menuContext() const;

@@ -1,17 +1,11 @@
 #include "app/win32/shared_tab_view.h"
 
 #include "base/numbers.h"
+#include "base/sjis.h"
+#include "app/win32/tab_view_helpers.h"
 #include "winui/popup_menu.h"
 
 namespace qb {
-
-namespace {
-
-constexpr std::uint32_t kLanErrorBackground = RGB(255, 160, 160);
-
-POINT Below(const RECT& rect) { return {rect.left, rect.bottom}; }
-
-}  // namespace
 
 SharedTabView::SharedTabView(SharedTab& tab, const EnvironmentSettings& settings,
                              std::function<bool()> linkFailed, std::function<void()> refresh)
@@ -22,15 +16,21 @@ void SharedTabView::createBar(const TabBarHost& host) {
   firstId_ = host.firstId;
   bar_.create(host.window, host.font,
               {winui::BarControl::Button("ﾌｫﾙﾀﾞ▼", firstId_ + kFolder),
-               winui::BarControl::Button("新規...", firstId_ + kNew),
-               winui::BarControl::Button("並替▼", firstId_ + kSort),
-               winui::BarControl::Button("情報...", firstId_ + kStatus),
-               winui::BarControl{winui::BarControl::Kind::kLabel, "", 260, firstId_ + kFolderName}});
+               winui::BarControl::Button("新規...", firstId_ + kNew, 52),
+               winui::BarControl::Button("並替▼", firstId_ + kSort, 52),
+               winui::BarControl::Button("情報...", firstId_ + kStatus, 52),
+               winui::BarControl{winui::BarControl::Kind::kLabel, "", 90, firstId_ + kFolderName}});
 }
 
 void SharedTabView::updateBar() {
+  // The folder's name (its path is in the folder menu), or that the cache stands in for it.
   std::string label = tab_.folderLabel();
-  if (tab_.list().mode() == SharedMode::kCache) label += "（キャッシュ使用中）";
+  std::size_t slash = std::string::npos;
+  for (std::size_t i = 0; i < label.size(); ++i) {
+    if (label[i] == '\\' && !IsSjisTrailPosition(label, i)) slash = i;
+  }
+  if (slash != std::string::npos && slash + 1 < label.size()) label = " " + label.substr(slash + 1);
+  if (tab_.list().mode() == SharedMode::kCache) label = " キャッシュ使用中";
   bar_.setCaption(firstId_ + kFolderName, label);
   bar_.setEnabled(firstId_ + kNew, tab_.list().mode() == SharedMode::kOnline);
 }
@@ -44,13 +44,13 @@ void SharedTabView::onShown() {
 void SharedTabView::onCommand(int id, int /*code*/) {
   switch (id - firstId_) {
     case kFolder: {
-      int command = winui::TrackMenu(owner_, tab_.folderMenu(), Below(bar_.screenRect(firstId_ + kFolder)));
+      int command = winui::TrackMenu(owner_, tab_.folderMenu(), BelowRect(bar_.screenRect(firstId_ + kFolder)));
       if (command != 0) tab_.runFolderCommand(command);
       break;
     }
     case kNew: tab_.newItem(); break;
     case kSort: {
-      int command = winui::TrackMenu(owner_, tab_.sortMenu(), Below(bar_.screenRect(firstId_ + kSort)));
+      int command = winui::TrackMenu(owner_, tab_.sortMenu(), BelowRect(bar_.screenRect(firstId_ + kSort)));
       if (command != 0) tab_.sortBy(command);
       break;
     }
@@ -62,11 +62,7 @@ void SharedTabView::onCommand(int id, int /*code*/) {
 }
 
 void SharedTabView::showContextMenu(int row, POINT where) {
-  TabMenuContext context;
-  for (std::size_t i = 0; i < context.saveGroupNames.size(); ++i) {
-    context.saveGroupNames[i] = settings_.CLIPDIR_AR[i];
-  }
-  context.clickPastes = settings_.DIRECT_SEND == 1;
+  const TabMenuContext context = MenuContextFromSettings(settings_);
   const int command = winui::TrackMenu(owner_, tab_.menu(row, context), where);
   if (command != 0) tab_.runMenuCommand(row, command);
   updateBar();

@@ -68,6 +68,11 @@ class TabView {
     return {rows.rowCount(), 0, std::nullopt};
   }
   virtual TabColours colours() { return {}; }
+
+  // The current group (0..9) of a tab with groups (Save, Plan, Stack); -1 for a tab without.
+  virtual int currentGroup() const { return -1; }
+  // Switches to group 0..9, as a multi hotkey asks; a tab without groups ignores it.
+  virtual void selectGroup(int) {}
 };
 
 }  // namespace qb

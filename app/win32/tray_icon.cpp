@@ -18,7 +18,11 @@ NOTIFYICONDATAW Win32TrayShell::data(const TrayIconState& state) const {
   icon.uID = kTrayIconId;
   icon.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   icon.uCallbackMessage = kTrayCallbackMessage;
-  icon.hIcon = LoadIconW(instance_, MAKEINTRESOURCEW(state.image));
+  // The small-icon size of the screen's scaling (16, 20, 24 or 32 pixels), taken from the icon's
+  // images instead of the 32-pixel one scaled down; shared, so nothing to destroy.
+  icon.hIcon = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(state.image), IMAGE_ICON,
+                                             GetSystemMetrics(SM_CXSMICON),
+                                             GetSystemMetrics(SM_CYSMICON), LR_SHARED));
   lstrcpynW(icon.szTip, SjisToWide(state.tip).c_str(), ARRAYSIZE(icon.szTip));
   return icon;
 }

@@ -26,6 +26,8 @@ inline constexpr int kLinkBottomId = 1503;
 // The filter: the frame's "絞込" toggle and the field it opens.
 inline constexpr int kFilterToggleId = 1504;
 inline constexpr int kFilterFieldId = 1505;
+// The frame's menu button: the main menu, as the tray icon's right click shows it.
+inline constexpr int kMainMenuButtonId = 1506;
 inline constexpr int kStatusBarId = 1300;
 
 }  // namespace qb

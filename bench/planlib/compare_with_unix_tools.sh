@@ -2,15 +2,18 @@
 # Times qbplan against GNU sed, sort and awk doing the same nine transforms on the same
 # 512000-byte, 10000-line Shift-JIS text, and prints the ratios (qbplan time / tool time).
 #
-#   bash bench/planlib/compare_with_unix_tools.sh [BUILD_DIR] [ROUNDS]
+#   bash bench/planlib/compare_with_unix_tools.sh [BUILD_DIR] [ROUNDS] [EARLIER_QBPLAN]
 #
 # BUILD_DIR (default build/plan-native) must hold the targets qbplan and qb_plan_bench_files.
+# EARLIER_QBPLAN, a qbplan program of an earlier version, is timed in the same run, each transform
+# beside the others, and its ratio printed as well.
 set -eu
 build=${1:-build/plan-native}
 rounds=${2:-5}
+earlier=${3:-}
 qbplan="$build/tools/qbplan/qbplan"
 writer="$build/bench/planlib/qb_plan_bench_files"
-for program in "$qbplan" "$writer"; do
+for program in "$qbplan" "$writer" ${earlier:+"$earlier"}; do
   [ -x "$program" ] || { echo "missing $program: build the targets qbplan and qb_plan_bench_files" >&2; exit 2; }
 done
 work=$(mktemp -d)
@@ -66,12 +69,23 @@ milliseconds() {  # milliseconds COMMAND... : the best of $rounds runs
 }
 
 run_qbplan() { "$qbplan" run "$work/$1.plan" < "$text"; }
+run_earlier() { "$earlier" run "$work/$1.plan" < "$text"; }
 
-printf '%-16s %12s %12s %8s\n' transform "qbplan ms" "unix ms" ratio
+if [ -z "$earlier" ]; then
+  printf '%-16s %12s %12s %8s\n' transform "qbplan ms" "unix ms" ratio
+else
+  printf '%-16s %12s %12s %8s %12s %8s\n' transform "qbplan ms" "unix ms" ratio "earlier ms" ratio
+fi
 for name in bracket_lines remove_blanks divide_lines dedupe_lines sort_descending sort_ascending \
             kana_to_full kana_to_half quote_lines; do
   ours=$(milliseconds run_qbplan "$name")
   theirs=$(milliseconds tool_command "$name")
-  awk -v n="$name" -v a="$ours" -v b="$theirs" \
-    'BEGIN { printf "%-16s %12.2f %12.2f %8.2f\n", n, a, b, (b > 0 ? a / b : 0) }'
+  if [ -z "$earlier" ]; then
+    awk -v n="$name" -v a="$ours" -v b="$theirs" \
+      'BEGIN { printf "%-16s %12.2f %12.2f %8.2f\n", n, a, b, (b > 0 ? a / b : 0) }'
+  else
+    before=$(milliseconds run_earlier "$name")
+    awk -v n="$name" -v a="$ours" -v b="$theirs" -v c="$before" \
+      'BEGIN { printf "%-16s %12.2f %12.2f %8.2f %12.2f %8.2f\n", n, a, b, (b > 0 ? a / b : 0), c, (b > 0 ? c / b : 0) }'
+  fi
 done

@@ -9,10 +9,36 @@ std::string BlockLabel(std::string_view displayName) {
   return "【操作ブロック[" + std::string(displayName) + "]実行】";
 }
 
+namespace {
+
+// True when "<$" occurs. Settings are mostly a few bytes long: a plain loop, no library search.
+bool MayHoldVariables(std::string_view setting) {
+  for (std::size_t at = 0; at + 1 < setting.size(); ++at) {
+    if (setting[at] == '<' && setting[at + 1] == '$') return true;
+  }
+  return false;
+}
+
+}  // namespace
+
 std::string BlockContext::substitute(std::string_view setting) {
-  if (setting.find("<$") == std::string_view::npos) return std::string(setting);
+  std::string storage;
+  std::string_view substituted = substitute(setting, storage);
+  return substituted.data() == storage.data() ? std::move(storage) : std::string(substituted);
+}
+
+std::string_view BlockContext::substitute(std::string_view setting, std::string& storage) {
+  if (!MayHoldVariables(setting)) return setting;
   variables_.setNow(world_.clock.localNow());
-  return variables_.substitute(setting, kRunGrowthCeiling);
+  std::optional<std::string> substituted = variables_.substitute(setting, kRunGrowthCeiling);
+  if (!substituted) throw PlanValueLimitReached{};
+  storage = std::move(*substituted);
+  return storage;
+}
+
+bool BlockContext::pumpAndCheckStop() {
+  if (world_.host != nullptr) world_.host->pumpMessages();
+  return stopRequested();
 }
 
 int BlockContext::error(std::string_view message) {

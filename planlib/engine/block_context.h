@@ -10,6 +10,11 @@
 
 namespace qb {
 
+// Thrown by BlockContext::substitute when the result would be longer than the growth ceiling. The
+// runner catches it around every block and ends the plan with the value-limit message and 103, so
+// no block ever acts on a cut setting.
+struct PlanValueLimitReached {};
+
 class BlockContext {
  public:
   BlockContext(PlanWorld& world, PlanVariables& variables, const std::atomic<bool>& stop)
@@ -18,9 +23,16 @@ class BlockContext {
   PlanWorld& world() { return world_; }
   PlanVariables& variables() { return variables_; }
   bool stopRequested() const { return stop_.load(); }
+  // Dispatches the plan thread's pending messages (a stop request may arrive in them), then looks
+  // at the stop flag: what every loop does before each pass.
+  bool pumpAndCheckStop();
 
   // The setting with its plan variables replaced (date and time read from the clock now).
+  // Throws PlanValueLimitReached when the result would pass the growth ceiling.
   std::string substitute(std::string_view setting);
+  // The same without a copy when the setting names no variable: the setting itself, or the
+  // substituted text kept in `storage`.
+  std::string_view substitute(std::string_view setting, std::string& storage);
   // A path setting: the data-home folder and the plan variables replaced.
   std::string expandPath(std::string_view setting) { return substitute(setting); }
 
@@ -41,10 +53,15 @@ class BlockContext {
   // Waits `milliseconds` in 10 ms steps; false when the stop flag ended it early.
   bool wait(long long milliseconds);
 
+  // "これ以降は表示しない" was pressed in a display window of this run.
+  bool displaySuppressed() const { return displaySuppressed_; }
+  void setDisplaySuppressed() { displaySuppressed_ = true; }
+
  private:
   PlanWorld& world_;
   PlanVariables& variables_;
   const std::atomic<bool>& stop_;
+  bool displaySuppressed_ = false;
 };
 
 // "【操作ブロック[" + name + "]実行】"

@@ -2,6 +2,7 @@
 #include <map>
 
 #include "planlib/engine/block_kinds.h"
+#include "planlib/engine/io_blocks.h"
 #include "planlib/engine/plan_container.h"
 #include "planlib/engine/text_blocks.h"
 
@@ -31,6 +32,7 @@ class SimpleBlockTable {
     blocks_["PLAN_HENSU_SET"] = &hensuSet_;
     blocks_["PLAN_COUNTER_SET"] = &counterSet_;
     blocks_["SLEEP"] = &sleep_;
+    addIoBlocks();
     for (const BlockKind& kind : BlockKinds()) {
       if (kind.container || IsControlTag(kind.tag) || blocks_.count(kind.tag) != 0) continue;
       blocks_[kind.tag] = &unavailable_.emplace_back(kind.displayName);
@@ -42,6 +44,31 @@ class SimpleBlockTable {
   }
 
  private:
+  void addIoBlocks() {
+    blocks_["IN_CLIPBOARD"] = &inClipboard_;
+    blocks_["OUT_CLIPBOARD"] = &outClipboard_;
+    blocks_["ACTWIN_COPY"] = &actWinCopy_;
+    blocks_["ACTWIN_CUT"] = &actWinCut_;
+    blocks_["ACTWIN_PASTE"] = &actWinPaste_;
+    blocks_["ACTWIN_DSP"] = &actWinDsp_;
+    blocks_["OUT_FILE_ADD"] = &outFileAdd_;
+    blocks_["OUT_FILE_WRITE"] = &outFileWrite_;
+    blocks_["CREATE_FILE"] = &createFile_;
+    blocks_["CREATE_FOLDER"] = &createFolder_;
+    blocks_["FILE_STARTING"] = &fileStarting_;
+    blocks_["FOLDER_STARTING"] = &folderStarting_;
+    blocks_["WEB_STARTING"] = &webStarting_;
+    blocks_["APL_STARTING"] = &aplStarting_;
+    blocks_["MSG_VERIFY"] = &msgVerify_;
+    blocks_["MSG_INFO"] = &msgInfo_;
+    blocks_["MSG_VERIFY_PLAN"] = &msgVerifyPlan_;
+    blocks_["MSG_INFO_PLAN"] = &msgInfoPlan_;
+    blocks_["DSP_STRING"] = &dspString_;
+    blocks_["DSP_SELECT"] = &dspSelect_;
+    blocks_["OUT_STACK"] = &outStack_;
+    blocks_["CLR_STACK"] = &clrStack_;
+  }
+
   CInsert insert_;
   CCHANGE change_;
   CChangePattern changePattern_;
@@ -56,6 +83,28 @@ class SimpleBlockTable {
   CPlanHensuSet hensuSet_;
   CPlanCounterSet counterSet_;
   CSleep sleep_;
+  InClipBoard inClipboard_;
+  COutClipBoard outClipboard_;
+  ActWinCopy actWinCopy_;
+  ActWinCut actWinCut_;
+  CActWinPaste actWinPaste_;
+  CActWinDsp actWinDsp_;
+  COutFileAdd outFileAdd_;
+  COutFileWrite outFileWrite_;
+  CCreateFile createFile_;
+  CCreateFolder createFolder_;
+  CFileStarting fileStarting_;
+  CFolderStarting folderStarting_;
+  CWebStarting webStarting_;
+  CAplStarting aplStarting_;
+  CMsgVerify msgVerify_;
+  CMsgInfo msgInfo_;
+  CMsgVerifyPlan msgVerifyPlan_;
+  CMsgInfoPlan msgInfoPlan_;
+  CDspString dspString_;
+  CDspSelect dspSelect_;
+  COutStack outStack_;
+  CClrStack clrStack_;
   std::deque<CUnavailableBlock> unavailable_;
   std::map<std::string_view, const PlanBlock*, std::less<>> blocks_;
 };

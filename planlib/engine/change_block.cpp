@@ -13,8 +13,8 @@ int CCHANGE::m_Run(BlockContext& context, BlockSettings& settings, std::string& 
   int searchKind = settings.number("KIND_KMS");
   int replaceKind = settings.number("KIND_TMS");
   bool ignoreCase = settings.number("KIND_ALPHABET") == 1;
-  request.search = context.substitute(settings.text("DATASR"));
-  request.replacement = context.substitute(settings.text("DATATK"));
+  request.search = context.substitute(settings.view("DATASR"));
+  request.replacement = context.substitute(settings.view("DATATK"));
   if (!settings.ok()) return settings.fail(context);
   if (find != 1 || request.search.empty()) return 0;
   if (searchKind == 2) {

@@ -1,5 +1,6 @@
 #include <vector>
 
+#include "planlib/engine/file_lines.h"
 #include "planlib/engine/plan_limits.h"
 #include "planlib/engine/replace_engine.h"
 #include "planlib/engine/text_blocks.h"
@@ -18,13 +19,9 @@ struct PatternPair {
 // Splits the pattern file into pairs; on a faulty line the error message instead.
 bool ReadPairs(std::string_view content, std::string_view path, std::vector<PatternPair>& pairs,
                std::string& message) {
-  std::size_t pos = 0;
-  while (pos <= content.size()) {
-    std::size_t end = content.find('\n', pos);
-    if (end == std::string_view::npos) end = content.size();
-    std::string_view line = content.substr(pos, end - pos);
-    if (line.ends_with('\r')) line.remove_suffix(1);
-    pos = end + 1;
+  FileLineCursor cursor(content);
+  std::string_view line;
+  while (cursor.next(line)) {
     if (line.empty()) continue;
     std::size_t separator = line.find(":::");
     if (separator == std::string_view::npos || separator == 0) {

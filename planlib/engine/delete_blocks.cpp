@@ -1,3 +1,5 @@
+#include <array>
+
 #include "base/sjis.h"
 #include "planlib/engine/sjis_text.h"
 #include "planlib/engine/text_blocks.h"
@@ -24,15 +26,34 @@ BlankSet BlankSetOf(int code) {
   return {group != 0, group == 1, (code - 101) % 3 + 1};
 }
 
-// Bytes of the blank character at `pos`, 0 when it is none.
-std::size_t BlankAt(std::string_view text, std::size_t pos, const BlankSet& set) {
-  char c = text[pos];
-  if (c == ' ') return 1;
-  if (c == '\t' && set.tabs) return 1;
-  if ((c == '\r' || c == '\n') && set.lineBreaks) return 1;
-  if (text.substr(pos, 2) == "　") return 2;
-  return 0;
-}
+// Walks the characters of a text for パターン削除: the length of each and whether it is blank.
+class BlankWalker {
+ public:
+  BlankWalker(std::string_view text, const BlankSet& set) : text_(text) {
+    for (int byte = 0; byte < 256; ++byte) {
+      if (IsSjisLeadByte(static_cast<unsigned char>(byte))) kind_[static_cast<std::size_t>(byte)] = kLead;
+    }
+    kind_[' '] = kBlank;
+    if (set.tabs) kind_['\t'] = kBlank;
+    if (set.lineBreaks) kind_['\r'] = kind_['\n'] = kBlank;
+  }
+  // The character at `pos`: its length, and in `blank` whether it is removed ("　" is 81 40).
+  std::size_t at(std::size_t pos, bool& blank) const {
+    auto byte = static_cast<unsigned char>(text_[pos]);
+    if (kind_[byte] == kLead && pos + 1 < text_.size()) {
+      blank = byte == 0x81 && text_[pos + 1] == 0x40;
+      return 2;
+    }
+    blank = kind_[byte] == kBlank;
+    return 1;
+  }
+
+ private:
+  static constexpr unsigned char kBlank = 1;
+  static constexpr unsigned char kLead = 2;
+  std::string_view text_;
+  std::array<unsigned char, 256> kind_{};
+};
 
 }  // namespace
 
@@ -84,23 +105,31 @@ int CDeletePattern::m_Run(BlockContext& context, BlockSettings& settings, std::s
   BlankSet set = BlankSetOf(settings.number("KIND_PATTERN"));
   if (!settings.ok()) return settings.fail(context);
   if (set.where == 0 || text.empty()) return 0;
-  std::string out;
-  out.reserve(text.size());
-  std::size_t lastKept = 0;  // end of the last non-blank character in `out`
-  bool leading = true;
-  for (std::size_t pos = 0; pos < text.size();) {
-    std::size_t blank = BlankAt(text, pos, set);
-    std::size_t length = blank != 0 ? blank : SjisCharLength(text, pos);
-    bool drop = blank != 0 && (set.where == 3 || (set.where == 1 && leading));
-    if (!drop) out.append(text, pos, length);
-    if (blank == 0) {
-      leading = false;
-      lastKept = out.size();
+  // Only bytes are removed, so the text is edited in place: no second buffer.
+  BlankWalker walker(text, set);
+  bool blank = false;
+  std::size_t pos = 0;
+  if (set.where == 1) {
+    for (std::size_t length; pos < text.size() && (length = walker.at(pos, blank), blank);) pos += length;
+    text.erase(0, pos);
+    return 0;
+  }
+  std::size_t kept = 0;  // set.where 3: bytes kept so far; 2: the end of the last non-blank character
+  char* out = text.data();
+  while (pos < text.size()) {
+    std::size_t length = walker.at(pos, blank);
+    if (set.where == 3) {
+      if (!blank) {
+        out[kept] = out[pos];
+        if (length == 2) out[kept + 1] = out[pos + 1];
+        kept += length;
+      }
+    } else if (!blank) {
+      kept = pos + length;
     }
     pos += length;
   }
-  if (set.where == 2) out.resize(lastKept);
-  text = std::move(out);
+  text.resize(kept);
   return 0;
 }
 

@@ -10,9 +10,10 @@ int CInsert::m_Run(BlockContext& context, BlockSettings& settings, std::string& 
   int where = settings.number("KIND_ADR");
   int kind = settings.number("KIND_IMS");
   long n = settings.number("IDX_IN");
-  std::string insert = context.substitute(settings.text("DATAIN"));
+  std::string storage;
+  std::string_view insert = context.substitute(settings.view("DATAIN"), storage);
   if (!settings.ok()) return settings.fail(context);
-  if (kind == 2) insert = ConvertEscapes(insert);
+  if (kind == 2) insert = storage = ConvertEscapes(insert);
   std::size_t resultSize = (where == 3 ? 0 : text.size()) + insert.size();
   if (resultSize > kRunGrowthCeiling) return context.valueLimitExceeded();
   switch (where) {
@@ -26,7 +27,7 @@ int CInsert::m_Run(BlockContext& context, BlockSettings& settings, std::string& 
       text.insert(at, insert);
       break;
     }
-    case 3: text = std::move(insert); break;
+    case 3: text.assign(insert); break;
     default: break;
   }
   return 0;
@@ -34,11 +35,12 @@ int CInsert::m_Run(BlockContext& context, BlockSettings& settings, std::string& 
 
 int CLineAdd::m_Run(BlockContext& context, BlockSettings& settings, std::string& text) const {
   int where = settings.number("KIND_ADR");
-  std::string line = context.substitute(settings.text("DATAIN"));
+  std::string storage;
+  std::string_view line = context.substitute(settings.view("DATAIN"), storage);
   if (!settings.ok()) return settings.fail(context);
   if (text.size() + 2 + line.size() > kRunGrowthCeiling) return context.valueLimitExceeded();
-  if (where == 19) text = line + "\r\n" + text;
-  if (where == 20) text += "\r\n" + line;
+  if (where == 19) text.insert(0, std::string(line) + "\r\n");
+  if (where == 20) text.append("\r\n").append(line);
   return 0;
 }
 

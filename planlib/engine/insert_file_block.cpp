@@ -1,3 +1,4 @@
+#include "planlib/engine/file_lines.h"
 #include "planlib/engine/path_parts.h"
 #include "planlib/engine/plan_limits.h"
 #include "planlib/engine/text_blocks.h"
@@ -8,26 +9,26 @@ namespace {
 
 constexpr std::string_view kName = "ファイル読み込み";
 
-// Byte offset where 1-based line `line` starts (the size when the text has fewer lines).
-std::size_t LineStart(std::string_view text, long line) {
-  std::size_t pos = 0;
-  for (long k = 1; k < line; ++k) {
-    std::size_t end = text.find("\r\n", pos);
-    if (end == std::string_view::npos) return text.size();
-    pos = end + 2;
-  }
-  return pos;
-}
-
-// Lines `first` to `last` (without the line break after `last`); `last` 0 means to the end.
+// Lines `first` to `last` (without the line break after `last`), or from `first` to the end.
 std::string_view SelectLines(std::string_view content, int kind, long first, long last) {
   if (kind != 2 && kind != 3) return content;
   if (first < 1) first = 1;
-  std::size_t begin = LineStart(content, first);
+  if (kind == 2 && last < first) return {};
+  std::size_t begin = content.size();
+  std::size_t end = content.size();
+  FileLineCursor cursor(content);
+  std::string_view line;
+  for (long k = 1; cursor.next(line); ++k) {
+    if (k == first) {
+      begin = cursor.lineBegin();
+      if (kind == 3) break;
+    }
+    if (k == last) {
+      end = cursor.lineEnd();
+      break;
+    }
+  }
   if (kind == 3) return content.substr(begin);
-  if (last < first) return {};
-  std::size_t end = content.find("\r\n", LineStart(content, last));
-  if (end == std::string_view::npos) end = content.size();
   return begin < end ? content.substr(begin, end - begin) : std::string_view();
 }
 

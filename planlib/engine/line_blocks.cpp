@@ -1,9 +1,10 @@
 #include <algorithm>
+#include <cstdint>
 #include <string_view>
-#include <unordered_set>
 #include <vector>
 
 #include "base/sjis.h"
+#include "planlib/engine/line_table.h"
 #include "planlib/engine/plan_limits.h"
 #include "planlib/engine/sjis_text.h"
 #include "planlib/engine/text_blocks.h"
@@ -15,26 +16,6 @@ namespace {
 constexpr long kMaxDivisionLines = 1000000;
 constexpr long kMaxChunksPerLine = 1000000;
 constexpr std::size_t kSortKeyBytes = 30;
-
-// The lines of a text; the empty line after a final CR LF is not one of them.
-std::vector<std::string_view> SplitLines(std::string_view text) {
-  std::vector<std::string_view> lines;
-  LineCursor cursor(text);
-  std::string_view line;
-  while (cursor.next(line)) lines.push_back(line);
-  return lines;
-}
-
-std::string JoinLines(const std::vector<std::string_view>& lines, bool finalBreak,
-                      std::size_t sizeHint) {
-  std::string out;
-  out.reserve(sizeHint);
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    out.append(lines[i]);
-    if (i + 1 < lines.size() || finalBreak) out += "\r\n";
-  }
-  return out;
-}
 
 // Bytes of the next chunk of `line` from `pos`.
 std::size_t ChunkLength(std::string_view line, std::size_t pos, std::size_t length, bool bytes) {
@@ -76,42 +57,54 @@ int CSortLine::m_Run(BlockContext& context, BlockSettings& settings, std::string
   bool descending = settings.number("KIND_SORT") == 2;
   long start = settings.number("IDX_START");
   if (!settings.ok()) return settings.fail(context);
-  if (CountLines(text) > static_cast<std::size_t>(kRunLineLimit)) {
-    return context.lineLimitExceeded("行並び替え");
-  }
-  std::vector<std::string_view> lines = SplitLines(text);
-  std::vector<std::string_view> keys;
-  keys.reserve(lines.size());
-  for (std::string_view line : lines) {
+  std::optional<std::vector<LineSpan>> lines = SplitLines(text, kRunLineLimit);
+  if (!lines) return context.lineLimitExceeded("行並び替え");
+  // Sorted by key, then by place: the order of a stable sort. Most comparisons end at the heads.
+  struct Item {
+    std::uint64_t head;
+    std::uint32_t index;
+    std::uint32_t keyBegin;  // in the line
+  };
+  auto keyOf = [&](const Item& item) {
+    return LineOf(text, (*lines)[item.index]).substr(item.keyBegin, kSortKeyBytes);
+  };
+  std::vector<Item> items(lines->size());
+  for (std::uint32_t i = 0; i < items.size(); ++i) {
+    std::string_view line = LineOf(text, (*lines)[i]);
     std::size_t from = bytes ? BytePositionToByte(line, start) : CharPositionToByte(line, start);
-    keys.push_back(line.substr(from, kSortKeyBytes));
+    items[i] = {TextHead(line.substr(from, kSortKeyBytes)), i, static_cast<std::uint32_t>(from)};
   }
-  std::vector<std::size_t> order(lines.size());
-  for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
-  std::stable_sort(order.begin(), order.end(),
-                   [&keys](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
-  if (descending) std::reverse(order.begin(), order.end());
-  std::vector<std::string_view> sorted;
-  sorted.reserve(lines.size());
-  for (std::size_t index : order) sorted.push_back(lines[index]);
-  text = JoinLines(sorted, text.ends_with("\r\n"), text.size());
+  std::sort(items.begin(), items.end(), [&](const Item& a, const Item& b) {
+    if (a.head != b.head) return a.head < b.head;
+    int order = keyOf(a).compare(keyOf(b));
+    return order != 0 ? order < 0 : a.index < b.index;
+  });
+  std::size_t last = items.size() - 1;
+  auto indexAt = [&](std::size_t i) { return items[descending ? last - i : i].index; };
+  text = JoinLines(text, *lines, items.size(), indexAt, text.ends_with("\r\n"));
   return 0;
 }
 
 int CSameDeleteLine::m_Run(BlockContext& context, BlockSettings& settings, std::string& text) const {
   settings.number("KIND_ADR");
   if (!settings.ok()) return settings.fail(context);
-  if (CountLines(text) > static_cast<std::size_t>(kRunLineLimit)) {
-    return context.lineLimitExceeded("同一行削除");
+  std::optional<std::vector<LineSpan>> lines = SplitLines(text, kRunLineLimit);
+  if (!lines) return context.lineLimitExceeded("同一行削除");
+  // Open addressing over the line numbers (0 = free), at most half full.
+  std::size_t capacity = 16;
+  while (capacity < 2 * lines->size()) capacity *= 2;
+  std::vector<std::uint32_t> slots(capacity, 0);
+  std::vector<std::uint32_t> kept;
+  kept.reserve(lines->size());
+  for (std::uint32_t i = 0; i < lines->size(); ++i) {
+    std::string_view line = LineOf(text, (*lines)[i]);
+    std::size_t slot = LineHash(line) & (capacity - 1);
+    while (slots[slot] != 0 && LineOf(text, (*lines)[slots[slot] - 1]) != line) slot = (slot + 1) & (capacity - 1);
+    if (slots[slot] != 0) continue;
+    slots[slot] = i + 1;
+    kept.push_back(i);
   }
-  std::vector<std::string_view> lines = SplitLines(text);
-  std::unordered_set<std::string_view> seen;
-  seen.reserve(lines.size() * 2);
-  std::vector<std::string_view> kept;
-  for (std::string_view line : lines) {
-    if (seen.insert(line).second) kept.push_back(line);
-  }
-  text = JoinLines(kept, text.ends_with("\r\n"), text.size());
+  text = JoinLines(text, *lines, kept.size(), [&](std::size_t i) { return kept[i]; }, text.ends_with("\r\n"));
   return 0;
 }
 

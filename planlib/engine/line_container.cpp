@@ -1,3 +1,4 @@
+#include "planlib/engine/line_loop_text.h"
 #include "planlib/engine/plan_container.h"
 #include "planlib/engine/plan_limits.h"
 #include "planlib/engine/sjis_text.h"
@@ -36,31 +37,31 @@ int CLine::m_Run(BlockContext& context, BlockSettings&, ChildSequence& children,
   SavedLinePosition saved(variables);
   variables.setNumber(var::kTotalLines, static_cast<int>(count));
 
-  std::string output;  // lines collected so far, moved here every 200 lines
-  std::string recent;
-  LineCursor cursor(text);
+  // The text before the loop is needed again only when a child can leave an enclosing loop.
+  LineLoopText lines(text, children.canLeaveLoop());
+  std::string lineText;  // one buffer for every line
   std::string_view line;
-  for (int k = 1; cursor.next(line); ++k) {
+  for (int k = 1; lines.next(line); ++k) {
+    if (context.stopRequested()) return 103;
     variables.setNumber(var::kCurrentLine, k);
-    std::string lineText(line);
+    lineText.assign(line);
     int result = children.run(lineText);
-    if (result == 103 || result == 104) return result;
+    if (result == 103) return result;
+    if (result == 104) {
+      lines.restoreInput();
+      return result;
+    }
     if (result == -1) {
-      text = std::move(output) + recent;
+      lines.finish();
       return -1;
     }
     if (result != 101) {
-      recent += lineText;
-      if (cursor.hadBreak()) recent += "\r\n";
+      lines.write(lineText);
+      if (lines.hadBreak()) lines.write("\r\n");
     }
-    if (output.size() + recent.size() > kRunGrowthCeiling) return context.valueLimitExceeded();
-    if (k % kLineFlushInterval == 0) {
-      output += recent;
-      recent.clear();
-    }
+    if (lines.written() > kRunGrowthCeiling) return context.valueLimitExceeded();
   }
-  output += recent;
-  text = std::move(output);
+  lines.finish();
   return 0;
 }
 
@@ -84,6 +85,10 @@ int CLoop::m_Run(BlockContext& context, BlockSettings& settings, ChildSequence& 
   variables.setNumber(var::kLoopFinal, count);
   int outcome = 0;
   for (int pass = 1; pass <= count; ++pass) {
+    if (context.pumpAndCheckStop()) {
+      outcome = 103;
+      break;
+    }
     variables.setNumber(var::kLoopCounter, pass);
     int result = children.run(text);
     if (result == 104) break;

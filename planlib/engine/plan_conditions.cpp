@@ -42,23 +42,26 @@ bool StringTest(std::string_view text, std::string_view search, int kind, long n
 
 namespace {
 
-// K1 and K6 on the text T.
+// K1 on the working text (`variable` 0) and K6 on the string variable of code `variable`. The
+// variable is read after the search string is substituted, which may refresh the date strings.
 std::optional<bool> StringCondition(BlockContext& context, BlockSettings& settings,
-                                    std::string_view target, int find) {
+                                    std::string_view workingText, int variable, int find) {
   int kind = settings.number("KIND_ADR");
   int expect = settings.number("KIND_COND");
   long n = settings.number("IDX_CN");
   int notation = settings.number("KIND_KMS");
   bool ignoreCase = settings.number("KIND_ALPHABET") == 1;
-  std::string search = context.substitute(settings.text("DATASR"));
+  std::string search = context.substitute(settings.view("DATASR"));
   if (!settings.ok()) return std::nullopt;
   if (find != 1) return false;
-  std::string text(target);
+  std::string_view text = variable == 0 ? workingText : context.variables().textView(variable);
+  std::string lowered;
   if (notation == 2) {
     search = ConvertEscapes(search);
   } else if (ignoreCase) {
     search = SjisLower(search);
-    text = SjisLower(text);
+    lowered = SjisLower(text);
+    text = lowered;
   }
   bool match = StringTest(text, search, kind, n);
   return expect == 2 ? !match : match;
@@ -81,7 +84,7 @@ std::optional<bool> PathCondition(BlockContext& context, BlockSettings& settings
 std::optional<bool> CConditionK1::evaluate(BlockContext& context, BlockSettings& settings,
                                            std::string_view text) const {
   int find = settings.number("KIND_FIND");
-  return StringCondition(context, settings, text, find);
+  return StringCondition(context, settings, text, 0, find);
 }
 
 std::optional<bool> CConditionK6::evaluate(BlockContext& context, BlockSettings& settings,
@@ -89,9 +92,8 @@ std::optional<bool> CConditionK6::evaluate(BlockContext& context, BlockSettings&
   int find = settings.number("KIND_FIND");
   int code = settings.number("KIND_PLANHENSU");
   if (!PlanVariables::isTextCode(code)) return std::nullopt;
-  PlanVariables& variables = context.variables();
-  variables.setNow(context.world().clock.localNow());
-  return StringCondition(context, settings, variables.text(code), find);
+  context.variables().setNow(context.world().clock.localNow());
+  return StringCondition(context, settings, {}, code, find);
 }
 
 std::optional<bool> CConditionK2::evaluate(BlockContext&, BlockSettings& settings,

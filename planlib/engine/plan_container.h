@@ -13,6 +13,9 @@ class ChildSequence {
   virtual ~ChildSequence() = default;
   // 0, 101-104 or -1, as a block sequence ends.
   virtual int run(std::string& text) = 0;
+  // True when the children may end with 104 (a ループ脱出 outside any loop among them), after
+  // which the text before the container is needed again.
+  virtual bool canLeaveLoop() const { return true; }
 };
 
 class PlanContainer {

@@ -22,6 +22,5 @@ inline constexpr std::size_t kRunValueBytes = kMaxValueBytes;  // largest workin
 inline constexpr std::size_t kRunGrowthCeiling = 4 * kRunValueBytes;
 inline constexpr int kRunLineLimit = 10000;
 inline constexpr long kBlocksPerSequence = 1000000;
-inline constexpr int kLineFlushInterval = 200;
 
 }  // namespace qb

@@ -1,10 +1,13 @@
 // What a running plan reaches outside its working text, besides the file system, the clock, the
-// clipboard and message boxes (the platform ports). The plan library's host side implements
-// these; the runner sees nothing else.
+// clipboard, the keyboard and message boxes (the platform ports). The plan library's host side
+// implements these; the runner sees nothing else.
 #pragma once
+#include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
+
+#include "planlib/screens/plan_screens.h"
+#include "platform/ui.h"
 
 namespace qb {
 
@@ -20,49 +23,35 @@ class PlanHost {
   virtual void pumpMessages() = 0;
 };
 
-// Synthetic key presses into the working window (virtual-key codes).
-class PlanKeyboard {
- public:
-  virtual ~PlanKeyboard() = default;
-  virtual void keyDown(int virtualKey) = 0;
-  virtual void keyUp(int virtualKey) = 0;
-};
-
-// Opening files, folders, addresses and programs; file and folder choosers.
+// Opening files, folders, addresses and programs through the shell.
 class PlanShell {
  public:
   virtual ~PlanShell() = default;
   // The shell's "open" verb, shown normally; the shell's result (above 32 = success).
-  virtual int open(std::string_view target, std::string_view parameters) = 0;
-  // Empty when the user cancelled.
-  virtual std::string chooseFileToOpen(std::string_view initial) = 0;
-  virtual std::string chooseFileToSave(std::string_view initial) = 0;
-  virtual std::string chooseFolder(std::string_view initial) = 0;
+  // `ownedByHost`: the host window owns what the shell shows (opening a folder).
+  virtual int open(std::string_view target, std::string_view parameters, bool ownedByHost) = 0;
 };
 
-struct PlanColor {
-  int red = 0;
-  int green = 0;
-  int blue = 0;
+// A notice window that is up; destroying the object closes it.
+class PlanNoticeWindow {
+ public:
+  virtual ~PlanNoticeWindow() = default;
 };
 
-// The run-time windows of a plan. Each returns false when the user cancelled the plan in it
-// (after confirming the cancel).
+// The run-time windows of a plan. Each one belongs to the plan's hidden window; the screens run
+// modally until the user answers through their model (or the plan thread is told to quit, which
+// leaves the model cancelled).
 class PlanDialogs {
  public:
   virtual ~PlanDialogs() = default;
-  // The topmost notice window, closed by itself after `milliseconds`.
-  virtual void showNotice(std::string_view text, int milliseconds, PlanColor textColor,
-                          PlanColor backColor) = 0;
-  // An input window; `value` holds the prefill and receives the entry.
-  virtual bool inputText(std::string_view heading, bool multiLine, bool required,
-                         std::string& value) = 0;
-  // A display window; `suppressLater` is set when "これ以降は表示しない" was pressed.
-  virtual bool displayText(std::string_view heading, std::string_view text, bool offerSuppress,
-                           bool& suppressLater) = 0;
-  // A selection window; `chosen` receives the 1-based button number.
-  virtual bool select(std::string_view heading, const std::vector<std::string>& buttons,
-                      int& chosen) = 0;
+  // A message box with its own caption (the confirmations of the message blocks).
+  virtual MessageAnswer message(std::string_view caption, std::string_view text, MessageIcon icon,
+                                MessageButtons buttons) = 0;
+  // The topmost notice window; it stays up until the returned object is destroyed.
+  virtual std::unique_ptr<PlanNoticeWindow> openNotice(const PlanNotice& notice) = 0;
+  virtual void runInput(PlanInputModel& model) = 0;
+  virtual void runDisplay(PlanDisplayModel& model) = 0;
+  virtual void runSelect(PlanSelectModel& model) = 0;
 };
 
 }  // namespace qb

@@ -2,13 +2,19 @@
 #pragma once
 #include <atomic>
 #include <string>
+#include <vector>
 
 #include "planlib/engine/block_context.h"
+#include "planlib/engine/block_settings.h"
 #include "planlib/engine/plan_main.h"
 #include "planlib/engine/plan_variables.h"
 #include "planlib/engine/plan_world.h"
 
 namespace qb {
+
+class PlanBlock;
+class PlanContainer;
+struct BlockKind;
 
 // Result codes of a block and of a block sequence.
 namespace plan_result {
@@ -41,8 +47,22 @@ class CPlanRunner {
 
   // Runs rows [first, end) at one depth; used for the children of a container.
   int runSequence(std::size_t first, std::size_t end, std::string& text);
+  // True when a child row of `index` can end its sequence with 104 (leave a loop).
+  bool childrenCanLeaveLoop(std::size_t index) const { return rows_[index].childrenCanLeaveLoop; }
 
  private:
+  // A block row resolved once per run: what runs it, and its elements as found so far.
+  struct RunRow {
+    int control = 0;  // the result of a control block (101-104); 0 for the others
+    const BlockKind* kind = nullptr;
+    const PlanBlock* block = nullptr;
+    const PlanContainer* container = nullptr;
+    std::size_t descendants = 0;
+    bool childrenCanLeaveLoop = false;  // a LOOPOUT among the descendants outside any LOOP of them
+    ElementCache elements;
+  };
+
+  void resolveRows(const CPlanMain& plan);
   int runRow(std::size_t index, std::string& text);
 
   PlanWorld& world_;
@@ -50,6 +70,7 @@ class CPlanRunner {
   std::atomic<bool> stop_{false};
   const CPlanMain* plan_ = nullptr;
   BlockContext* context_ = nullptr;
+  std::vector<RunRow> rows_;
 };
 
 // True when a plan result counts as completed (not cancelled, not failed).

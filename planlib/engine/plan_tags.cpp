@@ -40,14 +40,38 @@ bool IsTagName(std::string_view name) {
   return true;
 }
 
-std::optional<std::string> ReadElement(std::string_view blockValue, std::string_view name) {
-  std::string open = OpenTag(name);
-  std::size_t start = blockValue.find(open);
+namespace {
+
+// The first "<@@" + slash + name + ">" at or after `from`.
+std::size_t FindTag(std::string_view text, std::string_view slash, std::string_view name,
+                    std::size_t from) {
+  std::size_t length = kTagStart.size() + slash.size() + name.size() + 1;
+  for (std::size_t at = text.find(kTagStart, from); at != std::string_view::npos;
+       at = text.find(kTagStart, at + 1)) {
+    if (text.size() - at < length) return std::string_view::npos;
+    std::string_view rest = text.substr(at + kTagStart.size(), length - kTagStart.size());
+    if (rest.starts_with(slash) && rest.substr(slash.size(), name.size()) == name && rest.back() == '>') {
+      return at;
+    }
+  }
+  return std::string_view::npos;
+}
+
+}  // namespace
+
+std::optional<std::string_view> FindElement(std::string_view blockValue, std::string_view name) {
+  std::size_t start = FindTag(blockValue, "", name, 0);
   if (start == std::string_view::npos) return std::nullopt;
-  start += open.size();
-  std::size_t end = blockValue.find(CloseTag(name), start);
+  start += kTagStart.size() + name.size() + 1;
+  std::size_t end = FindTag(blockValue, "/", name, start);
   if (end == std::string_view::npos) return std::nullopt;
-  return std::string(blockValue.substr(start, end - start));
+  return blockValue.substr(start, end - start);
+}
+
+std::optional<std::string> ReadElement(std::string_view blockValue, std::string_view name) {
+  std::optional<std::string_view> found = FindElement(blockValue, name);
+  if (!found) return std::nullopt;
+  return std::string(*found);
 }
 
 }  // namespace qb

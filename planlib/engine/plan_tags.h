@@ -22,5 +22,7 @@ bool IsTagName(std::string_view name);
 // The text between the first opening tag of `name` and the first closing tag after it.
 // Empty optional when either is missing.
 std::optional<std::string> ReadElement(std::string_view blockValue, std::string_view name);
+// The same as a view into `blockValue`, without building the tags.
+std::optional<std::string_view> FindElement(std::string_view blockValue, std::string_view name);
 
 }  // namespace qb

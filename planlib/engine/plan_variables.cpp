@@ -1,8 +1,12 @@
 #include "planlib/engine/plan_variables.h"
 
+#include <bit>
+#include <cassert>
 #include <cstdio>
+#include <unordered_map>
 #include <vector>
 
+#include "base/sjis.h"
 #include "base/time_format.h"
 
 namespace qb {
@@ -53,29 +57,69 @@ const std::vector<NamedCode>& Names() {
   return names;
 }
 
-// Replaces every occurrence of `name` in one left-to-right pass; false when the cap was hit.
-bool ReplaceAll(std::string& text, const std::string& name, const std::string& value,
-                std::size_t maxBytes) {
-  std::size_t hit = text.find(name);
-  if (hit == std::string::npos) return true;
-  std::string out;
-  std::size_t pos = 0;
-  while (hit != std::string::npos) {
-    out.append(text, pos, hit - pos);
-    out += value;
-    pos = hit + name.size();
-    if (out.size() > maxBytes) {
-      out.resize(maxBytes);
-      text = std::move(out);
-      return false;
+// Every name is "<$" + characters without "<$" or ">" + ">", so where a name occurs is decided by
+// the "<$" it starts with and the first ">" after it, and two occurrences never overlap.
+class NameIndex {
+ public:
+  using NameSet = std::uint64_t;  // bit i: the i-th name of the order
+
+  NameIndex() {
+    const std::vector<NamedCode>& names = Names();
+    assert(names.size() <= sizeof(NameSet) * 8);
+    for (std::size_t i = 0; i < names.size(); ++i) {
+      byName_.emplace(names[i].name, static_cast<int>(i));
+      if (names[i].name.size() > longest_) longest_ = names[i].name.size();
     }
-    hit = text.find(name, pos);
+  }
+
+  // The names at or after position `from` of the order that occur in `text`. Linear in the text:
+  // runs of "<$" share the ">" that ends them, and only spans as short as a name are looked up.
+  NameSet namesIn(std::string_view text, std::size_t from) const {
+    NameSet found = 0;
+    std::size_t close = 0;
+    for (std::size_t at = text.find("<$"); at != std::string_view::npos; at = text.find("<$", at + 2)) {
+      if (close < at + 2) close = text.find('>', at + 2);
+      if (close == std::string_view::npos) break;
+      std::size_t length = close + 1 - at;
+      if (length > longest_) continue;
+      auto hit = byName_.find(text.substr(at, length));
+      if (hit != byName_.end() && static_cast<std::size_t>(hit->second) >= from) {
+        found |= NameSet{1} << hit->second;
+      }
+    }
+    return found;
+  }
+
+ private:
+  std::unordered_map<std::string_view, int> byName_;  // views of Names(), which lives forever
+  std::size_t longest_ = 0;
+};
+
+const NameIndex& Index() {
+  static const NameIndex index;
+  return index;
+}
+
+// Replaces every occurrence of `name`; empty when the result would pass `maxBytes`.
+std::optional<std::string> ReplaceAll(const std::string& text, std::string_view name,
+                                      std::string_view value, std::size_t maxBytes) {
+  std::size_t count = 0;
+  for (std::size_t hit = text.find(name); hit != std::string::npos; hit = text.find(name, hit + name.size())) {
+    ++count;
+  }
+  // No overflow: the text and every value are bounded far below the width of size_t.
+  std::size_t size = text.size() - count * name.size() + count * value.size();
+  if (size > maxBytes) return std::nullopt;
+  std::string out;
+  out.reserve(size);
+  std::size_t pos = 0;
+  for (std::size_t hit = text.find(name); hit != std::string::npos; hit = text.find(name, pos)) {
+    out.append(text, pos, hit - pos);
+    out.append(value);
+    pos = hit + name.size();
   }
   out.append(text, pos, std::string::npos);
-  bool capped = out.size() > maxBytes;
-  if (capped) out.resize(maxBytes);
-  text = std::move(out);
-  return !capped;
+  return out;
 }
 
 }  // namespace
@@ -91,6 +135,10 @@ bool PlanVariables::isNumberCode(int code) {
 void PlanVariables::reset(const PlanRunStart& start) {
   planName_ = start.planName;
   for (std::string& text : texts_) text.clear();
+  for (std::string& text : nowTexts_) text.clear();
+  nowFormatted_ = true;
+  countedText_ = nullptr;
+  charCount_ = 0;
   numbers_.fill(0);
   texts_[var::kDataHome] = start.dataHome;
   texts_[var::kMessageVerify] = "Y";
@@ -102,45 +150,104 @@ void PlanVariables::reset(const PlanRunStart& start) {
   numbers_[var::kLoopFinal] = 1;
 }
 
-std::string PlanVariables::text(int code) const {
-  return isTextCode(code) ? texts_[code] : std::string();
+std::string_view PlanVariables::textView(int code) const {
+  if (!isTextCode(code)) return {};
+  if (code >= var::kNowDateTime && code <= var::kNowTime) {
+    formatNow();
+    return nowTexts_[static_cast<std::size_t>(code - var::kNowDateTime)];
+  }
+  return texts_[static_cast<std::size_t>(code)];
 }
 
 void PlanVariables::setText(int code, std::string value) {
-  if (isTextCode(code)) texts_[code] = std::move(value);
+  if (!isTextCode(code)) return;
+  if (code >= var::kNowDateTime && code <= var::kNowTime) {
+    formatNow();
+    nowTexts_[static_cast<std::size_t>(code - var::kNowDateTime)] = std::move(value);
+    return;
+  }
+  texts_[static_cast<std::size_t>(code)] = std::move(value);
 }
 
-int PlanVariables::number(int code) const { return isNumberCode(code) ? numbers_[code] : 0; }
+void PlanVariables::appendText(int code, std::string_view value) {
+  if (!isTextCode(code) || (code >= var::kNowDateTime && code <= var::kNowTime)) {
+    setText(code, std::string(textView(code)) + std::string(value));
+    return;
+  }
+  texts_[static_cast<std::size_t>(code)].append(value);
+}
+
+int PlanVariables::number(int code) const {
+  if (code == var::kCharCount) {
+    if (countedText_ != nullptr) {
+      charCount_ = static_cast<int>(SjisCharCount(*countedText_));
+      countedText_ = nullptr;
+    }
+    return charCount_;
+  }
+  return isNumberCode(code) ? numbers_[static_cast<std::size_t>(code)] : 0;
+}
 
 void PlanVariables::setNumber(int code, int value) {
-  if (isNumberCode(code)) numbers_[code] = value;
+  if (code == var::kCharCount) {
+    countedText_ = nullptr;
+    charCount_ = value;
+    return;
+  }
+  if (isNumberCode(code)) numbers_[static_cast<std::size_t>(code)] = value;
+}
+
+void PlanVariables::restoreCharCountSource(const CharCountSource& source) {
+  countedText_ = source.text;
+  charCount_ = source.count;
 }
 
 void PlanVariables::setNow(const DateTime& now) {
-  texts_[var::kNowDateTime] = FormatTime("%Y/%m/%d %H:%M:%S", now);
-  texts_[var::kNowDate] = FormatTime("%Y/%m/%d", now);
-  texts_[var::kNowTime] = FormatTime("%H:%M:%S", now);
+  now_ = now;
+  nowFormatted_ = false;
 }
 
-std::string PlanVariables::valueOf(int code) const {
-  if (isTextCode(code)) return texts_[code];
-  int value = numbers_[code];
-  if (code >= var::kFormatCounter01 && code <= var::kFormatCounter01 + 8) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%0*d", code - var::kFormatCounter01 + 1, value);
-    return buffer;
-  }
-  return std::to_string(value);
+void PlanVariables::formatNow() const {
+  if (nowFormatted_) return;
+  nowTexts_[0] = FormatTime("%Y/%m/%d %H:%M:%S", now_);
+  nowTexts_[1] = FormatTime("%Y/%m/%d", now_);
+  nowTexts_[2] = FormatTime("%H:%M:%S", now_);
+  nowFormatted_ = true;
 }
 
-std::string PlanVariables::substitute(std::string_view setting, std::size_t maxBytes) const {
+std::string_view PlanVariables::valueOf(int code, std::array<char, 32>& buffer) const {
+  if (isTextCode(code)) return textView(code);
+  int value = number(code);
+  int width = code >= var::kFormatCounter01 && code <= var::kFormatCounter01 + 8
+                  ? code - var::kFormatCounter01 + 1
+                  : 1;
+  int length = std::snprintf(buffer.data(), buffer.size(), "%0*d", width, value);
+  return std::string_view(buffer.data(), static_cast<std::size_t>(length));
+}
+
+std::optional<std::string> PlanVariables::substitute(std::string_view setting,
+                                                     std::size_t maxBytes) const {
+  if (setting.size() > maxBytes) return std::nullopt;
   std::string text(setting);
-  for (const NamedCode& named : Names()) {
-    if (text.find("<$") == std::string::npos) break;
-    if (!ReplaceAll(text, named.name, valueOf(named.code), maxBytes)) break;
+  const NameIndex& index = Index();
+  const std::vector<NamedCode>& names = Names();
+  std::array<char, 32> buffer;
+  for (NameIndex::NameSet pending = index.namesIn(text, 0); pending != 0;) {
+    int order = std::countr_zero(pending);
+    const NamedCode& named = names[static_cast<std::size_t>(order)];
+    std::optional<std::string> replaced = ReplaceAll(text, named.name, valueOf(named.code, buffer), maxBytes);
+    if (!replaced) return std::nullopt;
+    text = std::move(*replaced);
+    // The value may bring in names, also across its edges; only those later in the order count.
+    pending = index.namesIn(text, static_cast<std::size_t>(order) + 1);
   }
-  if (text.size() > maxBytes) text.resize(maxBytes);
   return text;
+}
+
+std::vector<int> PlanVariables::substitutionOrder() {
+  std::vector<int> codes;
+  for (const NamedCode& named : Names()) codes.push_back(named.code);
+  return codes;
 }
 
 std::string PlanVariables::nameOfCode(int code) {

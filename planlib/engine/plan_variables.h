@@ -2,8 +2,11 @@
 // substitution into block settings.
 #pragma once
 #include <array>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/date_time.h"
 
@@ -22,8 +25,12 @@ class PlanVariables {
 
   // String variables by code (1-12, 17-20, 101-120); false / empty for other codes.
   static bool isTextCode(int code);
-  std::string text(int code) const;
+  std::string text(int code) const { return std::string(textView(code)); }
+  // The same without a copy; valid until the variable changes.
+  std::string_view textView(int code) const;
   void setText(int code, std::string value);
+  // Appends to a string variable in place.
+  void appendText(int code, std::string_view value);
 
   // Numeric variables by code (13-16, 21, 22, 201-219); 0 for other codes.
   static bool isNumberCode(int code);
@@ -33,21 +40,45 @@ class PlanVariables {
   // The three date/time strings (codes 2-4) from this local time.
   void setNow(const DateTime& now);
 
-  // Replaces every variable name by its value, variable by variable in the fixed order. The
-  // result never grows beyond `maxBytes` (the rest is cut off).
-  std::string substitute(std::string_view setting, std::size_t maxBytes) const;
+  // <$文字数> is counted only when it is read: before every block the runner names the text the
+  // block starts with, and the first read counts it. A nested block sequence puts the outer
+  // source back when it ends, so the named text is always alive.
+  void countCharactersOf(const std::string& text) { countedText_ = &text; }
+  struct CharCountSource {
+    const std::string* text;
+    int count;
+  };
+  CharCountSource charCountSource() const { return {countedText_, charCount_}; }
+  void restoreCharCountSource(const CharCountSource& source);
+
+  // Replaces every variable name by its value, variable by variable in the fixed order; a name
+  // that an earlier variable's value brings in is replaced by a later variable. The work is in
+  // proportion to the names that occur and the bytes produced: a variable whose name does not
+  // occur is never looked at. Empty when the result would be longer than `maxBytes`.
+  std::optional<std::string> substitute(std::string_view setting, std::size_t maxBytes) const;
 
   // "<$作業用01>" for 101; empty for an unknown code.
   static std::string nameOfCode(int code);
+  // The codes of every variable in the order of substitution.
+  static std::vector<int> substitutionOrder();
 
   const std::string& planName() const { return planName_; }
 
  private:
-  std::string valueOf(int code) const;
+  // The value of a variable as substituted; numbers are formatted into `buffer`.
+  std::string_view valueOf(int code, std::array<char, 32>& buffer) const;
+  void formatNow() const;
 
   std::string planName_;
-  std::array<std::string, 121> texts_{};
+  std::array<std::string, 121> texts_{};  // codes 2-4 live in nowTexts_
   std::array<int, 220> numbers_{};
+  // The date/time strings, formatted from now_ when first asked for after setNow().
+  DateTime now_{};
+  mutable std::array<std::string, 3> nowTexts_{};
+  mutable bool nowFormatted_ = true;
+  // <$文字数>: the count, or the text to count first when it is read.
+  mutable const std::string* countedText_ = nullptr;
+  mutable int charCount_ = 0;
 };
 
 // Variable codes used by the runner.

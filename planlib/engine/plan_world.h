@@ -5,6 +5,7 @@
 #include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/file_system.h"
+#include "platform/keyboard.h"
 #include "platform/ui.h"
 
 namespace qb {
@@ -15,9 +16,11 @@ struct PlanWorld {
   Ui& ui;
   PlanHost* host = nullptr;
   Clipboard* clipboard = nullptr;
-  PlanKeyboard* keyboard = nullptr;
+  Keyboard* keyboard = nullptr;
   PlanShell* shell = nullptr;
   PlanDialogs* dialogs = nullptr;
+  // The host asks for 500 ms more before each run-time dialog.
+  bool dialogDelay = false;
 };
 
 }  // namespace qb

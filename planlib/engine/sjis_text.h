@@ -42,6 +42,11 @@ class LineCursor {
   bool next(std::string_view& line);
   // True when the line just returned was followed by CR LF.
   bool hadBreak() const { return hadBreak_; }
+  // True when no line is left; otherwise rest() is the text from the next line on, never empty.
+  bool done() const { return done_; }
+  std::string_view rest() const { return text_.substr(pos_); }
+  // Leaves no line to come.
+  void finishAll() { done_ = true; }
 
  private:
   std::string_view text_;

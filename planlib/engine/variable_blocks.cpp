@@ -1,6 +1,7 @@
 #include <cstdint>
 
 #include "planlib/engine/escape_notation.h"
+#include "planlib/engine/io_blocks.h"
 #include "planlib/engine/plan_limits.h"
 #include "planlib/engine/text_blocks.h"
 
@@ -36,32 +37,38 @@ int CPlanHensuSet::m_Run(BlockContext& context, BlockSettings& settings, std::st
   int mode = settings.number("KIND_ADR");
   int notation = settings.number("KIND_IMS");
   std::string data = settings.text("DATAIN");
-  settings.text("MIDASHI");
-  settings.number("IN_HISU");
+  std::string heading = settings.text("MIDASHI");
+  int required = settings.number("IN_HISU");
   if (!settings.ok()) return settings.fail(context);
+  if (target < var::kWork01 || target > var::kWork01 + 19) return 0;
+  PlanVariables& variables = context.variables();
   std::string value;
   if (source == 1) {
     value = text;
   } else if (source == 2) {
     value = context.substitute(data);
     if (notation == 2) value = ConvertEscapes(value);
+  } else if (!IsRunTimeInputKind(source)) {
+    return 0;
   } else {
-    return context.error(BlockLabel("プラン変数（作業用）設定") +
-                         "\n\n実行時に値を取得する設定は、この実行環境では使用できません。　");
+    int asked = AskPlanVariableValue(context, source, target, heading, required == 2,
+                                     std::string(variables.textView(target)), value);
+    if (asked != 0) return asked;
   }
-  if (target < var::kWork01 || target > var::kWork01 + 19) return 0;
-  PlanVariables& variables = context.variables();
-  std::string current = variables.text(target);
-  std::string stored;
+  if (mode != 3 && mode != 14 && mode != 15 && mode != 16) return 0;
+  std::size_t current = mode == 3 ? 0 : variables.textView(target).size();
+  if (current + value.size() + (mode == 16 ? 2 : 0) > kRunGrowthCeiling) {
+    return context.valueLimitExceeded();
+  }
   switch (mode) {
-    case 3: stored = std::move(value); break;
-    case 14: stored = value + current; break;
-    case 15: stored = current + value; break;
-    case 16: stored = current + value + "\r\n"; break;
-    default: return 0;
+    case 3: variables.setText(target, std::move(value)); break;
+    case 14: variables.setText(target, value.append(variables.textView(target))); break;
+    case 15: variables.appendText(target, value); break;
+    case 16:
+      variables.appendText(target, value);
+      variables.appendText(target, "\r\n");
+      break;
   }
-  if (stored.size() > kRunGrowthCeiling) return context.valueLimitExceeded();
-  variables.setText(target, std::move(stored));
   return 0;
 }
 

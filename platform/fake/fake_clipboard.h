@@ -1,6 +1,6 @@
 // A clipboard for tests. Content is text (Shift-JIS), something that is not text, or nothing.
 //
-// A call that needs the clipboard open (hasText, getText, empty, setText, close) made while it
+// A call that needs the clipboard open (getText, empty, setText, close) made while it
 // is not open, and an open() while already open, is a protocol violation: it is counted and
 // described in violations(), and the call fails (false / empty). Violations are recorded rather
 // than thrown so that the code under test runs on as it would on Windows; tests check

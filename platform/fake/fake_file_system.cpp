@@ -1,5 +1,6 @@
 #include "platform/fake/fake_file_system.h"
 
+#include <algorithm>
 #include <set>
 #include <stdexcept>
 
@@ -97,23 +98,37 @@ bool FakeFileSystem::holdsHeld(const WindowsPath& folder) const {
   return locks_->holdsWithin(PathKey(folder));
 }
 
-FileResult<std::string> FakeFileSystem::readWhole(std::string_view path) {
+FileResult<std::string> FakeFileSystem::read(Operation operation, std::string_view path,
+                                              std::size_t maxBytes) {
   std::lock_guard lock(mutex_);
   using Result = FileResult<std::string>;
-  if (auto fault = begin(Operation::kReadWhole, path)) return Result::failure(*fault);
+  if (auto fault = begin(operation, path)) return Result::failure(*fault);
   FileError error;
   auto target = resolve(path, false, error);
   if (!target) return Result::failure(error);
   if (target->node == nullptr) return Result::failure(FakeFileError::kFileNotFound);
   if (target->node->isFolder) return Result::failure(FakeFileError::kAccessDenied);
   if (isHeld(target->path)) return Result::failure(FakeFileError::kSharingViolation);
-  return Result::success(target->node->content);
+  return Result::success(target->node->content.substr(0, maxBytes));
+}
+
+FileResult<std::string> FakeFileSystem::readWhole(std::string_view path) {
+  return read(Operation::kReadWhole, path, std::string::npos);
+}
+
+FileResult<std::string> FakeFileSystem::readHead(std::string_view path, std::size_t maxBytes) {
+  return read(Operation::kReadHead, path, maxBytes);
 }
 
 FileFailure FakeFileSystem::write(Operation operation, std::string_view path,
-                                  std::string_view bytes, WriteMode mode) {
+                                  std::string_view bytes, WriteMode mode,
+                                  std::optional<DateTime> created) {
   std::lock_guard lock(mutex_);
-  if (auto fault = begin(operation, path)) return fault;
+  calls_.push_back({operation, std::string(path)});
+  std::optional<ArrangedFault> fault = faults_.takeFault(operation, path);
+  const bool partway = fault && fault->keptBytes > 0 &&
+                       (operation == Operation::kWriteNew || operation == Operation::kAppend);
+  if (fault && !partway) return fault->error;
   FileError error;
   auto target = resolve(path, false, error);
   if (!target) return error;
@@ -127,12 +142,15 @@ FileFailure FakeFileSystem::write(Operation operation, std::string_view path,
   } else {
     node = &tree_.add(*target->parent, target->path.names.back(), false, now);
   }
+  if (partway) bytes = bytes.substr(0, std::min(bytes.size(), fault->keptBytes));
   if (mode == WriteMode::kAppend) {
     node->content.append(bytes);
   } else {
     node->content.assign(bytes);
   }
+  if (created) node->created = Normalized(*created);
   node->lastWritten = now;
+  if (partway) return fault->error;
   return std::nullopt;
 }
 
@@ -142,6 +160,11 @@ FileFailure FakeFileSystem::writeNew(std::string_view path, std::string_view byt
 
 FileFailure FakeFileSystem::replaceAtomically(std::string_view path, std::string_view bytes) {
   return write(Operation::kReplaceAtomically, path, bytes, WriteMode::kReplace);
+}
+
+FileFailure FakeFileSystem::writeAtomically(std::string_view path, std::string_view bytes,
+                                            DateTime created) {
+  return write(Operation::kWriteAtomically, path, bytes, WriteMode::kNewFile, created);
 }
 
 FileFailure FakeFileSystem::append(std::string_view path, std::string_view bytes) {
@@ -219,22 +242,35 @@ FileFailure FakeFileSystem::rename(std::string_view oldPath, std::string_view ne
   return std::nullopt;
 }
 
-std::vector<FileEntry> FakeFileSystem::list(std::string_view wildcardPath) {
+FileResult<std::vector<FileEntry>> FakeFileSystem::listFolder(Operation operation,
+                                                              std::string_view wildcardPath) {
   std::lock_guard lock(mutex_);
-  if (begin(Operation::kList, wildcardPath)) return {};
+  using Result = FileResult<std::vector<FileEntry>>;
+  if (auto fault = begin(operation, wildcardPath)) return Result::failure(*fault);
   auto parsed = ParseWindowsPath(wildcardPath, WildcardUse::kInLastName);
-  if (!parsed || parsed->trailingSeparator || parsed->names.empty()) return {};
+  if (!parsed || parsed->trailingSeparator || parsed->names.empty()) {
+    return Result::failure(FakeFileError::kInvalidName);
+  }
   std::string pattern = parsed->names.back();
   parsed->names.pop_back();
   FakeFileNode* folder = tree_.find(*parsed);
-  if (folder == nullptr || !folder->isFolder) return {};
+  if (folder == nullptr || !folder->isFolder) return Result::failure(FakeFileError::kPathNotFound);
   std::vector<FileEntry> entries;
   for (const FakeFileNode* node : FakeFileTree::childrenInOrder(*folder)) {
     if (!MatchesNamePattern(pattern, node->name)) continue;
     entries.push_back({node->name, node->isFolder, node->content.size(), node->created,
                        node->lastWritten});
   }
-  return entries;
+  return Result::success(std::move(entries));
+}
+
+std::vector<FileEntry> FakeFileSystem::list(std::string_view wildcardPath) {
+  FileResult<std::vector<FileEntry>> listed = listFolder(Operation::kList, wildcardPath);
+  return listed.ok() ? std::move(*listed.value) : std::vector<FileEntry>{};
+}
+
+FileResult<std::vector<FileEntry>> FakeFileSystem::tryList(std::string_view wildcardPath) {
+  return listFolder(Operation::kList, wildcardPath);
 }
 
 FileResult<FileTimes> FakeFileSystem::times(std::string_view path) {
@@ -292,6 +328,12 @@ void FakeFileSystem::failAlways(Operation operation, std::string_view pathPatter
                                 FileError error) {
   std::lock_guard lock(mutex_);
   faults_.failAlways(operation, pathPattern, error);
+}
+
+void FakeFileSystem::failNextAfterWriting(Operation operation, std::string_view pathPattern,
+                                          FileError error, std::size_t keptBytes) {
+  std::lock_guard lock(mutex_);
+  faults_.failNextAfterWriting(operation, pathPattern, error, keptBytes);
 }
 
 void FakeFileSystem::clearFaults() {

@@ -19,7 +19,11 @@
 //   for any read, write, time change, removal, rename or second exclusive open
 //   (kSharingViolation, 32). attributes, times and list still work on a held file.
 // - Fault injection: an arranged fault makes the call fail before it does anything; attributes()
-//   then answers "missing" and list() an empty list. For rename either path may match.
+//   then answers "missing" and list() an empty list. For rename either path may match. A fault
+//   arranged with failNextAfterWriting makes writeNew or append write part of the bytes first,
+//   as a disk that fills up on the way does; writeAtomically and replaceAtomically never leave
+//   part of their bytes.
+// - writeAtomically gives the file the creation time asked for (a replaced file is a new one).
 // Every public call is guarded by one lock, so threads may share the fake.
 #pragma once
 #include <memory>
@@ -64,8 +68,11 @@ class FakeFileSystem : public FileSystem {
   ~FakeFileSystem() override;
 
   FileResult<std::string> readWhole(std::string_view path) override;
+  FileResult<std::string> readHead(std::string_view path, std::size_t maxBytes) override;
   FileFailure writeNew(std::string_view path, std::string_view bytes) override;
   FileFailure replaceAtomically(std::string_view path, std::string_view bytes) override;
+  FileFailure writeAtomically(std::string_view path, std::string_view bytes,
+                              DateTime created) override;
   FileFailure append(std::string_view path, std::string_view bytes) override;
   std::optional<FileAttributes> attributes(std::string_view path) override;
   FileFailure createFolder(std::string_view path) override;
@@ -73,6 +80,7 @@ class FakeFileSystem : public FileSystem {
   FileFailure removeFolder(std::string_view path) override;
   FileFailure rename(std::string_view oldPath, std::string_view newPath) override;
   std::vector<FileEntry> list(std::string_view wildcardPath) override;
+  FileResult<std::vector<FileEntry>> tryList(std::string_view wildcardPath) override;
   FileResult<FileTimes> times(std::string_view path) override;
   FileFailure setTimes(std::string_view path, std::optional<DateTime> created,
                        std::optional<DateTime> lastWritten) override;
@@ -82,6 +90,9 @@ class FakeFileSystem : public FileSystem {
   void failNext(Operation operation, std::string_view pathPattern, FileError error,
                 int count = 1);
   void failAlways(Operation operation, std::string_view pathPattern, FileError error);
+  // The next writeNew or append on a matching path writes `keptBytes` of its bytes, then fails.
+  void failNextAfterWriting(Operation operation, std::string_view pathPattern, FileError error,
+                            std::size_t keptBytes);
   void clearFaults();
 
   // Test helpers; they bypass faults and locks and are not recorded as calls. Those that need an
@@ -102,12 +113,14 @@ class FakeFileSystem : public FileSystem {
     FakeFileNode* parent = nullptr;  // null for a root
     FakeFileNode* node = nullptr;    // null when missing
   };
-  enum class WriteMode { kReplace, kAppend };
+  enum class WriteMode { kReplace, kAppend, kNewFile };
 
   std::optional<FileError> begin(Operation operation, std::string_view path);
   std::optional<Target> resolve(std::string_view path, bool trailingAllowed, FileError& error);
   FileFailure write(Operation operation, std::string_view path, std::string_view bytes,
-                    WriteMode mode);
+                    WriteMode mode, std::optional<DateTime> created = std::nullopt);
+  FileResult<std::string> read(Operation operation, std::string_view path, std::size_t maxBytes);
+  FileResult<std::vector<FileEntry>> listFolder(Operation operation, std::string_view wildcardPath);
   bool isHeld(const WindowsPath& path) const;
   bool holdsHeld(const WindowsPath& folder) const;
   FakeFileNode& mustFind(std::string_view path);

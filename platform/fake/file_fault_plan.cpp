@@ -14,15 +14,27 @@ void FileFaultPlan::failAlways(FileOperation operation, std::string_view pathPat
   faults_.push_back({operation, std::string(pathPattern), error, kAlways});
 }
 
+void FileFaultPlan::failNextAfterWriting(FileOperation operation, std::string_view pathPattern,
+                                         FileError error, std::size_t keptBytes) {
+  faults_.push_back({operation, std::string(pathPattern), error, 1, keptBytes});
+}
+
 void FileFaultPlan::clear() { faults_.clear(); }
 
 std::optional<FileError> FileFaultPlan::take(FileOperation operation, std::string_view path) {
+  std::optional<ArrangedFault> fault = takeFault(operation, path);
+  if (!fault) return std::nullopt;
+  return fault->error;
+}
+
+std::optional<ArrangedFault> FileFaultPlan::takeFault(FileOperation operation,
+                                                      std::string_view path) {
   for (auto it = faults_.begin(); it != faults_.end(); ++it) {
     bool operationMatches = it->operation == FileOperation::kAny || it->operation == operation;
     if (!operationMatches || !MatchesGlob(it->pathPattern, path)) continue;
-    FileError error = it->error;
+    ArrangedFault fault{it->error, it->keptBytes};
     if (it->remaining != kAlways && --it->remaining == 0) faults_.erase(it);
-    return error;
+    return fault;
   }
   return std::nullopt;
 }

@@ -1,6 +1,7 @@
 // The failures a test has arranged for the fake file system: which call, on which paths, how
 // often, with which error.
 #pragma once
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,6 +27,15 @@ enum class FileOperation {
   kTimes,
   kSetTimes,
   kOpenExclusive,
+  kWriteAtomically,
+  kReadHead,
+};
+
+// A failure as arranged: for writeNew and append, `keptBytes` of the bytes are written before
+// the call fails (a disk that filled up on the way).
+struct ArrangedFault {
+  FileError error;
+  std::size_t keptBytes = 0;
 };
 
 class FileFaultPlan {
@@ -34,11 +44,14 @@ class FileFaultPlan {
   // matched against the path text as the caller passed it.
   void failNext(FileOperation operation, std::string_view pathPattern, FileError error, int count);
   void failAlways(FileOperation operation, std::string_view pathPattern, FileError error);
+  void failNextAfterWriting(FileOperation operation, std::string_view pathPattern, FileError error,
+                            std::size_t keptBytes);
   void clear();
 
   // The failure arranged for this call, if any; a counted fault loses one use. The earliest
   // arranged fault that matches wins.
   std::optional<FileError> take(FileOperation operation, std::string_view path);
+  std::optional<ArrangedFault> takeFault(FileOperation operation, std::string_view path);
 
  private:
   static constexpr int kAlways = -1;
@@ -47,6 +60,7 @@ class FileFaultPlan {
     std::string pathPattern;
     FileError error;
     int remaining;
+    std::size_t keptBytes = 0;
   };
   std::vector<Fault> faults_;
 };

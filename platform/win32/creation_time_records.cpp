@@ -1,8 +1,6 @@
 #include "platform/win32/creation_time_records.h"
 
-#include <cstdint>
 #include <cstring>
-#include <optional>
 
 #include "platform/win32/wide_path.h"
 
@@ -10,6 +8,8 @@ namespace qb {
 namespace {
 
 constexpr wchar_t kByteOrderMark = 0xFEFF;
+constexpr std::wstring_view kGoneMark = L"-";
+constexpr std::wstring_view kLineEnd = L"\r\n";
 
 std::optional<std::uint64_t> ParseTicks(std::wstring_view digits) {
   constexpr std::uint64_t kMax = UINT64_MAX;
@@ -27,40 +27,60 @@ std::optional<std::uint64_t> ParseTicks(std::wstring_view digits) {
 void DecodeLine(std::wstring_view line, CreationRecords& records) {
   const std::size_t tab = line.find(L'\t');
   if (tab == std::wstring_view::npos || tab + 1 == line.size()) return;
+  std::wstring name(line.substr(tab + 1));
+  if (line.substr(0, tab) == kGoneMark) {
+    records.erase(CaseKey(name));
+    return;
+  }
   std::optional<std::uint64_t> ticks = ParseTicks(line.substr(0, tab));
   if (!ticks) return;
-  std::wstring name(line.substr(tab + 1));
-  records[CaseKey(name)] = CreationRecord{name, *ticks};
+  std::wstring key = CaseKey(name);
+  records[key] = CreationRecord{std::move(name), *ticks};
+}
+
+std::string Bytes(std::wstring_view text) {
+  std::string bytes(text.size() * sizeof(wchar_t), '\0');
+  std::memcpy(bytes.data(), text.data(), bytes.size());
+  return bytes;
+}
+
+std::wstring Line(std::wstring_view name, std::optional<std::uint64_t> created) {
+  std::wstring line = created ? std::to_wstring(*created) : std::wstring(kGoneMark);
+  line += L'\t';
+  line += name;
+  line += kLineEnd;
+  return line;
 }
 
 }  // namespace
 
 std::string EncodeCreationRecords(const CreationRecords& records) {
   std::wstring text(1, kByteOrderMark);
-  for (const auto& [key, record] : records) {
-    text += std::to_wstring(record.created);
-    text += L'\t';
-    text += record.name;
-    text += L"\r\n";
-  }
-  std::string bytes(text.size() * sizeof(wchar_t), '\0');
-  std::memcpy(bytes.data(), text.data(), bytes.size());
-  return bytes;
+  for (const auto& [key, record] : records) text += Line(record.name, record.created);
+  return Bytes(text);
 }
 
-CreationRecords DecodeCreationRecords(std::string_view bytes) {
+std::string EncodeCreationLine(std::wstring_view name, std::optional<std::uint64_t> created) {
+  return Bytes(Line(name, created));
+}
+
+CreationJournal DecodeCreationJournal(std::string_view bytes) {
+  CreationJournal journal;
   std::wstring text(bytes.size() / sizeof(wchar_t), L'\0');
   std::memcpy(text.data(), bytes.data(), text.size() * sizeof(wchar_t));
   std::wstring_view rest(text);
   if (!rest.empty() && rest.front() == kByteOrderMark) rest.remove_prefix(1);
-  CreationRecords records;
+  const bool endsWithLine =
+      rest.size() >= kLineEnd.size() && rest.substr(rest.size() - kLineEnd.size()) == kLineEnd;
+  journal.appendable = bytes.size() % sizeof(wchar_t) == 0 && (rest.empty() || endsWithLine);
   while (!rest.empty()) {
-    const std::size_t end = rest.find(L"\r\n");
-    DecodeLine(rest.substr(0, end), records);
+    const std::size_t end = rest.find(kLineEnd);
+    DecodeLine(rest.substr(0, end), journal.records);
+    ++journal.lines;
     if (end == std::wstring_view::npos) break;
-    rest.remove_prefix(end + 2);
+    rest.remove_prefix(end + kLineEnd.size());
   }
-  return records;
+  return journal;
 }
 
 }  // namespace qb

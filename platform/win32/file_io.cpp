@@ -1,5 +1,9 @@
 #include "platform/win32/file_io.h"
 
+#include <algorithm>
+#include <atomic>
+#include <cwchar>
+
 #include "platform/win32/file_error.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/wide_path.h"
@@ -8,32 +12,37 @@ namespace qb {
 namespace {
 
 constexpr std::size_t kChunk = 1u << 20;
+constexpr std::size_t kUnknownSizeStep = 64u << 10;
+constexpr int kNameTries = 0x10000;
 
-// A fresh, empty, uniquely named file beside `path` ("~qbXXXX.tmp").
-std::optional<std::wstring> MakeTemporaryBeside(const std::wstring& path, FileError& error) {
+// A fresh, uniquely named file "~qbXXXX.tmp" beside `path`, open for writing.
+UniqueHandle CreateTemporaryBeside(const std::wstring& path, DWORD attributes, std::wstring& name,
+                                   FileError& error) {
+  static std::atomic<unsigned> next{GetTickCount() ^ GetCurrentProcessId()};
   std::wstring folder = SplitFolderAndName(path).folder;
-  if (folder.empty()) folder = L".";
-  wchar_t name[MAX_PATH];
-  if (GetTempFileNameW(folder.c_str(), L"~qb", 0, name) == 0) {
-    error = LastFileError();
-    return std::nullopt;
+  if (folder.empty()) folder = L".\\";
+  for (int attempt = 0; attempt < kNameTries; ++attempt) {
+    wchar_t leaf[16];
+    std::swprintf(leaf, 16, L"~qb%04X.tmp", next.fetch_add(1) & 0xFFFFu);
+    name = folder + leaf;
+    UniqueHandle file(CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                  attributes, nullptr));
+    if (file.valid()) return file;
+    const DWORD code = GetLastError();
+    if (code != ERROR_FILE_EXISTS && code != ERROR_ALREADY_EXISTS) {
+      error = LastFileError();
+      return UniqueHandle();
+    }
   }
-  return std::wstring(name);
+  error = FileError{FileCause::kDirectoryFull, ERROR_FILE_EXISTS};
+  return UniqueHandle();
 }
 
-FileFailure FillTemporary(const std::wstring& temp, std::string_view bytes, DWORD attributes,
-                          std::optional<FILETIME> created) {
-  UniqueHandle file(CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                attributes, nullptr));
-  if (!file.valid()) return LastFileError();
-  if (auto failure = WriteAll(file.get(), bytes)) return failure;
-  if (created && !SetFileTime(file.get(), &*created, nullptr, nullptr)) return LastFileError();
-  if (!FlushFileBuffers(file.get())) return LastFileError();
-  if (!file.reset()) return LastFileError();
-  // Creating over the existing (empty) temporary file need not apply the attributes.
-  if (attributes != FILE_ATTRIBUTE_NORMAL && !SetFileAttributesW(temp.c_str(), attributes)) {
-    return LastFileError();
-  }
+FileFailure FillTemporary(HANDLE file, std::string_view bytes, std::optional<FILETIME> created,
+                          WriteDurability durability) {
+  if (auto failure = WriteAll(file, bytes)) return failure;
+  if (created && !SetFileTime(file, &*created, nullptr, nullptr)) return LastFileError();
+  if (durability == WriteDurability::kFlushed && !FlushFileBuffers(file)) return LastFileError();
   return std::nullopt;
 }
 
@@ -50,36 +59,45 @@ FileFailure WriteAll(HANDLE file, std::string_view bytes) {
   return std::nullopt;
 }
 
-FileResult<std::string> ReadAll(HANDLE file) {
+FileResult<std::string> ReadUpTo(HANDLE file, std::size_t maxBytes) {
   using Result = FileResult<std::string>;
-  std::string content;
   LARGE_INTEGER size;
-  if (GetFileSizeEx(file, &size) && size.QuadPart > 0) {
-    content.reserve(static_cast<std::size_t>(size.QuadPart));
-  }
-  std::string chunk(kChunk, '\0');
+  const bool sized = GetFileSizeEx(file, &size) && size.QuadPart > 0;
+  const std::size_t known =
+      sized ? static_cast<std::size_t>(std::min<unsigned long long>(size.QuadPart, maxBytes)) : 0;
+  std::string content(sized ? known : std::min(kUnknownSizeStep, maxBytes), '\0');
+  std::size_t got = 0;
   for (;;) {
+    if (got == content.size()) {
+      // A file of known size is read as far as that size; one of unknown size until its end.
+      if (sized || content.size() >= maxBytes) break;
+      content.resize(std::min(maxBytes, content.size() + kUnknownSizeStep));
+    }
+    const DWORD wanted = static_cast<DWORD>(std::min(content.size() - got, kChunk));
     DWORD read = 0;
-    if (!ReadFile(file, chunk.data(), static_cast<DWORD>(chunk.size()), &read, nullptr)) {
+    if (!ReadFile(file, content.data() + got, wanted, &read, nullptr)) {
       return Result::failure(LastFileError());
     }
     if (read == 0) break;
-    content.append(chunk.data(), read);
+    got += read;
   }
+  content.resize(got);
   return Result::success(std::move(content));
 }
 
 FileFailure ReplaceContent(const std::wstring& path, std::string_view bytes, DWORD attributes,
-                           std::optional<FILETIME> created) {
+                           std::optional<FILETIME> created, WriteDurability durability) {
   FileError error;
-  std::optional<std::wstring> temp = MakeTemporaryBeside(path, error);
-  if (!temp) return error;
-  FileFailure failure = FillTemporary(*temp, bytes, attributes, created);
-  if (!failure && !MoveFileExW(temp->c_str(), path.c_str(),
-                               MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    failure = LastFileError();
-  }
-  if (failure) DeleteFileW(temp->c_str());
+  std::wstring temp;
+  UniqueHandle file = CreateTemporaryBeside(path, attributes, temp, error);
+  if (!file.valid()) return error;
+  FileFailure failure = FillTemporary(file.get(), bytes, created, durability);
+  if (!file.reset() && !failure) failure = LastFileError();
+  const DWORD moveFlags = durability == WriteDurability::kFlushed
+                              ? MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH
+                              : MOVEFILE_REPLACE_EXISTING;
+  if (!failure && !MoveFileExW(temp.c_str(), path.c_str(), moveFlags)) failure = LastFileError();
+  if (failure) DeleteFileW(temp.c_str());
   return failure;
 }
 

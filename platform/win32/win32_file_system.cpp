@@ -77,11 +77,15 @@ FileFailure RefuseReadOnly(const std::wstring& path) {
 Win32FileSystem::Win32FileSystem(CreationTimePolicy policy) : creationTimes_(policy) {}
 
 FileResult<std::string> Win32FileSystem::readWhole(std::string_view path) {
+  return readHead(path, std::string::npos);
+}
+
+FileResult<std::string> Win32FileSystem::readHead(std::string_view path, std::size_t maxBytes) {
   UniqueHandle file(CreateFileW(WidePath(path).c_str(), GENERIC_READ,
                                 FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.valid()) return FileResult<std::string>::failure(LastFileError());
-  return ReadAll(file.get());
+  return ReadUpTo(file.get(), maxBytes);
 }
 
 FileFailure Win32FileSystem::writeFile(const std::wstring& path, std::string_view bytes,
@@ -125,6 +129,19 @@ FileFailure Win32FileSystem::replaceAtomically(std::string_view path, std::strin
   return std::nullopt;
 }
 
+FileFailure Win32FileSystem::writeAtomically(std::string_view path, std::string_view bytes,
+                                             DateTime created) {
+  const std::optional<FILETIME> createdTime = FileTimeFromLocalDateTime(created);
+  if (!createdTime) return ErrorOf(ERROR_INVALID_PARAMETER);
+  const std::wstring wide = WidePath(path);
+  if (auto refused = RefuseReadOnly(wide)) return refused;
+  if (auto failure = ReplaceContent(wide, bytes, FILE_ATTRIBUTE_NORMAL, createdTime,
+                                    WriteDurability::kCached)) {
+    return failure;
+  }
+  return creationTimes_.noteCreationSet(wide, *createdTime);
+}
+
 std::optional<FileAttributes> Win32FileSystem::attributes(std::string_view path) {
   if (EndsWithSeparator(path)) return std::nullopt;
   const DWORD found = GetFileAttributesW(WidePath(path).c_str());
@@ -165,11 +182,21 @@ FileFailure Win32FileSystem::rename(std::string_view oldPath, std::string_view n
 }
 
 std::vector<FileEntry> Win32FileSystem::list(std::string_view wildcardPath) {
+  FileResult<std::vector<FileEntry>> listed = tryList(wildcardPath);
+  return listed.ok() ? std::move(*listed.value) : std::vector<FileEntry>{};
+}
+
+FileResult<std::vector<FileEntry>> Win32FileSystem::tryList(std::string_view wildcardPath) {
+  using Result = FileResult<std::vector<FileEntry>>;
   const std::wstring pattern = WidePath(wildcardPath);
   std::vector<FileEntry> entries;
   WIN32_FIND_DATAW found;
   FindHandle search(FindFirstFileW(pattern.c_str(), &found));
-  if (!search.valid()) return entries;
+  if (!search.valid()) {
+    // No match in a folder that exists is an empty list.
+    if (GetLastError() == ERROR_FILE_NOT_FOUND) return Result::success(std::move(entries));
+    return Result::failure(LastFileError());
+  }
   const std::wstring folder = SplitFolderAndName(pattern).folder;
   std::optional<CreationRecords> records;
   bool recordsRead = false;
@@ -182,7 +209,8 @@ std::vector<FileEntry> Win32FileSystem::list(std::string_view wildcardPath) {
     }
     entries.push_back(EntryOf(found, RecordedOr(records, found.cFileName, found.ftCreationTime)));
   } while (FindNextFileW(search.get(), &found));
-  return entries;
+  if (GetLastError() != ERROR_NO_MORE_FILES) return Result::failure(LastFileError());
+  return Result::success(std::move(entries));
 }
 
 FileResult<FileTimes> Win32FileSystem::times(std::string_view path) {

@@ -13,8 +13,11 @@ class Win32FileSystem : public FileSystem {
   explicit Win32FileSystem(CreationTimePolicy policy = CreationTimePolicy::kProbeEachVolume);
 
   FileResult<std::string> readWhole(std::string_view path) override;
+  FileResult<std::string> readHead(std::string_view path, std::size_t maxBytes) override;
   FileFailure writeNew(std::string_view path, std::string_view bytes) override;
   FileFailure replaceAtomically(std::string_view path, std::string_view bytes) override;
+  FileFailure writeAtomically(std::string_view path, std::string_view bytes,
+                              DateTime created) override;
   FileFailure append(std::string_view path, std::string_view bytes) override;
   std::optional<FileAttributes> attributes(std::string_view path) override;
   FileFailure createFolder(std::string_view path) override;
@@ -22,6 +25,7 @@ class Win32FileSystem : public FileSystem {
   FileFailure removeFolder(std::string_view path) override;
   FileFailure rename(std::string_view oldPath, std::string_view newPath) override;
   std::vector<FileEntry> list(std::string_view wildcardPath) override;
+  FileResult<std::vector<FileEntry>> tryList(std::string_view wildcardPath) override;
   FileResult<FileTimes> times(std::string_view path) override;
   FileFailure setTimes(std::string_view path, std::optional<DateTime> created,
                        std::optional<DateTime> lastWritten) override;

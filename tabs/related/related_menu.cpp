@@ -1,4 +1,5 @@
 #include "app/tablist/menu_commands.h"
+#include "app/tablist/plan_call_commands.h"
 #include "tabs/related/related_commands.h"
 #include "tabs/related/related_list.h"
 
@@ -11,7 +12,7 @@ using E = MenuEntry;
 MenuModel RelatedMenuPattern() {
   std::vector<MenuEntry> special = {
       E::Command("前後空白等を除去して貼付", mc::kPasteTrimEnds),
-      E::Command("全ての空白等を除去して貼付", mc::kPasteNoBlanks)};
+      E::Command("全ての空白等を除去して貼付", mc::kPasteNoBlanks), PlanCallSubmenu()};
   return MenuModel({
       E::Command("作業中文書に貼り付け", mc::kPasteToDocument),
       E::Command("クリップボードへコピー", mc::kCopyToClipboard),

@@ -229,6 +229,7 @@ void RelatedTab::runMenuCommand(int row, int command) {
     case mc::kContentView: return parts_.host.showContent(wholeValue(row));
     default: break;
   }
+  if (parts_.planCall && parts_.planCall->run(command, wholeValue(row))) return;
   if (int group = mc::SaveGroupOfCopyCommand(command); group >= 0 && parts_.storeInSaveGroup) {
     list_.select(row);
     parts_.storeInSaveGroup(group, list_.text(row, related_column::kLabel), wholeValue(row));

@@ -11,6 +11,7 @@
 
 #include "app/settings/environment_settings.h"
 #include "app/settings/related_file_settings.h"
+#include "app/tablist/plan_call_commands.h"
 #include "app/tablist/tab_colours.h"
 #include "macros/input_fill.h"
 #include "macros/macro_analyzer.h"
@@ -54,6 +55,8 @@ struct RelatedTabParts {
   std::function<int(int group, std::string_view label, std::string_view value)> storeInSaveGroup;
   // The related-files settings changed (a link made or removed): they are written at once.
   std::function<void()> settingsChanged;
+  // "プラン呼び出し" on a row's value; null without plans.
+  PlanCallCommands* planCall = nullptr;
 };
 
 class RelatedTab : public PasteSource {
@@ -88,7 +91,11 @@ class RelatedTab : public PasteSource {
 
   MenuModel sortMenu() const;
   void sortBy(int command);
-  MenuModel menu(const TabMenuContext& context) { return list_.loadMenu(context); }
+  MenuModel menu(const TabMenuContext& context) {
+    MenuModel model = list_.loadMenu(context);
+    PreparePlanCallSubmenu(model, parts_.planCall);
+    return model;
+  }
   void runMenuCommand(int row, int command);
   void activate(int row);
 

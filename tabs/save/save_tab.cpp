@@ -79,6 +79,7 @@ void SaveTab::runMenuCommand(int row, int command) {
   }
   if (row < 0 || row >= list_.rowCount()) return;
   list_.select(row);
+  if (parts_.planCall && parts_.planCall->run(command, wholeValue(row))) return;
   if (runCopyOrMove(row, command)) return;
   switch (command) {
     case mc::kContentView: {

@@ -11,6 +11,7 @@
 
 #include "app/settings/environment_settings.h"
 #include "app/tablist/import_file.h"
+#include "app/tablist/plan_call_commands.h"
 #include "macros/input_fill.h"
 #include "macros/macro_analyzer.h"
 #include "paste/paste_engine.h"
@@ -44,6 +45,8 @@ struct SaveTabParts {
   FileSystem& fs;
   Ui& ui;
   SaveTabDialogs& dialogs;
+  // "プラン呼び出し" on a row's value; null without plans.
+  PlanCallCommands* planCall = nullptr;
 };
 
 class SaveTab : public PasteSource {
@@ -55,7 +58,11 @@ class SaveTab : public PasteSource {
   // A click, Enter or double click on a row: paste or copy by the held keys.
   void activate(int row);
   // The context menu of the list, and its commands.
-  MenuModel menu(const TabMenuContext& context) { return list_.loadMenu(context); }
+  MenuModel menu(const TabMenuContext& context) {
+    MenuModel model = list_.loadMenu(context);
+    PreparePlanCallSubmenu(model, parts_.planCall);
+    return model;
+  }
   void runMenuCommand(int row, int command);
 
   // The bar.

@@ -57,6 +57,16 @@ TEST_P(ClipboardContract, ContentThatIsNotTextIsNoText) {
   clipboard().close();
 }
 
+TEST_P(ClipboardContract, TheTextFormatIsSeenWithoutOpening) {
+  ASSERT_TRUE(clipboard().open());
+  clipboard().empty();
+  clipboard().setText("seen");
+  clipboard().close();
+  EXPECT_TRUE(clipboard().hasText());
+  harness().placeNonText();
+  EXPECT_FALSE(clipboard().hasText());
+}
+
 TEST_P(ClipboardContract, PrivacyFormatsMarkTheContentPrivate) {
   using Mark = ClipboardHarness::PrivacyMark;
   for (Mark mark : {Mark::kExcludeFromMonitoring, Mark::kViewerIgnore, Mark::kNotInHistory}) {

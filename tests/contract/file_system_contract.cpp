@@ -127,6 +127,38 @@ TEST_P(FileSystemContract, ReplaceAtomicallyReplacesContentAndLeavesNoOtherFile)
   EXPECT_EQ(Names(fs().list(at("*"))), (std::set<std::string>{"SAVE0001.cln", "fresh.cln"}));
 }
 
+TEST_P(FileSystemContract, WriteAtomicallyGivesAWholeFileItsCreationTimeAndLeavesNoOtherFile) {
+  std::string path = at("SAVE0002.cln");
+  ASSERT_EQ(fs().writeAtomically(path, std::string(5000, 'n'), kLongAgo), std::nullopt);
+  EXPECT_EQ(read(path), std::string(5000, 'n'));
+  ASSERT_EQ(fs().writeAtomically(path, "replaced", kLater), std::nullopt);
+  EXPECT_EQ(read(path), "replaced");
+  FileResult<FileTimes> times = fs().times(path);
+  ASSERT_TRUE(times.ok());
+  EXPECT_TRUE(SameSecond(times.value->created, kLater));
+  const FileEntry* entry = FindEntry(fs().list(at("*.cln")), "SAVE0002.cln");
+  ASSERT_NE(entry, nullptr);
+  EXPECT_TRUE(SameSecond(entry->created, kLater));
+  EXPECT_EQ(Names(fs().list(at("*"))), (std::set<std::string>{"SAVE0002.cln"}));
+  ExpectError(fs().writeAtomically(at("none\\new.cln"), "x", kLater), FileCause::kBadPath, 3);
+  harness().setReadOnly(path, true);
+  ExpectSystemError(fs().writeAtomically(path, "refused", kLater), 5);
+  harness().setReadOnly(path, false);
+  EXPECT_EQ(read(path), "replaced");
+}
+
+TEST_P(FileSystemContract, ReadHeadReadsAtMostTheBytesAsked) {
+  std::string path = at("big.txt");
+  write(path, std::string(100000, 'h') + "tail");
+  FileResult<std::string> head = fs().readHead(path, 100000);
+  ASSERT_TRUE(head.ok());
+  EXPECT_EQ(*head.value, std::string(100000, 'h'));
+  head = fs().readHead(path, 1u << 20);
+  ASSERT_TRUE(head.ok());
+  EXPECT_EQ(head.value->size(), 100004u);
+  EXPECT_FALSE(fs().readHead(at("none.txt"), 10).ok());
+}
+
 // --- Times ---
 
 TEST_P(FileSystemContract, ANewFileIsStampedWithTheCurrentTime) {
@@ -297,6 +329,19 @@ TEST_P(FileSystemContract, ListOfAMissingFolderOrNoMatchIsEmpty) {
   write(at("x.txt"), "x");
   EXPECT_TRUE(fs().list(at("*.cln")).empty());
   EXPECT_TRUE(fs().list(at("missing\\*.*")).empty());
+}
+
+TEST_P(FileSystemContract, TryListTellsAFolderThatCannotBeListedFromNoMatch) {
+  write(at("x.txt"), "x");
+  FileResult<std::vector<FileEntry>> none = fs().tryList(at("*.cln"));
+  ASSERT_TRUE(none.ok());
+  EXPECT_TRUE(none.value->empty());
+  FileResult<std::vector<FileEntry>> some = fs().tryList(at("*.txt"));
+  ASSERT_TRUE(some.ok());
+  EXPECT_EQ(Names(*some.value), (std::set<std::string>{"x.txt"}));
+  FileResult<std::vector<FileEntry>> missing = fs().tryList(at("missing\\*.*"));
+  ASSERT_FALSE(missing.ok());
+  EXPECT_EQ(missing.error.systemError, 3u);
 }
 
 // --- Exclusive open ---

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs every end-to-end scenario of qb_e2e_driver against quillbox2.exe under Wine.
 #   tests/e2e/run_e2e.sh <windows build dir>
+#   QB_E2E_SCENARIOS="capture paste" tests/e2e/run_e2e.sh <windows build dir>   (only those)
 #
 # QB_E2E_ONLY="name ..." runs only the named scenarios.
 # Needs <build>/bin/quillbox2.exe and <build>/bin/qb_e2e_driver.exe. Uses the Wine prefix
@@ -8,6 +9,10 @@
 # <build>/e2e/ for data homes, logs and screenshots of failures. Prints one line per scenario and
 # at the end "e2e: N passed, N failed"; exits non-zero when any scenario failed. Ends only what it
 # started: its Xvfb, the wineserver of its prefix and the programs that ran in that prefix.
+#
+# The "package-..." scenarios use the release packages of <build>/packages (scripts/package.sh):
+# the installer is copied to <build>/e2e/scratch/packages and the portable zip unpacked into
+# <build>/e2e/scratch/portable. Without packages they are reported as skipped.
 set -u
 
 scenario_limit_s=120
@@ -93,7 +98,9 @@ own_wine_processes() {
 none_left() { [ -z "$(own_wine_processes "$@")" ]; }
 
 end_own_programs() {
-  local names=(quillbox2.exe qb_e2e_driver.exe) pids
+  # hh.exe: the help viewer the program opens; setup.exe and Un.exe: the installer and the
+  # uninstaller's copy of itself in the temporary folder.
+  local names=(quillbox2.exe qb_e2e_driver.exe hh.exe -setup.exe '\Un.exe') pids
   mapfile -t pids < <(own_wine_processes "${names[@]}")
   [ ${#pids[@]} -eq 0 ] && return 0
   echo "  ending leftover programs: ${pids[*]}"
@@ -127,6 +134,19 @@ mkdir -p "$scratch_dir" "$log_dir" "$shot_dir"
 # The settings files a start on an empty data home writes, as the unit tests expect them.
 cp -r "$(dirname "$0")/../unit/app_settings/golden" "$scratch_dir/golden"
 
+# The release packages of this build's version, when scripts/package.sh has made them.
+packages_staged=""
+version=$(tr -d '[:space:]' <"$build_dir/quillbox-version.txt" 2>/dev/null)
+setup_package="$build_dir/packages/quillbox-$version-setup.exe"
+portable_package="$build_dir/packages/quillbox-$version-portable.zip"
+if [ -n "$version" ] && [ -f "$setup_package" ] && [ -f "$portable_package" ]; then
+  mkdir -p "$scratch_dir/packages"
+  cp "$setup_package" "$scratch_dir/packages/"
+  unzip -q "$portable_package" -d "$scratch_dir/portable" ||
+    setup_failed "cannot unpack $portable_package"
+  packages_staged=yes
+fi
+
 if [ -z "${DISPLAY:-}" ]; then
   start_xvfb || setup_failed "no free X display for Xvfb (see $log_dir/xvfb.log)"
 fi
@@ -148,14 +168,22 @@ if [ -z "$program_win" ] || [ -z "$scratch_win" ]; then
   setup_failed "winepath gave no Windows paths"
 fi
 
-scenarios=$(wine "$driver" --list 2>/dev/null | tr -d '\r')
+# QB_E2E_SCENARIOS="a b" runs only those scenarios.
+scenarios=${QB_E2E_SCENARIOS:-$(wine "$driver" --list 2>/dev/null | tr -d '\r')}
 [ -n "$scenarios" ] || setup_failed "the driver lists no scenarios"
-# QB_E2E_ONLY="paste filter" runs only the scenarios named there.
+# QB_E2E_ONLY="paste filter" runs only the scenarios named there (QB_E2E_SCENARIOS likewise).
+[ -n "${QB_E2E_SCENARIOS:-}" ] && scenarios=$QB_E2E_SCENARIOS
 [ -n "${QB_E2E_ONLY:-}" ] && scenarios=$QB_E2E_ONLY
 
 passed=0
 failed=0
+skipped=0
 for scenario in $scenarios; do
+  if [[ $scenario == package-* ]] && [ -z "$packages_staged" ]; then
+    skipped=$((skipped + 1))
+    echo "SKIP $scenario (no quillbox-$version packages in $build_dir/packages: run scripts/package.sh)"
+    continue
+  fi
   out="$log_dir/$scenario.out"
   steps="$log_dir/$scenario.steps"
   started=$(date +%s)
@@ -165,7 +193,7 @@ for scenario in $scenarios; do
   wait $!
   status=$?
   took=$(($(date +%s) - started))
-  verdict=$(tr -d '\r' <"$out" | grep -E '^(PASS|FAIL) ' | tail -n 1)
+  verdict=$(tr -d '\r' <"$out" | grep -aE '^(PASS|FAIL) ' | tail -n 1)
   if [ "$status" -eq 0 ] && [ "${verdict%% *}" = "PASS" ]; then
     passed=$((passed + 1))
     echo "PASS $scenario (${took} s)"
@@ -177,12 +205,16 @@ for scenario in $scenarios; do
     shot=$("$here/screenshot.sh" "$shot_dir/$scenario-$(date +%Y%m%d-%H%M%S).png")
     [ -n "$shot" ] && echo "  screenshot: $shot"
     echo "  steps: $steps"
-    tr -d '\r' <"$out" | grep -vE '^(PASS|FAIL) ' | sed 's/^/  /'
-    grep -vE 'wine32 is missing|multiarch needs|dpkg --add-arch|apt-get install wine32' "$steps" |
+    tr -d '\r' <"$out" | grep -avE '^(PASS|FAIL) ' | sed 's/^/  /'
+    grep -avE 'wine32 is missing|multiarch needs|dpkg --add-arch|apt-get install wine32' "$steps" |
       tail -n 40 | sed 's/^/  /'
   fi
   end_own_programs
 done
 
-echo "e2e: $passed passed, $failed failed"
+if [ "$skipped" -gt 0 ]; then
+  echo "e2e: $passed passed, $failed failed, $skipped skipped"
+else
+  echo "e2e: $passed passed, $failed failed"
+fi
 [ "$failed" -eq 0 ]

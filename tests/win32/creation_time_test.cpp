@@ -152,6 +152,66 @@ TEST_F(CreationTimeSubstituteTest, RecordsWrittenByAnotherInstanceAreSeen) {
   EXPECT_EQ(createdOf("one.cln"), kLongAgo);
 }
 
+TEST_F(CreationTimeSubstituteTest, ChangesAreAppendedAndACrowdedFileIsWrittenAgainWhole) {
+  // A full History: every capture gives one of 50 names a new time, a thousand times over.
+  for (int round = 0; round < 1000; ++round) {
+    const std::string name = "SAVE" + std::to_string(1000 + round % 50) + ".cln";
+    ASSERT_EQ(fs_.writeAtomically(at(name), "v", AddMilliseconds(kLongAgo, round * 1000)),
+              std::nullopt);
+  }
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  ASSERT_TRUE(GetFileAttributesExW((scratch_.widePath() + L"\\" + kSubstituteName).c_str(),
+                                   GetFileExInfoStandard, &data));
+  // At most 2 × 50 + 256 lines of about 80 bytes each, not 1000.
+  EXPECT_LT(data.nFileSizeLow, 360u * 80u);
+  Win32FileSystem fresh(CreationTimePolicy::kSubstituteEverywhere);
+  FileResult<FileTimes> last = fresh.times(at("SAVE1049.cln"));
+  ASSERT_TRUE(last.ok());
+  EXPECT_EQ(last.value->created, AddMilliseconds(kLongAgo, 999 * 1000));
+  // Removals are written with the next change; the last one takes the file away.
+  for (int n = 1000; n < 1050; ++n) {
+    ASSERT_EQ(fs_.remove(at("SAVE" + std::to_string(n) + ".cln")), std::nullopt);
+  }
+  EXPECT_EQ(substituteAttributes(), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(CreationTimeSubstituteTest, RemovalsReachTheFileAtTheLatestWhenTheFileSystemEnds) {
+  {
+    Win32FileSystem first(CreationTimePolicy::kSubstituteEverywhere);
+    ASSERT_EQ(first.writeAtomically(at("a.cln"), "a", kLongAgo), std::nullopt);
+    ASSERT_EQ(first.writeAtomically(at("b.cln"), "b", kLongAgo), std::nullopt);
+    ASSERT_EQ(first.remove(at("a.cln")), std::nullopt);
+  }
+  // A file made under the old name by another program has its own time, not the old record's.
+  const DateTime now = clock_.localNow();
+  HANDLE file = CreateFileW(scratch_.wideAt(L"a.cln").c_str(), GENERIC_WRITE, 0, nullptr,
+                            CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  CloseHandle(file);
+  Win32FileSystem second(CreationTimePolicy::kSubstituteEverywhere);
+  EXPECT_TRUE(Near(second.times(at("a.cln")).value->created, now));
+  EXPECT_EQ(second.times(at("b.cln")).value->created, kLongAgo);
+}
+
+TEST_F(CreationTimeSubstituteTest, AFileCutInsideALineIsWrittenAgainWhole) {
+  write("one.cln");
+  setCreated("one.cln", kLongAgo);
+  // A write cut short by a crash: half a character of a line that never ended.
+  const std::wstring substitute = scratch_.widePath() + L"\\" + kSubstituteName;
+  HANDLE file = CreateFileW(substitute.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  DWORD written = 0;
+  WriteFile(file, "1\0" "2\0\t", 5, &written, nullptr);
+  CloseHandle(file);
+  Win32FileSystem fresh(CreationTimePolicy::kSubstituteEverywhere);
+  write("two.cln");
+  ASSERT_EQ(fresh.setTimes(at("two.cln"), kLater, std::nullopt), std::nullopt);
+  Win32FileSystem reader(CreationTimePolicy::kSubstituteEverywhere);
+  EXPECT_EQ(reader.times(at("one.cln")).value->created, kLongAgo);
+  EXPECT_EQ(reader.times(at("two.cln")).value->created, kLater);
+}
+
 // Sets a creation time on a scratch file with the raw API and reads it back.
 bool VolumeKeepsCreationTimes(const std::wstring& path) {
   HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,

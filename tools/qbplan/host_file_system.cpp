@@ -3,6 +3,7 @@
 #include "base/wildcard.h"
 #include "tools/qbplan/system_clock.h"
 
+#include <algorithm>
 #include <chrono>
 #include <ctime>
 #include <filesystem>
@@ -210,6 +211,38 @@ FileResult<std::unique_ptr<ExclusiveFile>> HostFileSystem::openExclusive(std::st
     return Result::failure({FileCause::kSharingViolation, 32});
   }
   return Result::success(std::make_unique<HeldFile>(handle));
+}
+
+FileResult<std::string> HostFileSystem::readHead(std::string_view path, std::size_t maxBytes) {
+  fs::path target = ToPath(path);
+  std::error_code code;
+  if (fs::is_directory(target, code)) return FileResult<std::string>::failure({FileCause::kAccessDenied, 5});
+  std::ifstream in(target, std::ios::binary);
+  if (!in) return FileResult<std::string>::failure(OpenError(target));
+  std::string bytes;
+  char chunk[65536];
+  while (bytes.size() < maxBytes && in) {
+    std::size_t wanted = std::min(sizeof chunk, maxBytes - bytes.size());
+    in.read(chunk, static_cast<std::streamsize>(wanted));
+    bytes.append(chunk, static_cast<std::size_t>(in.gcount()));
+  }
+  if (in.bad()) return FileResult<std::string>::failure({FileCause::kHardIo, 0});
+  return FileResult<std::string>::success(std::move(bytes));
+}
+
+FileFailure HostFileSystem::writeAtomically(std::string_view path, std::string_view bytes,
+                                            DateTime) {
+  return replaceAtomically(path, bytes);
+}
+
+FileResult<std::vector<FileEntry>> HostFileSystem::tryList(std::string_view wildcardPath) {
+  std::size_t cut = wildcardPath.find_last_of("\\/");
+  std::string_view folder = cut == std::string_view::npos ? "." : wildcardPath.substr(0, cut);
+  std::error_code code;
+  if (!fs::is_directory(ToPath(folder), code)) {
+    return FileResult<std::vector<FileEntry>>::failure({FileCause::kBadPath, 3});
+  }
+  return FileResult<std::vector<FileEntry>>::success(list(wildcardPath));
 }
 
 }  // namespace qb

@@ -22,6 +22,11 @@ class HostFileSystem : public FileSystem {
   FileFailure setTimes(std::string_view path, std::optional<DateTime> created,
                        std::optional<DateTime> lastWritten) override;
   FileResult<std::unique_ptr<ExclusiveFile>> openExclusive(std::string_view path) override;
+  FileResult<std::string> readHead(std::string_view path, std::size_t maxBytes) override;
+  // Written beside the file and renamed; the creation time is the system's own.
+  FileFailure writeAtomically(std::string_view path, std::string_view bytes,
+                              DateTime created) override;
+  FileResult<std::vector<FileEntry>> tryList(std::string_view wildcardPath) override;
 };
 
 }  // namespace qb

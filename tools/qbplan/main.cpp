@@ -11,6 +11,7 @@
 #include <windows.h>
 
 #include "platform/win32/text_conversion.h"
+#include "platform/win32/win32_clipboard.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_system_info.h"
@@ -24,11 +25,11 @@
 namespace {
 
 int Run(const std::vector<std::string>& arguments, qb::FileSystem& files, qb::Clock& clock,
-        const std::string& programFolder) {
+        const std::string& programFolder, qb::Clipboard* clipboard = nullptr) {
   std::ios::sync_with_stdio(false);
   // The plan library's default data home: the program folder + "PlanDataHome".
   int code = qb::RunQbplan(arguments, {std::cin, std::cout, std::cerr}, files, clock,
-                           programFolder + "PlanDataHome");
+                           programFolder + "PlanDataHome", clipboard);
   std::cout.flush();
   std::cerr.flush();
   return code;
@@ -53,7 +54,13 @@ int wmain(int argc, wchar_t** argv) {
   qb::Win32FileSystem files;
   qb::Win32Clock clock;
   qb::Win32SystemInfo system;
-  return Run(arguments, files, clock, FolderOf(system.programFilePath(), '\\'));
+  // A message-only window owns what the clipboard blocks write.
+  HWND owner = CreateWindowExW(0, L"STATIC", L"qbplan", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                               nullptr, nullptr);
+  qb::Win32Clipboard clipboard(owner);
+  int code = Run(arguments, files, clock, FolderOf(system.programFilePath(), '\\'), &clipboard);
+  if (owner != nullptr) DestroyWindow(owner);
+  return code;
 }
 #else
 int main(int argc, char** argv) {

@@ -1,12 +1,12 @@
 #include "tools/qbplan/qbplan_command.h"
 
 #include <optional>
-#include <sstream>
 
 #include "history/file_helpers.h"
 #include "planlib/engine/plan_main.h"
 #include "planlib/engine/plan_runner.h"
 #include "tools/qbplan/console_ui.h"
+#include "tools/qbplan/run_input.h"
 
 namespace qb {
 
@@ -19,6 +19,7 @@ constexpr std::string_view kParseFailed = "プラン解析中にエラーが発�
 constexpr std::string_view kRunFailed = "プラン実行中のエラー発生によりプランは中断しました　";
 constexpr std::string_view kNewerVersion = "上位のバージョンで作成/保存されたプランのため操作できません　";
 constexpr std::string_view kSupportedVersion = "V1.20";
+constexpr std::string_view kInputLost = "入力ファイルを読み直せないため、入力をそのまま出力できませんでした";
 
 struct Options {
   std::string command;
@@ -78,51 +79,63 @@ int Check(const CPlanMain& plan, std::ostream& out) {
   return kQbplanCompleted;
 }
 
-int Run(const Options& options, const CPlanMain& plan, QbplanStreams streams, FileSystem& files,
-        Clock& clock) {
+// Runs a loaded plan over `text`: the exit code; `text` holds the result when it is 0.
+int RunPlan(const Options& options, const CPlanMain& plan, std::ostream& err, FileSystem& files,
+            Clock& clock, Clipboard* clipboard, std::string& text) {
   if (!plan.m_HeaderValue("<@@PLAN_NAME>")) {
-    streams.err << kParseFailed << "\n";
+    err << kParseFailed << "\n";
     return kQbplanFailed;
   }
   std::string version = plan.m_HeaderValue("<@@PLAN_GVL>").value_or("");
   if (version > kSupportedVersion) {
-    streams.err << kNewerVersion << "\n";
+    err << kNewerVersion << "\n";
     return kQbplanFailed;
   }
-  std::ostringstream buffer;
-  buffer << streams.in.rdbuf();  // sets the buffer's failbit on an empty input, which is fine
-  std::string input = std::move(buffer).str();
-  ConsoleUi ui(streams.err, options.answerYes);
+  ConsoleUi ui(err, options.answerYes);
   PlanWorld world{files, clock, ui};
+  world.clipboard = clipboard;
   CPlanRunner runner(world);
-  std::string text = input;
   int result = runner.m_Run(plan, options.settings, text);
   if (result == plan_result::kError) {
     ui.showMessage(kRunFailed, MessageIcon::kExclamation);
-    streams.out << input;
     return kQbplanFailed;
   }
-  if (result == plan_result::kCancel) {
-    streams.out << input;
-    return kQbplanCancelled;
+  return result == plan_result::kCancel ? kQbplanCancelled : kQbplanCompleted;
+}
+
+// A run writes its result when it completes, and its input unchanged on every other outcome: a
+// plan that cannot be read, is refused, fails or is cancelled.
+int Run(const Options& options, QbplanStreams streams, FileSystem& files, Clock& clock,
+        Clipboard* clipboard) {
+  RunInput input(streams.in);
+  std::string& text = input.text();
+  CPlanMain plan;
+  if (!LoadPlan(options, files, plan, streams.err)) {
+    streams.out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    return kQbplanFailed;
   }
-  streams.out << text;
-  return kQbplanCompleted;
+  int code = RunPlan(options, plan, streams.err, files, clock, clipboard, text);
+  if (code == kQbplanCompleted) {
+    streams.out.write(text.data(), static_cast<std::streamsize>(text.size()));
+  } else if (!input.writeOriginal(streams.out)) {
+    streams.err << kInputLost << "\n";
+  }
+  return code;
 }
 
 }  // namespace
 
 int RunQbplan(const std::vector<std::string>& arguments, QbplanStreams streams, FileSystem& files,
-              Clock& clock, const std::string& dataHome) {
+              Clock& clock, const std::string& dataHome, Clipboard* clipboard) {
   std::optional<Options> options = ParseArguments(arguments, dataHome);
   if (!options) {
     streams.err << kUsage;
     return kQbplanUsage;
   }
+  if (options->command == "run") return Run(*options, streams, files, clock, clipboard);
   CPlanMain plan;
   if (!LoadPlan(*options, files, plan, streams.err)) return kQbplanFailed;
-  if (options->command == "check") return Check(plan, streams.out);
-  return Run(*options, plan, streams, files, clock);
+  return Check(plan, streams.out);
 }
 
 }  // namespace qb

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/file_system.h"
 
@@ -22,7 +23,8 @@ struct QbplanStreams {
 };
 
 // `arguments` without the program name. `dataHome` is the default <$データホームフォルダ>.
+// `clipboard` is the system's where there is one (Windows): the clipboard blocks use it.
 int RunQbplan(const std::vector<std::string>& arguments, QbplanStreams streams, FileSystem& files,
-              Clock& clock, const std::string& dataHome);
+              Clock& clock, const std::string& dataHome, Clipboard* clipboard = nullptr);
 
 }  // namespace qb

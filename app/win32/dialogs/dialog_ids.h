@@ -56,4 +56,8 @@ inline constexpr int kSysdatePaste = 1904;
 inline constexpr int kSysdateClear = 1905;
 inline constexpr int kSysdateSelectAll = 1906;
 
+// The plan selection window.
+inline constexpr int kPlanChoiceNote = 800;
+inline constexpr int kPlanChoiceList = 801;
+
 }  // namespace qb::dialog_ids

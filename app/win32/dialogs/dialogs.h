@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/tablist/import_file.h"
 #include "app/tablist/tab_list.h"
@@ -52,5 +53,14 @@ bool RunMacroInsertionDialog(HWND owner, Ui& ui, const std::wstring& font,
 // "日時マクロ定義": true when a definition was saved with OK.
 bool RunSysdateEditorDialog(HWND owner, Ui& ui, const std::wstring& font,
                             SysdateEditorModel& model);
+
+// The plan selection window: a note above the plan names; the position of the chosen one.
+std::optional<int> RunPlanChoiceDialog(HWND owner, Ui& ui, const std::wstring& font,
+                                       const std::string& caption, const std::string& note,
+                                       const std::vector<std::string>& names);
+
+// The file chooser for a plan file to import (Shift-JIS path); nothing when cancelled, or when
+// the path cannot be written in code page 932 (after a message).
+std::optional<std::string> ChoosePlanFile(HWND owner, Ui& ui);
 
 }  // namespace qb

@@ -2,6 +2,7 @@
 //
 //   qb_e2e_driver [--keep-on-failure] <scenario> <path of quillbox2.exe> <scratch folder>
 //   qb_e2e_driver --list
+//   qb_e2e_driver --lan-computer <quillbox2.exe> <data home> <command folder>
 //
 // Steps go to stderr as they happen; stdout ends with one verdict line, "PASS <scenario>" or
 // "FAIL <scenario>: <reason>", after the diagnostics of a failure. Exit code 0 or 1.
@@ -14,6 +15,7 @@
 
 #include "tests/e2e/driver/child_process.h"
 #include "tests/e2e/driver/failure.h"
+#include "tests/e2e/driver/lan_computer.h"
 #include "tests/e2e/driver/scenarios.h"
 #include "tests/e2e/driver/text.h"
 
@@ -60,6 +62,9 @@ int main() {
   if (arguments.size() == 1 && arguments[0] == L"--list") {
     for (const Scenario& scenario : qb::e2e::allScenarios()) std::printf("%s\n", scenario.name);
     return 0;
+  }
+  if (arguments.size() == 4 && arguments[0] == L"--lan-computer") {
+    return qb::e2e::runLanComputer(arguments[1], arguments[2], arguments[3]);
   }
   if (!arguments.empty() && arguments[0] == L"--keep-on-failure") {
     qb::e2e::ChildProcess::keepRunningOnFailure = true;

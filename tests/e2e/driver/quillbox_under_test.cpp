@@ -12,10 +12,19 @@
 
 namespace qb::e2e {
 
-QuillboxUnderTest::QuillboxUnderTest(const std::wstring& program, const std::wstring& dataHome)
+QuillboxUnderTest::QuillboxUnderTest(const std::wstring& program, const std::wstring& dataHome,
+                                     const std::function<void(const ChildProcess&)>& atStart)
     : dataHome_(dataHome),
       process_(std::make_unique<ChildProcess>(program,
                                               std::vector<std::wstring>{L"--data-home=" + dataHome})) {
+  if (atStart) atStart(*process_);
+  waitForMainWindow();
+}
+
+QuillboxUnderTest::QuillboxUnderTest(const std::wstring& program,
+                                     const std::wstring& expectedDataHome, ChosenByTheProgram)
+    : dataHome_(expectedDataHome),
+      process_(std::make_unique<ChildProcess>(program, std::vector<std::wstring>{})) {
   waitForMainWindow();
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -9,10 +10,19 @@
 
 namespace qb::e2e {
 
+// Starting the program without "--data-home", as the Start menu or Explorer does: the program
+// chooses its data home itself, and the scenario names where it expects it.
+struct ChosenByTheProgram {};
+
 class QuillboxUnderTest {
  public:
-  // Starts the program with "--data-home=<dataHome>" and waits for its main window.
-  QuillboxUnderTest(const std::wstring& program, const std::wstring& dataHome);
+  // Starts the program with "--data-home=<dataHome>" and waits for its main window; `atStart`,
+  // when given, first answers what the program asks before its window is there.
+  QuillboxUnderTest(const std::wstring& program, const std::wstring& dataHome,
+                    const std::function<void(const ChildProcess&)>& atStart = {});
+  // Starts the program without arguments; `expectedDataHome` is where it should keep its files.
+  QuillboxUnderTest(const std::wstring& program, const std::wstring& expectedDataHome,
+                    ChosenByTheProgram);
   // When the scenario failed, the program's windows and history files are printed. A run that
   // a scenario left running gets a close request, then ChildProcess's end.
   ~QuillboxUnderTest();

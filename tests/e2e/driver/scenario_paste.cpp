@@ -100,10 +100,15 @@ void runPasteScenario(const ScenarioContext& context) {
   QuillboxUnderTest again(context.program, dataHome);
   const HWND list = findListView(again.mainWindow());
   expect(list != nullptr, "the main window has no list after the restart");
-  const auto rows = listColumn(list, kValueColumn);
-  std::string seen;
-  for (const auto& row : rows) seen += " [" + toUtf8(row) + "]";
-  expect(rows == rowsAtExit, "the History rows changed over a restart:" + seen);
+  // The program reads the items' contents once it takes texts: the rows fill in a moment later.
+  std::vector<std::wstring> rows;
+  waitFor("the History rows after the restart", kStandardLimitMs,
+          [&] { return (rows = listColumn(list, kValueColumn)) == rowsAtExit; },
+          [&] {
+            std::string seen;
+            for (const auto& row : rows) seen += " [" + toUtf8(row) + "]";
+            return "the History rows changed over a restart:" + seen;
+          });
   again.closeAndWaitForEnd();
 }
 

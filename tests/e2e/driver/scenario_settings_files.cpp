@@ -28,8 +28,12 @@ std::string readGolden(const ScenarioContext& context, const wchar_t* name) {
   return *golden;
 }
 
+// The start creates a missing file empty and writes it whole once the program takes texts.
 void waitForFile(const std::wstring& path) {
-  waitFor(toUtf8(path) + " to be written", kStandardLimitMs, [&] { return fileExists(path); });
+  waitFor(toUtf8(path) + " to be written", kStandardLimitMs, [&] {
+    std::optional<std::string> bytes = readFileBytes(path);
+    return bytes && !bytes->empty();
+  });
 }
 
 // The values of "WinVer=" and "WinVerMinor=" are the running system's: they are left out of the

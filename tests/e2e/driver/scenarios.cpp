@@ -23,6 +23,21 @@ const std::vector<Scenario>& allScenarios() {
       {"related-tab", runRelatedTabScenario},
       {"filter", runFilterScenario},
       {"settings-sheet", runSettingsSheetScenario},
+      {"plan-stack-commands", runPlanStackCommandsScenario},
+      {"capture-plan", runCapturePlanScenario},
+      {"plan-windows", runPlanWindowsScenario},
+      {"plan-shutdown", runPlanShutdownScenario},
+      {"standard-plans", runStandardPlansScenario},
+      {"plan-routes", runPlanRoutesScenario},
+      {"double-tap", runDoubleTapScenario},
+      {"modifier-hotkey", runModifierHotkeyScenario},
+      {"edge-click", runEdgeClickScenario},
+      {"plan-menu", runPlanMenuScenario},
+      {"hotkey-pause", runHotkeyPauseScenario},
+      {"reachable-without-tray", runReachableWithoutTrayScenario},
+      {"hook-library-file", runHookLibraryFileScenario},
+      {"package-install", runPackageInstallScenario},
+      {"package-portable", runPackagePortableScenario},
   };
   return scenarios;
 }

@@ -38,5 +38,22 @@ void runSaveCommandsScenario(const ScenarioContext& context);
 void runRelatedTabScenario(const ScenarioContext& context);
 void runFilterScenario(const ScenarioContext& context);
 void runSettingsSheetScenario(const ScenarioContext& context);
+void runPlanStackCommandsScenario(const ScenarioContext& context);
+void runCapturePlanScenario(const ScenarioContext& context);
+void runPlanWindowsScenario(const ScenarioContext& context);
+void runPlanShutdownScenario(const ScenarioContext& context);
+void runStandardPlansScenario(const ScenarioContext& context);
+void runPlanRoutesScenario(const ScenarioContext& context);
+// Call-up and let-go: hotkeys, double taps, the input hooks.
+void runDoubleTapScenario(const ScenarioContext& context);
+void runModifierHotkeyScenario(const ScenarioContext& context);
+void runEdgeClickScenario(const ScenarioContext& context);
+void runPlanMenuScenario(const ScenarioContext& context);
+void runHotkeyPauseScenario(const ScenarioContext& context);
+void runReachableWithoutTrayScenario(const ScenarioContext& context);
+void runHookLibraryFileScenario(const ScenarioContext& context);
+// The release packages (run_e2e.sh stages them from <build>\packages; named "package-...").
+void runPackageInstallScenario(const ScenarioContext& context);
+void runPackagePortableScenario(const ScenarioContext& context);
 
 }  // namespace qb::e2e

@@ -41,6 +41,7 @@ class SettingsHomeTest : public ::testing::Test {
 
 TEST_F(SettingsHomeTest, OrdinaryStartUsesTheUsersOwnHomeAndWritesItsFiles) {
   ASSERT_TRUE(home.open("tester", std::nullopt));
+  ASSERT_EQ(home.saveAtStart(), 0);
   EXPECT_EQ(home.home().folder, "D:\\Quillbox\\tester\\");
   EXPECT_EQ(home.home().userName, "tester");
   EXPECT_TRUE(holdsLine(kOwnSettings, "\"CommonUserFlg=\",\"0\",\"<=共通ユーザ領域を使用する(0 or 1)(V3.34)\""));
@@ -96,10 +97,12 @@ TEST_F(SettingsHomeTest, UnreadableOrNewerSettingsAbortTheStart) {
   EXPECT_EQ(contentOf(kOwnSettings), "\"VL=\",\"V9.99\",\"x\"\r\n");
 }
 
-TEST_F(SettingsHomeTest, SettingsThatCannotBeWrittenAtTheStartAbortIt) {
+TEST_F(SettingsHomeTest, SettingsThatCannotBeWrittenAtTheStartAreReportedAndEndTheRun) {
   fs.failAlways(FileOperation::kReplaceAtomically, "*quillbox2.dat", {FileCause::kDiskFull, 112});
-  fs.failAlways(FileOperation::kWriteNew, "*quillbox2.dat", {FileCause::kDiskFull, 112});
-  EXPECT_FALSE(home.open("tester", std::nullopt));
+  ASSERT_TRUE(home.open("tester", std::nullopt));
+  EXPECT_EQ(home.saveAtStart(), -1);
+  EXPECT_EQ(ui.boxes().back().icon, MessageIcon::kStop);
+  EXPECT_EQ(closeRequests, 1);
 }
 
 }  // namespace

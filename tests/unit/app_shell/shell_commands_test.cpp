@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "app/shell/about_text.h"
 #include "app/shell/exit_command.h"
 #include "app/shell/help_commands.h"
 #include "platform/fake/fake_shell.h"
+#include "quillbox_version.h"
 #include "tests/support/ui_expect.h"
 
 namespace qb {
@@ -56,6 +58,13 @@ TEST(SettingsCommandTest, RefusedDuringAPlanOtherwiseOpensTheSheet) {
   EXPECT_EQ(opened, 1);
   ASSERT_EQ(ui.boxes().size(), 1u);
   EXPECT_EQ(ui.boxes()[0].text, "プラン編集／実行中は環境設定画面の表示はできません。　");
+}
+
+TEST(AboutTextTest, NamesTheBuildsVersionAndTheDataHome) {
+  const std::string text = AboutText("C:\\Users\\太郎\\AppData\\Roaming\\tova-works\\quillbox\\");
+  EXPECT_EQ(text.rfind(std::string("Quillbox　Version ") + kProductVersion + "\n", 0), 0u);
+  EXPECT_NE(text.find("\n　C:\\Users\\太郎\\AppData\\Roaming\\tova-works\\quillbox\\　"),
+            std::string::npos);
 }
 
 }  // namespace

@@ -67,6 +67,11 @@ TEST_F(TrayIconTest, ACaptureFlashesForSevenHundredMillisecondsOnItsOwnTimer) {
   tray.flashCapture();
   EXPECT_EQ(shell.calls.back().state.image, 261);
   EXPECT_EQ(timers.calls, (std::vector<TimerCall>{{true, frame_timer::kCaptureFlash, 700}}));
+  // A capture during the flash makes it last longer without changing the icon again.
+  const std::size_t shellCalls = shell.calls.size();
+  tray.flashCapture();
+  EXPECT_EQ(shell.calls.size(), shellCalls);
+  EXPECT_EQ(timers.calls.size(), 2u);
   EXPECT_FALSE(tray.onTimer(frame_timer::kStatusUpkeep));  // the status timer is not the flash's
   EXPECT_TRUE(tray.onTimer(frame_timer::kCaptureFlash));
   EXPECT_FALSE(tray.flashing());

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 namespace qb {
 namespace {
 
@@ -73,6 +75,22 @@ TEST(SjisByteToChar, TrailBytesBelongToTheirLead) {
   EXPECT_EQ(SjisByteToChar(kHyojiSo, 99), 3u);
   EXPECT_EQ(SjisByteToChar("\x81\x81\x81", 1), 0u);
   EXPECT_EQ(SjisByteToChar("\x81\x81\x81", 2), 1u);
+}
+
+TEST(SjisCharCount, AgreesWithWalkingCharacterByCharacter) {
+  // Bytes from the ranges that matter: ASCII, trail-only, lead (also valid trail) and the rest.
+  const unsigned char pool[] = {'a', '\\', 0x0A, 0x40, 0x7F, 0x80, 0x81, 0x9F, 0xA0, 0xB1, 0xDF, 0xE0, 0xFC, 0xFD, 0xFF};
+  std::uint32_t state = 7;
+  for (int round = 0; round < 2000; ++round) {
+    std::string text;
+    for (int length = round % 71; length > 0; --length) {  // whole blocks of 16 and the rest
+      state = state * 1103515245u + 12345u;
+      text.push_back(static_cast<char>(pool[(state >> 16) % sizeof pool]));
+    }
+    std::size_t walked = 0;
+    for (std::size_t pos = 0; pos < text.size(); pos += SjisCharLength(text, pos)) ++walked;
+    ASSERT_EQ(SjisCharCount(text), walked) << round;
+  }
 }
 
 TEST(SjisByteToChar, InverseOfCharToByte) {

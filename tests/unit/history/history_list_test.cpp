@@ -75,7 +75,7 @@ TEST_F(HistoryListTest, AtTheMaximumTheLeastRecentlyWrittenItemGivesUpItsNumber)
 
 TEST_F(HistoryListTest, AFailedWriteAtTheMaximumKeepsTheOldestItem) {
   for (int i = 0; i < 5; ++i) list->m_FileAdd("v" + std::to_string(i + 1));
-  fs.failNext(FileOperation::kReplaceAtomically, "*", {FileCause::kDiskFull, 112});
+  fs.failNext(FileOperation::kWriteAtomically, "*", {FileCause::kDiskFull, 112});
   EXPECT_EQ(list->m_FileAdd("new"), -1);
   expectOneFailure("ﾌｧｲﾙの書き込みに失敗しました(m_FileAdd)");
   EXPECT_EQ(item(1), "00000000:::tester:::001: :::0:::v1");
@@ -217,7 +217,7 @@ TEST_F(HistoryListTest, SplitStoresEachNonEmptyLineAfterAShortWait) {
   ASSERT_EQ(list->splitLines(false), 0);
   EXPECT_EQ(values(), "three,two,one,one\r\n\r\ntwo\r\nthree,");
   EXPECT_EQ(clock.waits(), (std::vector<int>{10, 10, 10}));
-  fs.failNext(FileOperation::kWriteNew, "*", {FileCause::kDiskFull, 112});
+  fs.failNext(FileOperation::kWriteAtomically, "*", {FileCause::kDiskFull, 112});
   list->select(3);
   EXPECT_EQ(list->splitLines(true), -1);  // the first failed store ends the split
   EXPECT_EQ(list->rowCount(), 4);
@@ -230,13 +230,14 @@ TEST_F(HistoryListTest, EachFileFailureShowsItsMessageAndAsksToClose) {
     std::function<int(CHistoryList&)> run;
   };
   const std::vector<Case> cases = {
-      {FileOperation::kWriteNew, "ﾌｧｲﾙの書き込みに失敗しました(m_FileAdd)",
-       [](CHistoryList& l) { return l.m_FileAdd("new"); }},
-      {FileOperation::kSetTimes, "ﾌｧｲﾙの属性変更に失敗しました(m_FileAdd)",
+      {FileOperation::kWriteAtomically, "ﾌｧｲﾙの書き込みに失敗しました(m_FileAdd)",
        [](CHistoryList& l) { return l.m_FileAdd("new"); }},
       {FileOperation::kRemove, "ﾌｧｲﾙの削除に失敗しました(m_Dell)",
        [](CHistoryList& l) { return l.m_Dell(0); }},
       {FileOperation::kRemove, "ﾌｧｲﾙの削除に失敗しました(m_AllDel)",
+       [](CHistoryList& l) { return l.m_AllDel(); }},
+      // A folder that cannot be listed is not "nothing to delete".
+      {FileOperation::kList, "ﾌｧｲﾙの削除に失敗しました(m_AllDel)",
        [](CHistoryList& l) { return l.m_AllDel(); }},
       {FileOperation::kSetTimes, "ﾌｧｲﾙの属性変更に失敗しました(m_HistTopMove)：",
        [](CHistoryList& l) { return l.m_HistTopMove(0); }},
@@ -286,9 +287,13 @@ TEST_F(HistoryListTest, ExitRulesDeleteEverythingWhenTheMaximumFellOrAutoSaveIsO
   std::int32_t stored = 5;
   EXPECT_EQ(list->trimAtExit(5, stored, true), 0);
   EXPECT_EQ(fileCount(), 1u);
+  list = makeList();  // each exit ends its run; the next run loads again
+  ASSERT_EQ(list->load(5), 0);
   EXPECT_EQ(list->trimAtExit(3, stored, true), 0);
   EXPECT_EQ(fileCount(), 0u);
   EXPECT_EQ(stored, 3);
+  list = makeList();
+  ASSERT_EQ(list->load(3), 0);
   list->m_FileAdd("b");
   EXPECT_EQ(list->trimAtExit(3, stored, false), 0);
   EXPECT_EQ(fileCount(), 0u);

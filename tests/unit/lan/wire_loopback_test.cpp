@@ -19,16 +19,6 @@ class LoopbackWireTest : public ::testing::Test {
   lantest::LoopbackMember netB{Ip(127, 0, 0, 3), lan};
   lantest::WireClock clock;
 
-  void SetUp() override {
-#ifdef _WIN32
-    // Wine binds one UDP port once on the whole loopback range, so both links send from
-    // 127.0.0.1 underneath; a link that answers only the address a datagram came from cannot be
-    // told apart from another here. The same exchange runs on real addresses natively and in the
-    // network-namespace tests.
-    GTEST_SKIP() << "two loopback addresses cannot be told apart under Wine";
-#endif
-  }
-
   static std::string Logs(const LanLink& link) {
     std::string out;
     for (const auto& e : link.SendLog()) out += " [send " + e.detail + "]";

@@ -51,8 +51,21 @@ class LoopbackMember : public SocketNet {
   }
   int bind(NetSocket socket, NetEndpoint local) override {
     if (local.address == kIpv4Any) local.address = own_;
+    basePort_ = local.port;
     local.port += Offset(local.address);
     return SocketNet::bind(socket, local);
+  }
+  // Wine reports 127.0.0.1 as the source of every loopback datagram; the sender's port tells
+  // which member sent it.
+  int receiveFrom(NetSocket socket, void* buffer, std::size_t capacity, NetEndpoint& from,
+                  int timeoutMilliseconds) override {
+    int received = SocketNet::receiveFrom(socket, buffer, capacity, from, timeoutMilliseconds);
+    int member = from.port - basePort_;
+    if (received >= 0 && from.address == kIpv4Loopback && member >= 0 &&
+        member < static_cast<int>(lan_->size())) {
+      from.address = (*lan_)[static_cast<std::size_t>(member)];
+    }
+    return received;
   }
   int sendTo(NetSocket socket, const void* data, std::size_t size, NetEndpoint to) override {
     if (to.address == kIpv4Loopback) to.address = own_;
@@ -76,6 +89,7 @@ class LoopbackMember : public SocketNet {
 
   std::uint32_t own_;
   std::shared_ptr<std::vector<std::uint32_t>> lan_;
+  int basePort_ = 0;
 };
 
 // Waits (really) until `done` holds or the time is up.

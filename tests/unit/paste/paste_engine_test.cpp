@@ -216,6 +216,36 @@ TEST_F(PasteEngineTest, BulkPastesJoinRowsAndDoNotMoveThemUp) {
   engine_->setPasteKind(PasteKind::kRowsBelow);
   engine_->pasteSelected(source, {false, false});
   EXPECT_EQ(clipboard.currentText()->size(), 512000u);
+  // A cut that would split a double-byte character ends before it.
+  source.rows = {std::string(511999, 'a'), "アイウ"};
+  engine_->pasteSelected(source, {false, false});
+  EXPECT_EQ(*clipboard.currentText(), std::string(511999, 'a'));
+}
+
+TEST_F(PasteEngineTest, WhatHappensDuringThePasteWaitsMovesNoUseCountAndStartsNoPaste) {
+  PasteSettings settings;
+  settings.precise = true;
+  engine(settings);
+  working.ownThread = 1;
+  working.windowThread = 2;
+  working.focus = kEditorControl;
+  desktop.loseFocusRequests(2);  // the focus checks wait 100 ms twice
+  source.rows = {"older", "chosen"};
+  source.selected = 1;
+  int nested = 0;
+  clock.schedule(50, [&] {
+    // A capture puts a new row on top; the selection follows its item.
+    source.rows.insert(source.rows.begin(), "captured");
+    source.selected = 2;
+    // A click on a row arrives inside the paste.
+    nested = engine_->pasteSelected(source, {true, false});
+    EXPECT_TRUE(engine_->inPaste());
+  });
+  ASSERT_EQ(engine_->pasteSelected(source, {true, false}), 0);
+  EXPECT_EQ(nested, -1);
+  EXPECT_EQ(source.uses, (std::vector<std::string>{"2"}));
+  EXPECT_EQ(keyboard.pastes(), (std::vector<std::string>{"chosen"}));
+  EXPECT_FALSE(engine_->inPaste());
 }
 
 TEST_F(PasteEngineTest, SpecialKindsChangeTheValue) {

@@ -75,6 +75,20 @@ TEST_F(FileBlocksTest, InsertFileTakesLinesAndSetsTheInputVariables) {
   EXPECT_EQ(read(names, ""), path + "|表示.txt|C:\\data");
 }
 
+TEST_F(FileBlocksTest, FileBlocksEndLinesAtLfWithOrWithoutCr) {
+  // A CR alone ends nothing.
+  harness.files.putFile("C:\\d\\mixed.txt", "1\n2\r\n3\r4\n5");
+  auto read = [&](int kind, int first, int last) {
+    return harness.runBlocks(InsertFile(3, kind, first, last, "C:\\d\\mixed.txt"), "").text;
+  };
+  EXPECT_EQ(read(2, 1, 1), "1");
+  EXPECT_EQ(read(2, 2, 3), "2\r\n3\r4");
+  EXPECT_EQ(read(3, 3, 0), "3\r4\n5");
+  EXPECT_EQ(read(2, 4, 9), "5");
+  harness.files.putFile("C:\\d\\pairs.txt", "a:::b\nc:::d\r\nx:::y\rz");
+  EXPECT_EQ(harness.runBlocks(ChangeFile(3, "C:\\d\\pairs.txt"), "acx").text, "bdy\rz");
+}
+
 TEST_F(FileBlocksTest, InsertFileMessages) {
   PlanRun missing = harness.runBlocks(InsertFile(3, 1, 0, 0, "C:\\x.txt"), "a");
   EXPECT_EQ(missing.result, -1);

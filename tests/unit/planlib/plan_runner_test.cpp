@@ -39,6 +39,36 @@ TEST_F(PlanRunnerTest, LineCountsLinesAndRestoresThePosition) {
   EXPECT_EQ(harness.runBlocks(blocks, "a\r\nb\r\n").text, "a:1/2\r\nb:2/2\r\n|1/1");
 }
 
+TEST_F(PlanRunnerTest, LineLoopGivesTheSameTextWhetherItRewritesInPlaceOrNot) {
+  // A text with room to spare is rewritten in its own buffer until a line would overrun the lines
+  // still to come; every outcome must be the one of a separate buffer.
+  std::string text;
+  for (int i = 0; i < 200; ++i) text += (i % 7 == 0 ? "" : "line" + std::to_string(i)) + "\r\n";
+  std::string failing = Block("OUT_CLIPBOARD", {{"KIND_IN", "1"}, {"DATAIN", ""}});
+  const std::string plans[] = {
+      Line(Insert(4, "> ")),
+      Line(Insert(4, "「") + Insert(5, "」")),
+      Line(Condition(1, 0, ConditionK1(4, "line1"), Block("LINE_DELETE")) + Insert(3, "<$現在行>")),
+      Line(Condition(1, 0, ConditionK3(4, 150), Insert(5, std::string(300, 'w')))),   // overruns late
+      Line(Insert(5, std::string(40, 'g'))),                                         // overruns early
+      Line(Condition(1, 0, ConditionK3(1, 120), failing) + Insert(4, "#")),           // fails midway
+      Line(Block("LINE_ADD", {{"KIND_ADR", "20"}, {"DATAIN", "+"}})),
+      Line(Loop("2", Insert(5, ".") + Block("LOOPOUT"))),  // leaves only the inner loop
+      Loop("1", Line(Insert(5, "x") + Condition(1, 0, ConditionK3(1, 100), Block("LOOPOUT")))),
+      Line(Line(Insert(4, "<$総行数>:"))),
+  };
+  for (const std::string& blocks : plans) {
+    for (std::string input : {text, text + "last", std::string(text, 0, 100)}) {
+      PlanRun separate = harness.runBlocks(blocks, input);
+      for (std::size_t spare : {input.size() / 16, input.size() / 4, input.size() * 2}) {
+        PlanRun inPlace = harness.runBlocks(blocks, input, spare);
+        EXPECT_EQ(inPlace.result, separate.result) << blocks;
+        EXPECT_TRUE(inPlace.text == separate.text) << blocks << " spare " << spare;
+      }
+    }
+  }
+}
+
 TEST_F(PlanRunnerTest, LineLimitCancelsWithItsMessage) {
   std::string text;
   for (int i = 0; i < 10000; ++i) text += "x\r\n";
@@ -108,6 +138,49 @@ TEST_F(PlanRunnerTest, SubstitutionFollowsTheFixedOrderOnce) {
   EXPECT_EQ(harness.runBlocks(blocks, "<$作業用02>").text, "B|B");
   std::string back = HensuSet(1, 102, 3, "") + Insert(3, "<$作業用02>");
   EXPECT_EQ(harness.runBlocks(back, "<$作業用01>").text, "<$作業用01>");
+}
+
+TEST_F(PlanRunnerTest, SubstitutionFindsNamesFormedAcrossTheEdgesOfValues) {
+  // 作業用01 holds "<$": with "カウンター01>" behind it a name of a later variable forms; one of an
+  // earlier variable (データホームフォルダ) formed the same way stays.
+  std::string blocks = HensuSet(1, 101, 3, "") + CounterSet(201, 1, 1, 5) +
+                       Insert(3, "<$作業用01>カウンター01>|<$作業用01>データホームフォルダ>|<$<$カウンター01>");
+  EXPECT_EQ(harness.runBlocks(blocks, "<$").text, "5|<$データホームフォルダ>|<$5");
+}
+
+TEST_F(PlanRunnerTest, OversizeSubstitutionEndsTheRunWithTheValueLimit) {
+  // 作業用01 doubled ten times holds 1,024,000 bytes; three of it would make 3,072,000.
+  std::string grow = HensuSet(2, 101, 3, std::string(1000, 'v')) + Loop("10", HensuSet(2, 101, 15, "<$作業用01>"));
+  PlanRun fits = harness.runBlocks(grow + Insert(3, "<$作業用01><$作業用01>"), "");
+  EXPECT_EQ(fits.result, 0);
+  EXPECT_EQ(fits.text.size(), 2048000u);
+  // The last block may leave a long text, but not one built from a cut setting.
+  PlanRun over = harness.runBlocks(grow + Insert(3, "<$作業用01><$作業用01><$作業用01>"), "");
+  EXPECT_EQ(over.result, 103);
+  ASSERT_EQ(over.messages.size(), 1u);
+  EXPECT_EQ(over.messages[0], kValueLimitMessage);
+}
+
+TEST_F(PlanRunnerTest, EveryLoopEndsOnAStopRequest) {
+  // The request arrives in the plan thread's messages, which every loop pass dispatches.
+  struct StoppingHost : PlanHost {
+    explicit StoppingHost(CPlanRunner& runner) : runner(runner) {}
+    void sendCommand(std::string_view) override {}
+    void pumpMessages() override {
+      if (++pumps == 1000) runner.m_RequestStop();
+    }
+    CPlanRunner& runner;
+    int pumps = 0;
+  } host(harness.runner);
+  harness.world.host = &host;
+  PlanRun empty = harness.runBlocks(Loop("2000000", ""), "a");
+  EXPECT_EQ(empty.result, 103);
+  EXPECT_LT(host.pumps, 1010);
+  host.pumps = 0;
+  std::string lines;
+  for (int i = 0; i < 5000; ++i) lines += "x\r\n";
+  EXPECT_EQ(harness.runBlocks(Line(CounterSet(201, 1, 2, 1)) + Insert(5, "!"), lines).result, 103);
+  EXPECT_LT(host.pumps, 1010);
 }
 
 TEST_F(PlanRunnerTest, CharacterCountsAreSetBeforeEveryBlock) {

@@ -105,12 +105,13 @@ std::string HensuSet(int source, int target, int mode, std::string_view data, in
                                   {"IN_HISU", "1"}});
 }
 
-PlanRun PlanHarness::run(std::string_view planText, std::string_view input) {
+PlanRun PlanHarness::run(std::string_view planText, std::string_view input, std::size_t spareCapacity) {
   CPlanMain plan;
   int parsed = plan.m_Analyze(planText);
   EXPECT_EQ(parsed, 0) << plan.m_ErrorDetail();
   PlanRun outcome;
-  outcome.text = std::string(input);
+  outcome.text.reserve(input.size() + spareCapacity);
+  outcome.text.assign(input);
   std::size_t before = ui.boxes().size();
   outcome.result = runner.m_Run(plan, settings, outcome.text);
   for (std::size_t i = before; i < ui.boxes().size(); ++i) outcome.messages.push_back(ui.boxes()[i].text);

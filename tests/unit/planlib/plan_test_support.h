@@ -47,11 +47,12 @@ class PlanHarness {
  public:
   PlanHarness() : files(clock), world{files, clock, ui}, runner(world) {}
 
-  // Parses (the test fails when it does not parse) and runs the plan over `input`.
-  PlanRun run(std::string_view planText, std::string_view input);
+  // Parses (the test fails when it does not parse) and runs the plan over `input`, a text with
+  // `spareCapacity` bytes of room beyond its size.
+  PlanRun run(std::string_view planText, std::string_view input, std::size_t spareCapacity = 0);
   // Runs only the blocks: Plan(blocks).
-  PlanRun runBlocks(std::string_view blocks, std::string_view input) {
-    return run(Plan(blocks), input);
+  PlanRun runBlocks(std::string_view blocks, std::string_view input, std::size_t spareCapacity = 0) {
+    return run(Plan(blocks), input, spareCapacity);
   }
 
   FakeClock clock;

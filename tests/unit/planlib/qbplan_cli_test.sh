@@ -29,6 +29,15 @@ expect failed 1 $?
 printf 'in' | cmp -s - "$work/out" || { echo "FAIL failed: output"; failures=$((failures + 1)); }
 [ "$(wc -l < "$work/err")" -eq 4 ] || { echo "FAIL failed: messages"; failures=$((failures + 1)); }
 
+printf 'a\r\nb' > "$work/in.txt"
+"$qbplan" run --yes "$work/fail.plan" < "$work/in.txt" > "$work/out" 2> "$work/err"
+expect failed-file 1 $?
+cmp -s "$work/in.txt" "$work/out" || { echo "FAIL failed-file: output"; failures=$((failures + 1)); }
+
+printf 'in' | "$qbplan" run "$work/broken.plan" > "$work/out" 2> "$work/err"
+expect refused 1 $?
+printf 'in' | cmp -s - "$work/out" || { echo "FAIL refused: output"; failures=$((failures + 1)); }
+
 "$qbplan" check "$work/broken.plan" > /dev/null 2>&1
 expect check-broken 1 $?
 "$qbplan" check "$work/quote.plan" > "$work/out" 2>&1

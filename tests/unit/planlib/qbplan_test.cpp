@@ -53,11 +53,11 @@ TEST_F(QbplanTest, FailedRunGivesBackTheInputAndWritesEveryMessage) {
             "プラン実行中のエラー発生によりプランは中断しました　\n");
 }
 
-TEST_F(QbplanTest, RefusedPlans) {
+TEST_F(QbplanTest, RefusedPlansGiveBackTheInputLikeAFailedRun) {
   plan(Insert(5, "x"));
   EXPECT_EQ(run({"run", "C:\\plans\\p.txt"}, "in"), 1);
   EXPECT_EQ(err.str(), "プラン解析中にエラーが発生しました　\n");
-  EXPECT_EQ(out.str(), "");
+  EXPECT_EQ(out.str(), "in");
   plan(Plan("<@@PLAN_GVL>V1.21<@@/PLAN_GVL>"));
   EXPECT_EQ(run({"run", "C:\\plans\\p.txt"}, "in"), 1);
   EXPECT_EQ(err.str(), "上位のバージョンで作成/保存されたプランのため操作できません　\n");
@@ -65,6 +65,10 @@ TEST_F(QbplanTest, RefusedPlans) {
   EXPECT_EQ(run({"run", "C:\\plans\\p.txt"}, "in"), 0);
   EXPECT_EQ(run({"run", "C:\\plans\\none.txt"}, "in"), 1);
   EXPECT_EQ(err.str(), "プランファイルを読み込めません: C:\\plans\\none.txt\nエラー詳細：ファイル未定義\n");
+  EXPECT_EQ(out.str(), "in");
+  plan("<@@LINE>");
+  EXPECT_EQ(run({"run", "C:\\plans\\p.txt"}, "in"), 1);
+  EXPECT_EQ(out.str(), "in");
 }
 
 TEST_F(QbplanTest, CheckListsTheBlocksByDepth) {
@@ -81,8 +85,9 @@ TEST_F(QbplanTest, WrongCommandLinesShowTheUsage) {
   EXPECT_EQ(run({}), 2);
   EXPECT_EQ(run({"run"}), 2);
   EXPECT_EQ(run({"exec", "p"}), 2);
-  EXPECT_EQ(run({"run", "--maybe", "p"}), 2);
+  EXPECT_EQ(run({"run", "--maybe", "p"}, "in"), 2);
   EXPECT_TRUE(err.str().starts_with("usage: qbplan"));
+  EXPECT_EQ(out.str(), "");  // not a run: nothing read, nothing written
 }
 
 TEST(ConsoleUiTest, QuestionsGetTheChosenAnswer) {

@@ -116,6 +116,9 @@ TEST_F(TextBlocksTest, DeletePatternTrimsBlanksTabsAndLineBreaks) {
   EXPECT_EQ(run(Pattern("DELETE_PATTERN", 107), text), "a\t b　\r\n");
   EXPECT_EQ(run(Pattern("DELETE_PATTERN", 108), "a \t"), "a");
   EXPECT_EQ(run(Pattern("DELETE_PATTERN", 109), text), "ab\r\n");
+  // 81 40 beginning at a trail byte is no full-width space: "\x81\x81" is a character, then "@".
+  EXPECT_EQ(run(Pattern("DELETE_PATTERN", 103), "\x81\x81\x40 x"), "\x81\x81\x40x");
+  EXPECT_EQ(run(Pattern("DELETE_PATTERN", 102), "x\x81\x81\x40"), "x\x81\x81\x40");
   // The trail byte 0x40 of "　" is never taken for a blank of its own; "ア@" stays.
   EXPECT_EQ(run(Pattern("DELETE_PATTERN", 103), "ア@ "), "ア@");
 }
@@ -180,6 +183,9 @@ TEST_F(TextBlocksTest, SortLineIsStableAndKeepsTheFinalLineBreak) {
   EXPECT_EQ(run(Sort(1, 1, 1), same + "2\r\n" + same + "1"), same + "2\r\n" + same + "1");
   // Byte order: 0x82 sorts after ASCII.
   EXPECT_EQ(run(Sort(1, 1, 1), "あ\r\nz"), "z\r\nあ");
+  // Keys equal in their first 8 bytes, and a shorter key before a longer one that goes on with 0.
+  EXPECT_EQ(run(Sort(1, 1, 1), "12345678b\r\n12345678a"), "12345678a\r\n12345678b");
+  EXPECT_EQ(run(Sort(1, 1, 1), std::string("ab\0x\r\nab", 8)), std::string("ab\r\nab\0x", 8));
 }
 
 TEST_F(TextBlocksTest, SameDeleteLineKeepsFirstOccurrences) {

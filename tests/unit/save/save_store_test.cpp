@@ -103,13 +103,13 @@ TEST_F(SaveStoreTest, EachFileFailureShowsItsMessageAndOnlyAFailedStoreClosesThe
     std::function<int(CSaveList&)> run;
   };
   const std::vector<Case> cases = {
-      {FileOperation::kWriteNew, FileCause::kDiskFull, "ﾌｧｲﾙの書き込みに失敗しました(2m_FileAdd)",
-       true, [](CSaveList& l) { return l.storeInGroup(0, "n", "new"); }},
-      {FileOperation::kWriteNew, FileCause::kDiskFull, "ﾌｧｲﾙの書き込みに失敗しました(2m_FileAdd)",
-       true, [](CSaveList& l) { return l.storeInGroup(5, "n", "new"); }},
-      {FileOperation::kSetTimes, FileCause::kAccessDenied,
-       "ﾌｧｲﾙの属性変更に失敗しました(2m_FileAdd)", true,
+      // A new item is written whole with its creation time in one step (see decisions.md).
+      {FileOperation::kWriteAtomically, FileCause::kDiskFull,
+       "ﾌｧｲﾙの書き込みに失敗しました(2m_FileAdd)", true,
        [](CSaveList& l) { return l.storeInGroup(0, "n", "new"); }},
+      {FileOperation::kWriteAtomically, FileCause::kDiskFull,
+       "ﾌｧｲﾙの書き込みに失敗しました(2m_FileAdd)", true,
+       [](CSaveList& l) { return l.storeInGroup(5, "n", "new"); }},
       {FileOperation::kReadWhole, FileCause::kSharingViolation,
        "ﾌｧｲﾙの読み込みに失敗しました(2m_FileGet_2)", false,
        [](CSaveList& l) { return l.copyToSaveGroup(0, 1); }},

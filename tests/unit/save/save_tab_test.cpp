@@ -91,6 +91,31 @@ TEST_F(SaveTabTest, AnItemIsUsedWithItsDateAndInputMacrosAndItsKeyMacroForThePas
   ExpectUiScriptFinished(ui);
 }
 
+// The Plan tab's "プラン呼び出し" as the Save tab sees it.
+struct RecordingPlanCall : PlanCallCommands {
+  void prepare(MenuModel& menu) const override {
+    menu.replaceSubmenuHolding(mc::kPlanList, {MenuEntry::Command("括弧「」括り", mc::kRunPlanFirst)});
+  }
+  bool run(int command, std::string_view value) override {
+    if (command != mc::kRunPlanFirst) return false;
+    values.emplace_back(value);
+    return true;
+  }
+  std::vector<std::string> values;
+};
+
+TEST_F(SaveTabTest, PlanCallRunsOnTheRowsWholeValueAndIsOfferedOnlyWithPlans) {
+  EXPECT_EQ(tab.menu(TabMenuContext{}).find(mc::kPlanList), nullptr);
+  RecordingPlanCall planCall;
+  SaveTab withPlans{SaveTabParts{*list, engine, analyzer, inputs, ime, settings, fs, ui, dialogs,
+                                 &planCall}};
+  list->storeInGroup(0, "件名", "一行目\r\n二行目");
+  ASSERT_NE(withPlans.menu(TabMenuContext{}).find(mc::kRunPlanFirst), nullptr);
+  withPlans.runMenuCommand(0, mc::kRunPlanFirst);
+  EXPECT_EQ(planCall.values, std::vector<std::string>{"一行目\r\n二行目"});
+  ExpectUiScriptFinished(ui);
+}
+
 TEST_F(SaveTabTest, NewItemStoresAnEmptyItemAndOpensTheChangeDialogOnIt) {
   dialogs.change = [](ChangeDialogModel& model) {
     EXPECT_EQ(model.text(), "");

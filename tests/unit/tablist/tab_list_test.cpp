@@ -85,7 +85,7 @@ TEST(TabListHooks, AHookATabDoesNotOverrideChangesNothing) {
 }
 
 TEST(TabColumnsTable, HiddenColumnsKeepTheirIndexesAcrossTabs) {
-  CStackList stack;
+  CTabList stack(TabKind::kStack);
   CTabList open(TabKind::kOpen);
   EXPECT_EQ(stack.columnCount(), 10);
   EXPECT_EQ(open.columnCount(), 18);
@@ -151,6 +151,15 @@ TEST(ImportFile, TakesNamePathOrContentsCutTo512000Bytes) {
   EXPECT_EQ(ImportedValue(fs, ui, ImportKind::kContents, "C:\\in\\big.txt", value), 0);
   EXPECT_EQ(value, std::string(512000, 'a'));
   ExpectUiScriptFinished(ui);
+
+  // A huge file is never read whole (that ended the program when memory ran out), and the cut
+  // keeps whole characters.
+  fs.putFile("C:\\in\\huge.txt", std::string(511999, 'a') + std::string(2000000, '\x88'));
+  fs.clearCalls();
+  EXPECT_EQ(ImportedValue(fs, ui, ImportKind::kContents, "C:\\in\\huge.txt", value), 0);
+  EXPECT_EQ(value, std::string(511999, 'a'));
+  ASSERT_EQ(fs.calls().size(), 1u);
+  EXPECT_EQ(fs.calls()[0].operation, FileOperation::kReadHead);
 
   EXPECT_EQ(ImportedValue(fs, ui, ImportKind::kContents, "C:\\in\\gone.txt", value), -1);
   EXPECT_EQ(value, "");
