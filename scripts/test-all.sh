@@ -2,7 +2,8 @@
 # Sets everything up, builds both builds and runs every suite: native unit tests (with the help
 # files' title check), the Windows unit and adapter tests under Wine, a short fuzz smoke, the
 # benchmarks once, the release packages (scripts/package.sh), and the end-to-end scenarios, the
-# packages' install, uninstall and portable runs among them. Prints one summary line per suite
+# packages' install, uninstall and portable runs among them, and the LAN scenario of two computers
+# in network namespaces. Prints one summary line per suite
 # and exits non-zero on any failure.
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -110,6 +111,12 @@ if build windows; then
     [ "$e2e_status" -eq 0 ] && [ -n "$e2e_line" ] || overall=1
     summary+=("${e2e_line:-e2e: 0 passed, 1 failed}")
   fi
+  step "LAN scenario: two computers in network namespaces under Wine"
+  bash tests/e2e/lan/run_lan_e2e.sh "$root/build/windows" | tee build/logs/e2e-lan.log
+  lan_status=${PIPESTATUS[0]}
+  lan_line=$(grep -E '^e2e-lan: [0-9]+ passed, [0-9]+ failed' build/logs/e2e-lan.log | tail -1)
+  [ "$lan_status" -eq 0 ] && [ -n "$lan_line" ] || overall=1
+  summary+=("${lan_line:-e2e-lan: 0 passed, 1 failed}")
 else
   summary+=("windows: 0 passed, 1 failed"); overall=1
 fi

@@ -51,10 +51,11 @@ std::vector<std::wstring> splitTabs(const std::wstring& line) {
   return parts;
 }
 
-// A child of the main window with this class whose text is (or, `partly`, holds) `text`.
+// A shown child of the main window with this class whose text is (or, `partly`, holds) `text`
+// (the bars of the tabs not shown are hidden and may hold the same captions).
 HWND childWithText(HWND main, const std::wstring& className, const std::wstring& text, bool partly) {
   for (HWND child : childWindows(main)) {
-    if (windowClassName(child) != className) continue;
+    if (windowClassName(child) != className || !IsWindowVisible(child)) continue;
     std::wstring shown = controlText(child);
     if (partly ? shown.find(text) != std::wstring::npos : shown == text) return child;
   }
