@@ -326,6 +326,8 @@ void MainWindow::onCommand(int id, int code) {
   const int position = id - kTabButtonFirstId;
   if (position >= 0 && position < static_cast<int>(buttonViews_.size())) {
     if (handlers_.tabChosen) handlers_.tabChosen(*buttonViews_[static_cast<std::size_t>(position)]);
+    // The keys (arrows, Enter, F3) act on the list of the tab just chosen, not on its button.
+    SetFocus(list_.handle());
     return;
   }
   const int viewIndex = (id - kTabBarFirstId) / kTabViewIdCount;
