@@ -3,10 +3,8 @@
 #pragma once
 #include <windows.h>
 
-#include <functional>
 #include <string>
 
-#include "hotkeys/key_settings_model.h"
 #include "hotkeys/multi_hotkey_dialog_model.h"
 #include "hotkeys/plan_hotkey_models.h"
 
@@ -24,10 +22,6 @@ inline constexpr int kRowGroup = 4;
 inline constexpr int kRowLink = 5;
 inline constexpr int kRowTiming = 6;
 inline constexpr int RowControl(int row, int field) { return kRowFirst + 10 * row + field; }
-// "キー設定"
-inline constexpr int kKeySettingsLines = 3100;
-inline constexpr int kKeySettingsMulti = 3101;
-inline constexpr int kKeySettingsPlanList = 3102;
 // "プランホットキー一覧の表示"
 inline constexpr int kPlanListView = 3200;
 inline constexpr int kPlanListChange = 3201;
@@ -42,11 +36,6 @@ inline constexpr int kPlanEditKey = 3302;
 bool RunMultiHotkeyDialog(HWND owner, Ui& ui, const std::wstring& font,
                           MultiHotkeyDialogModel& model, const GroupNames& names);
 
-// "キー設定": the multi hotkeys one per line, with the buttons that open their dialog and the
-// plan hotkey list (absent when `openPlanList` is empty).
-void RunKeySettingsDialog(HWND owner, Ui& ui, const std::wstring& font, const KeySettingsModel& model,
-                          const std::function<void()>& openMultiHotkeys,
-                          const std::function<void()>& openPlanList);
 
 // "プランホットキー一覧の表示"; true when a change or delete altered the plan hotkeys.
 bool RunPlanHotkeyListDialog(HWND owner, Ui& ui, const std::wstring& font,
