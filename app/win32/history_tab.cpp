@@ -20,6 +20,12 @@ std::string HistoryTab::wholeValue(int row) {
   return value;
 }
 
+std::string HistoryTab::exactValue(int row) {
+  std::string exact;
+  list_.exactValue(row, exact);
+  return exact;
+}
+
 std::string HistoryTab::valueForUse(int row) {
   std::string value = wholeValue(row);
   if (value.empty()) return value;

@@ -45,6 +45,7 @@ class HistoryTab : public PasteSource {
   int rowCount() override { return list_.rowCount(); }
   std::string valueForUse(int row) override;
   std::string wholeValue(int row) override;
+  std::string exactValue(int row) override;
   void countUse(int row, bool bulk) override { list_.afterValueUsed(row, bulk); }
   void afterPaste() override { list_.afterChange(); }
 

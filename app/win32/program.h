@@ -108,6 +108,7 @@ class Program : private CaptureHandOffs, private ClipboardChain, private PasteHo
   WindowId mainWindow() override;
   bool alwaysOnTop() override { return alwaysOnTop_; }
   int putTextOnClipboard(std::string_view text) override;
+  int putExactTextOnClipboard(std::string_view text, std::string_view exact) override;
   void leaveLinkAndRefresh() override;
   bool runPartialSelection(PartialSelectionModel& model) override;
   void storePastedValue(std::string_view value, bool partial) override;

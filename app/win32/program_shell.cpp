@@ -196,6 +196,10 @@ int Program::putTextOnClipboard(std::string_view text) {
   return capture_->putTextOnClipboard(text, /*takeIntoHistory=*/false);
 }
 
+int Program::putExactTextOnClipboard(std::string_view text, std::string_view exact) {
+  return capture_->putExactTextOnClipboard(text, exact, /*takeIntoHistory=*/false);
+}
+
 void Program::leaveLinkAndRefresh() {
   alwaysOnTop_ = false;
   window_->setToggle(0, false);
