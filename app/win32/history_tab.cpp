@@ -76,12 +76,12 @@ void HistoryTab::runMenuCommand(int row, int command) {
     return;
   }
   if (const int group = mc::SaveGroupOfCopyCommand(command); group >= 0 && parts_.save) {
-    parts_.save->saveToGroup(wholeValue(row), group);
+    parts_.save->saveToGroup(wholeValue(row), group, exactValue(row));
     return;
   }
   switch (command) {
     case mc::kSave:
-      if (parts_.save) parts_.save->save(wholeValue(row));
+      if (parts_.save) parts_.save->save(wholeValue(row), exactValue(row));
       break;
     case mc::kContentView:
       if (parts_.showContent) parts_.showContent(wholeValue(row));

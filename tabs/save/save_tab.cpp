@@ -38,6 +38,12 @@ std::string SaveTab::wholeValue(int row) {
   return value;
 }
 
+std::string SaveTab::exactValue(int row) {
+  std::string exact;
+  list_.exactValue(row, exact);
+  return exact;
+}
+
 std::string SaveTab::valueForUse(int row) {
   std::string value;
   if (list_.getValue(row, value) != 0 || value.empty()) return std::string();
@@ -170,10 +176,10 @@ std::string SaveTab::explanation() const {
   return text;
 }
 
-int SaveFromTabs::saveToGroup(std::string_view value, int group) {
+int SaveFromTabs::saveToGroup(std::string_view value, int group, std::string_view exact) {
   SaveDialogModel model(ui_);
   if (!dialogs_.runSave(model)) return 1;
-  return list_.storeInGroup(group, model.result(), value);
+  return list_.storeInGroup(group, model.result(), value, exact);
 }
 
 }  // namespace qb
