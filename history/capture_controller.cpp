@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "history/clipboard_reader.h"
+#include "history/history_record.h"
 #include "history/store_folders.h"
 
 namespace qb {
@@ -160,11 +161,11 @@ int CaptureController::putExactTextOnClipboard(std::string_view text, std::strin
 }
 
 bool CaptureController::onValuePasted(TabKind from, bool partialSelection,
-                                      std::string_view value) {
+                                      std::string_view value, std::string_view exact) {
   bool fromOtherTab = from != TabKind::kHistory && settings_.OthersTabGet == 1;
   bool historyPart = from == TabKind::kHistory && partialSelection && settings_.RirekiBubunGet == 1;
   if (!fromOtherTab && !historyPart) return false;
-  if (history_.m_FileAdd(value) == 0) history_.reSort();
+  if (history_.addItem(value, kOwnStoreLabel, exact) == 0) history_.reSort();
   return historyPart;
 }
 

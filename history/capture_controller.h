@@ -61,7 +61,9 @@ class CaptureController {
   // After a paste or copy of a value: values from other tabs (`OthersTabGet`) and partial
   // selections from the History tab (`RirekiBubunGet`) become History items. True when the
   // partial-selection mark is to be cleared.
-  bool onValuePasted(TabKind from, bool partialSelection, std::string_view value);
+  // `exact` is the value's exact form (UTF-8) when it was pasted in it.
+  bool onValuePasted(TabKind from, bool partialSelection, std::string_view value,
+                     std::string_view exact = {});
 
   const std::string& lastText() const { return lastText_; }
 

@@ -130,7 +130,11 @@ int PasteEngine::PasteValue(std::string_view value, bool continuation) {
     ports_.ui.showMessage("連携している作業中文書がありません", MessageIcon::kInformation);
     return -1;
   }
-  host_.storePastedValue(value, partialMark_);
+  if (exact) {
+    host_.storePastedExactValue(value, exactValue_, partialMark_);
+  } else {
+    host_.storePastedValue(value, partialMark_);
+  }
   partialMark_ = false;
   return 0;
 }

@@ -36,6 +36,11 @@ class PasteHost {
   // After a value was pasted or copied: store it into the History when OthersTabGet= or
   // RirekiBubunGet= asks for it (`partial` tells a part chosen in the partial selection).
   virtual void storePastedValue(std::string_view value, bool partial) = 0;
+  // The same for a value pasted in its exact form (UTF-8), which the History keeps too.
+  virtual void storePastedExactValue(std::string_view value, std::string_view /*exact*/,
+                                     bool partial) {
+    storePastedValue(value, partial);
+  }
 };
 
 // The tab list the value comes from.

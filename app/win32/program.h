@@ -112,6 +112,7 @@ class Program : private CaptureHandOffs, private ClipboardChain, private PasteHo
   void leaveLinkAndRefresh() override;
   bool runPartialSelection(PartialSelectionModel& model) override;
   void storePastedValue(std::string_view value, bool partial) override;
+  void storePastedExactValue(std::string_view value, std::string_view exact, bool partial) override;
   // CallUpHost (program_hotkeys.cpp)
   bool mainWindowInFront() override;
   bool mainWindowShown() override;

@@ -215,8 +215,12 @@ bool Program::runPartialSelection(PartialSelectionModel& model) {
 }
 
 void Program::storePastedValue(std::string_view value, bool partial) {
+  storePastedExactValue(value, {}, partial);
+}
+
+void Program::storePastedExactValue(std::string_view value, std::string_view exact, bool partial) {
   TabView* view = window_->currentView();
-  capture_->onValuePasted(view ? view->kind() : TabKind::kHistory, partial, value);
+  capture_->onValuePasted(view ? view->kind() : TabKind::kHistory, partial, value, exact);
   refreshList();
 }
 

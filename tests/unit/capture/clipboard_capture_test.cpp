@@ -377,6 +377,13 @@ TEST_F(ExactCaptureTest, AnOwnExactTextIsNotTakenAgainAndTheWatchdogSeesExactCha
   EXPECT_EQ(chain.events.size(), 2u);
 }
 
+TEST_F(ExactCaptureTest, AValuePastedFromAnotherTabInItsExactFormIsTakenExact) {
+  settings.OthersTabGet = 1;
+  capture.onValuePasted(TabKind::kSave, false, "caf?", kCafe);
+  ASSERT_EQ(history->rowCount(), 1);
+  EXPECT_EQ(exactOf(0), kCafe);
+}
+
 TEST_F(ExactCaptureTest, ACutTextKeepsNoExactForm) {
   copyExact(std::string(kMaxValueBytes + 2, 'a'), std::string(kMaxValueBytes + 1, 'a') + kEAcute);
   ASSERT_EQ(history->rowCount(), 1);

@@ -38,6 +38,9 @@ class FakeHost : public PasteHost {
   void storePastedValue(std::string_view value, bool part) override {
     stored.push_back(std::string(value) + (part ? " (part)" : ""));
   }
+  void storePastedExactValue(std::string_view value, std::string_view exact, bool part) override {
+    storePastedValue(std::string(value) + " exact " + std::string(exact), part);
+  }
   bool onTop = false;
   FakeClipboard* clipboard = nullptr;
   int refreshes = 0;
@@ -303,6 +306,8 @@ TEST_F(PasteEngineTest, AValueBeyondCodePage932IsPastedExactWhenThePasteKeepsItW
   ASSERT_EQ(paste.pasteSelected(source, {true, false}), 0);
   EXPECT_EQ(host.exactTexts.size(), 1u);
   EXPECT_EQ(host.ownTexts.back(), "caf?");
+  // What the History takes of the pastes (OthersTabGet=) has the form that was pasted.
+  EXPECT_EQ(host.stored, (std::vector<std::string>{" caf?  exact  caf\xC3\xA9 ", "caf?"}));
 }
 
 }  // namespace
