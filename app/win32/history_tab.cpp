@@ -84,7 +84,7 @@ void HistoryTab::runMenuCommand(int row, int command) {
       if (parts_.save) parts_.save->save(wholeValue(row), exactValue(row));
       break;
     case mc::kContentView:
-      if (parts_.showContent) parts_.showContent(wholeValue(row));
+      if (parts_.showContent) parts_.showContent(wholeValue(row), exactValue(row));
       break;
     case mc::kMoveToTop:
       if (list_.m_HistTopMove(row) == 0) list_.sortAgain();

@@ -90,7 +90,10 @@ void SaveTab::runMenuCommand(int row, int command) {
   switch (command) {
     case mc::kContentView: {
       std::string value;
-      if (list_.getValue(row, value) == 0) parts_.dialogs.showContent(value);
+      std::string exact;
+      if (list_.getValue(row, value) == 0 && list_.exactValue(row, exact) == 0) {
+        parts_.dialogs.showContent(value, exact);
+      }
       break;
     }
     case save_command::kChange: change(row); break;

@@ -31,8 +31,8 @@ class SaveTabDialogs {
   virtual bool runSave(SaveDialogModel& model) = 0;
   // The import choice; `path` fills the file field (a dropped file), empty lets the user pick.
   virtual std::optional<ImportChoice> runImport(std::string_view path) = 0;
-  // "内容確認...".
-  virtual void showContent(const std::string& value) = 0;
+  // "内容確認...": the value and its exact form (UTF-8, empty when the value is exact).
+  virtual void showContent(const std::string& value, const std::string& exact) = 0;
 };
 
 struct SaveTabParts {
