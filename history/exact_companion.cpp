@@ -1,8 +1,8 @@
 #include "history/exact_companion.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
-#include <algorithm>
 #include <map>
 
 #include "base/utf8.h"
@@ -24,8 +24,9 @@ std::uint64_t Fnv1a64(std::string_view bytes) {
 
 std::string Header(std::string_view value) {
   char header[kMaxHeaderBytes];
-  std::snprintf(header, sizeof header, "%.*s%zu %016llx\r\n", static_cast<int>(kMagic.size()),
-                kMagic.data(), value.size(), static_cast<unsigned long long>(Fnv1a64(value)));
+  std::snprintf(header, sizeof header, "%.*s%llu %016llx\r\n", static_cast<int>(kMagic.size()),
+                kMagic.data(), static_cast<unsigned long long>(value.size()),
+                static_cast<unsigned long long>(Fnv1a64(value)));
   return header;
 }
 

@@ -240,6 +240,8 @@ TEST(Utf8Text, WellFormedPreviewAndCut) {
   const std::string aGrin = "a" + kGrin;
   EXPECT_EQ(WholeUtf8Prefix(aGrin, 4), "a");
   EXPECT_EQ(CompanionPathOf("C:\\x\\SAVE0001.cln"), "C:\\x\\SAVE0001.utf");
+  // The format other builds of the program read: header line, then the text.
+  EXPECT_EQ(BuildExactCompanion("caf?", kCafe), "QBEXACT1 4 b538a790e858d786\r\n" + kCafe);
 }
 
 }  // namespace
