@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "history/clipboard_reader.h"
+#include "history/history_record.h"
 #include "history/store_folders.h"
 
 namespace qb {
@@ -61,17 +62,21 @@ void CaptureController::capture() {
   handOffs_.publishToLan(std::string_view(read.text).substr(0, kPublishBytes));
   if (settings_.RirekiStop == 1 || read.text.empty()) return;
 
+  // "café" and "cafè" share their code-page-932 form: the exact forms tell them apart.
   bool repeat;
   if (settings_.Rireki_All_Flg == 1) {
-    repeat = read.text == allLastText_ && read.fullLength == allLastLength_;
+    repeat = read.text == allLastText_ && read.fullLength == allLastLength_ &&
+             read.exact == allLastExact_;
     allLastText_.clear();
     allLastLength_ = 0;
+    allLastExact_.clear();
   } else {
-    repeat = read.text == lastText_ && read.fullLength == lastLength_;
+    repeat = read.text == lastText_ && read.fullLength == lastLength_ && read.exact == lastExact_;
   }
   lastText_ = read.text;
   lastLength_ = read.fullLength;
-  if (!repeat) store(read.text);
+  lastExact_ = read.exact;
+  if (!repeat) store(read);
 }
 
 void CaptureController::captureDuringPlan() {
@@ -85,8 +90,10 @@ void CaptureController::captureDuringPlan() {
   }
   allLastText_.clear();
   allLastLength_ = 0;
+  allLastExact_.clear();
   lastText_ = read.text;
   lastLength_ = read.fullLength;
+  lastExact_ = read.exact;
 }
 
 std::string CaptureController::sourceLabel(std::string_view text) {
@@ -100,8 +107,9 @@ std::string CaptureController::sourceLabel(std::string_view text) {
   return title.empty() ? " " : title;
 }
 
-void CaptureController::store(const std::string& text) {
-  if (history_.addItem(text, sourceLabel(text)) != 0) return;
+void CaptureController::store(const ClipboardText& read) {
+  const std::string& text = read.text;
+  if (history_.addItem(text, sourceLabel(text), read.exact) != 0) return;
   if (settings_.TrayIcomAnimeFlg == 1) handOffs_.flashTrayIcon();
   if (settings_.RirekiDuplicate != 0 && history_.removeDuplicates(text, text.size()) != 0) return;
   history_.reSort();
@@ -112,7 +120,9 @@ void CaptureController::onWatchdogTick() {
   if (settings_.RirekiStop == 1) return;
   ClipboardText read = ReadClipboardText(clipboard_, clock_, ui_, ClipboardTries::kSingle);
   if (read.isPrivate || read.text.empty()) return;
-  if (read.text != lastText_ || read.fullLength != lastLength_) rejoinChain();
+  if (read.text != lastText_ || read.fullLength != lastLength_ || read.exact != lastExact_) {
+    rejoinChain();
+  }
 }
 
 void CaptureController::rejoinChain() {
@@ -122,9 +132,15 @@ void CaptureController::rejoinChain() {
 }
 
 int CaptureController::putTextOnClipboard(std::string_view text, bool takeIntoHistory) {
+  return putExactTextOnClipboard(text, {}, takeIntoHistory);
+}
+
+int CaptureController::putExactTextOnClipboard(std::string_view text, std::string_view exact,
+                                               bool takeIntoHistory) {
   if (!takeIntoHistory) {
     lastText_ = allLastText_ = std::string(text);
     lastLength_ = allLastLength_ = text.size();
+    lastExact_ = allLastExact_ = std::string(exact);
   }
   if (windowPlacedAt_ && clock_.milliseconds() - *windowPlacedAt_ < kPlacementGuard) {
     clock_.pumpWait(kPlacementWait);
@@ -135,7 +151,7 @@ int CaptureController::putTextOnClipboard(std::string_view text, bool takeIntoHi
     ui_.showMessage("クリップボードを空にできません", MessageIcon::kStop);
     return -1;
   }
-  if (!clipboard_.setText(text)) {
+  if (!(exact.empty() ? clipboard_.setText(text) : clipboard_.setExactText(text, exact))) {
     clipboard_.close();
     ui_.showMessage("クリップボードにデータをセットできません", MessageIcon::kStop);
     return -1;
@@ -145,11 +161,11 @@ int CaptureController::putTextOnClipboard(std::string_view text, bool takeIntoHi
 }
 
 bool CaptureController::onValuePasted(TabKind from, bool partialSelection,
-                                      std::string_view value) {
+                                      std::string_view value, std::string_view exact) {
   bool fromOtherTab = from != TabKind::kHistory && settings_.OthersTabGet == 1;
   bool historyPart = from == TabKind::kHistory && partialSelection && settings_.RirekiBubunGet == 1;
   if (!fromOtherTab && !historyPart) return false;
-  if (history_.m_FileAdd(value) == 0) history_.reSort();
+  if (history_.addItem(value, kOwnStoreLabel, exact) == 0) history_.reSort();
   return historyPart;
 }
 

@@ -10,6 +10,7 @@
 #include "app/settings/environment_settings.h"
 #include "app/tablist/tab_kind.h"
 #include "history/capture_hand_offs.h"
+#include "history/clipboard_reader.h"
 #include "history/history_list.h"
 #include "history/save_stack_items.h"
 #include "platform/clipboard.h"
@@ -51,20 +52,26 @@ class CaptureController {
   // Puts a text on the clipboard. Unless `takeIntoHistory`, the notice that follows is not
   // captured. 0, or -1 after the message.
   int putTextOnClipboard(std::string_view text, bool takeIntoHistory);
+  // The same for a text code page 932 cannot hold: `exact` (UTF-8) goes on the clipboard as
+  // Unicode text, `text` is its code-page-932 form.
+  int putExactTextOnClipboard(std::string_view text, std::string_view exact, bool takeIntoHistory);
   // The main window was placed now (a write within 250 ms waits 100 ms first).
   void windowPlaced() { windowPlacedAt_ = clock_.milliseconds(); }
 
   // After a paste or copy of a value: values from other tabs (`OthersTabGet`) and partial
   // selections from the History tab (`RirekiBubunGet`) become History items. True when the
   // partial-selection mark is to be cleared.
-  bool onValuePasted(TabKind from, bool partialSelection, std::string_view value);
+  // `exact` is the value's exact form (UTF-8) when it was pasted in it.
+  bool onValuePasted(TabKind from, bool partialSelection, std::string_view value,
+                     std::string_view exact = {});
 
   const std::string& lastText() const { return lastText_; }
 
  private:
   void capture();
   void captureDuringPlan();
-  void store(const std::string& text);
+  void store(const ClipboardText& read);
+  void rememberLast(std::string_view text, std::size_t length, std::string_view exact);
   std::string sourceLabel(std::string_view text);
   bool fromDisabledApplication();
 
@@ -79,10 +86,13 @@ class CaptureController {
   std::string dataHome_;
 
   bool viewReady_ = false;
+  // The last text taken: its code-page-932 form, full length and exact form (empty when none).
   std::string lastText_;
   std::size_t lastLength_ = 0;
+  std::string lastExact_;
   std::string allLastText_;  // take-all mode
   std::size_t allLastLength_ = 0;
+  std::string allLastExact_;
   std::optional<std::uint64_t> windowPlacedAt_;
 };
 

@@ -5,6 +5,7 @@
 
 #include "base/sjis.h"
 #include "base/text_limits.h"
+#include "history/exact_companion.h"
 
 namespace qb {
 namespace {
@@ -57,6 +58,10 @@ ClipboardText ReadClipboardText(Clipboard& clipboard, Clock& clock, Ui& ui, Clip
         text->resize(WholeCharacterPrefix(*text, kMaxValueBytes).size());
       }
       result.text = std::move(*text);
+      if (result.fullLength <= kMaxValueBytes) {
+        result.exact = clipboard.getExactText();
+        if (result.exact.size() > kMaxExactBytes) result.exact.clear();
+      }
     }
   }
   clipboard.close();

@@ -12,6 +12,9 @@ namespace qb {
 struct ClipboardText {
   std::string text;            // at most 512000 bytes
   std::size_t fullLength = 0;  // bytes the clipboard held, before the cut
+  // The exact form (UTF-8) of a text code page 932 cannot hold; empty when `text` is exact, and
+  // for a text that was cut (the cut text is not the one copied).
+  std::string exact;
   bool isPrivate = false;      // the content carries a privacy format
 };
 

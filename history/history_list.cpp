@@ -11,6 +11,7 @@
 #include "base/sjis.h"
 #include "base/text_limits.h"
 #include "base/time_format.h"
+#include "base/utf8.h"
 #include "history/file_helpers.h"
 #include "history/history_record.h"
 #include "history/item_numbers.h"
@@ -42,7 +43,8 @@ CHistoryList::CHistoryList(FileSystem& fs, Clock& clock, Ui& ui,
       settings_(settings),
       folder_(setup.dataHome + "clipsave"),
       owner_(std::move(setup.owner)),
-      requestClose_(std::move(setup.requestClose)) {
+      requestClose_(std::move(setup.requestClose)),
+      companions_(fs) {
   // Newest, most used and reused items first; values and sizes ascending.
   for (int column : {col::kMarker, col::kCreated, col::kUpdated, col::kCount}) {
     setDefaultDirection(column, 0);
@@ -69,7 +71,8 @@ std::string CHistoryList::displayValue(std::string_view preview) const {
 }
 
 TabRow CHistoryList::newRow(std::string_view value, std::string_view fileName,
-                            const std::string& stamp, std::string_view label) const {
+                            const std::string& stamp, std::string_view label,
+                            std::string_view exact) const {
   std::string preview = MakePreview(value);
   TabRow row;
   row.image = kImageUnused;
@@ -82,6 +85,11 @@ TabRow CHistoryList::newRow(std::string_view value, std::string_view fileName,
   row.columns[col::kSize] = Eight(static_cast<long long>(value.size()));
   row.columns[col::kSource] = std::string(label);
   row.columns[col::kRealValue] = std::move(preview);
+  if (!exact.empty()) {
+    std::string exactPreview = MakeUtf8Preview(exact);
+    row.exactShown =
+        settings_.KaigyoTabDsp == 1 ? ShowUtf8BreaksAndTabs(exactPreview) : std::move(exactPreview);
+  }
   return row;
 }
 
@@ -105,6 +113,7 @@ int CHistoryList::listGroup(std::string_view folder, int maximum) {
   pending_.clear();
   beyondMaximum_.clear();
   unloadedNumbers_.clear();
+  withCompanion_.clear();
   if (!PathExists(fs_, folder) && fs_.createFolder(folder)) {
     return fail("履歴格納用ﾌｫﾙﾀﾞの作成に失敗しました");
   }
@@ -113,6 +122,15 @@ int CHistoryList::listGroup(std::string_view folder, int maximum) {
   std::vector<FileEntry>& files = *listed.value;
   std::sort(files.begin(), files.end(),
             [](const FileEntry& a, const FileEntry& b) { return a.name < b.name; });
+  std::vector<std::string> names;
+  names.reserve(files.size());
+  for (const FileEntry& file : files) {
+    if (!file.isFolder) names.push_back(file.name);
+  }
+  // A companion whose item is gone (a crash between their removals) goes now.
+  for (std::string& name : companions_.keepOnlyThoseOf(folder, names)) {
+    withCompanion_.insert(std::move(name));
+  }
   for (FileEntry& file : files) {
     if (file.isFolder) continue;
     if (rowCount() < maximum) {
@@ -181,6 +199,7 @@ int CHistoryList::loadRow(int row) {
     setText(row, column, std::move(loaded->columns[static_cast<std::size_t>(column)]));
   }
   setImage(row, loaded->image);
+  setExactShown(row, std::move(loaded->exactShown));
   return 0;
 }
 
@@ -212,11 +231,17 @@ int CHistoryList::readItemRow(const FileEntry& file, std::optional<TabRow>& row)
   std::string record;
   if (m_FileGet_2(path, record) != 0) return -1;
   HistoryRecord parts = SplitHistoryRecord(record);
+  const bool hasCompanion = withCompanion_.erase(file.name) != 0;
   if (parts.owner != owner_) {
     if (fs_.remove(path)) return fail("ﾌｧｲﾙの削除に失敗しました(m_FileGet)");
+    if (hasCompanion) companions_.remove(path);
     return 0;
   }
-  row = newRow(parts.value, file.name, TimeStamp14(file.created) + parts.sequence, parts.label);
+  // Without its companion (or with one written for another value) the item shows its
+  // code-page-932 form.
+  const std::string exact = hasCompanion ? companions_.read(path, parts.value) : std::string();
+  row = newRow(parts.value, file.name, TimeStamp14(file.created) + parts.sequence, parts.label,
+               exact);
   row->columns[col::kUpdated] = TimeStamp14(file.lastWritten) + parts.sequence;
   row->columns[col::kCount] = parts.useCount;
   if (parts.useCount != "00000000") {
@@ -246,8 +271,12 @@ ItemNumberChoice CHistoryList::NextItemNumber() const {
 
 int CHistoryList::m_FileAdd(std::string_view value) { return addItem(value, kOwnStoreLabel); }
 
-int CHistoryList::addItem(std::string_view value, std::string_view label) {
+int CHistoryList::addItem(std::string_view value, std::string_view label,
+                          std::string_view exact) {
   if (closed_) return -1;
+  // A cut value is not the text any more: no exact form belongs to it.
+  std::string keptExact = value.size() > kMaxValueBytes ? std::string()
+                                                        : KeepableExactForm(value, exact);
   value = WholeCharacterPrefix(value, kMaxValueBytes);
   ItemNumberChoice choice = NextItemNumber();
   std::string fileName = HistoryFileName(choice.number);
@@ -263,8 +292,15 @@ int CHistoryList::addItem(std::string_view value, std::string_view label) {
   // least recently written item gives up its number: its file is replaced in the same step, so a
   // failed write leaves it in place.
   if (fs_.writeAtomically(path, record, now)) return fail("ﾌｧｲﾙの書き込みに失敗しました(m_FileAdd)");
+  // The companion follows its item, never the other way round: a crash between the two leaves
+  // the item as it is without one. The companion of an item this one replaced goes.
+  if (keptExact.empty()) {
+    companions_.remove(path);
+  } else if (!companions_.write(path, value, keptExact, now)) {
+    keptExact.clear();
+  }
   if (choice.rowToDelete >= 0) dropRow(choice.rowToDelete);
-  insertRow(0, newRow(value, fileName, TimeStamp14(now) + sequence, label));
+  insertRow(0, newRow(value, fileName, TimeStamp14(now) + sequence, label, keptExact));
   return 0;
 }
 
@@ -273,6 +309,7 @@ int CHistoryList::m_Dell(int row) {
   std::string path = pathOf(row);
   dropRow(row);
   if (fs_.remove(path)) return fail("ﾌｧｲﾙの削除に失敗しました(m_Dell)");
+  companions_.remove(path);
   return 0;
 }
 
@@ -282,6 +319,7 @@ int CHistoryList::m_AllDel() {
   pending_.clear();
   beyondMaximum_.clear();
   unloadedNumbers_.clear();
+  withCompanion_.clear();
   // A folder that cannot be listed is a failure: its items would come back at the next start.
   FileResult<std::vector<FileEntry>> listed = fs_.tryList(folder_ + "\\*.cln");
   if (!listed.ok()) return fail("ﾌｧｲﾙの削除に失敗しました(m_AllDel)");
@@ -289,6 +327,7 @@ int CHistoryList::m_AllDel() {
     if (file.isFolder) continue;
     if (fs_.remove(folder_ + "\\" + file.name)) return fail("ﾌｧｲﾙの削除に失敗しました(m_AllDel)");
   }
+  companions_.keepOnlyThoseOf(folder_, {});  // every companion: no item is left
   return 0;
 }
 
@@ -335,6 +374,16 @@ int CHistoryList::getValue(int row, std::string& value) {
   std::string record;
   if (m_FileGet_2(pathOf(row), record) != 0) return -1;
   value = SplitHistoryRecord(record).value;
+  return 0;
+}
+
+int CHistoryList::exactValue(int row, std::string& exact) {
+  exact.clear();
+  if (withContents(row) != 0) return -1;
+  if (this->row(row).exactShown.empty()) return 0;
+  std::string value;
+  if (getValue(row, value) != 0) return -1;
+  exact = companions_.read(pathOf(row), value);
   return 0;
 }
 

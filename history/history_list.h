@@ -5,12 +5,14 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "app/settings/environment_settings.h"
 #include "app/tablist/tab_list.h"
+#include "history/exact_companion.h"
 #include "history/item_numbers.h"
 #include "history/sequence_counter.h"
 #include "platform/clock.h"
@@ -48,8 +50,11 @@ class CHistoryList : public CTabList {
   int loadContents(int count);
   bool contentsPending() const { return !pending_.empty(); }
 
-  // Stores a new item with its source label; the row goes to the top. 0 or -1.
-  int addItem(std::string_view value, std::string_view label);
+  // Stores a new item with its source label; the row goes to the top. 0 or -1. `exact` is the
+  // text in UTF-8 when code page 932 cannot hold it (`value` is then its code-page-932 form): it
+  // is kept in the item's companion file. A value cut to 512000 bytes keeps no exact form, and a
+  // companion that cannot be written leaves the item as it would be without one.
+  int addItem(std::string_view value, std::string_view label, std::string_view exact = {});
 
   int m_FileGet(const FileEntry& file);
   int m_FileGet_2(std::string_view path, std::string& record);
@@ -73,6 +78,7 @@ class CHistoryList : public CTabList {
   void reSort() override { sortAgain(); }
   int afterValueUsed(int row, bool bulkPaste) override;
   int getValue(int row, std::string& value) override;
+  int exactValue(int row, std::string& exact) override;
   int m_AllDel() override;
   int loadGroup(std::string_view folder, int maximum) override;
   int joinLines(bool withBreaks) override;
@@ -88,7 +94,7 @@ class CHistoryList : public CTabList {
   std::string pathOf(int row) const;
   std::string displayValue(std::string_view preview) const;
   TabRow newRow(std::string_view value, std::string_view fileName, const std::string& stamp,
-                std::string_view label) const;
+                std::string_view label, std::string_view exact) const;
   int fail(std::string_view message);
   int listGroup(std::string_view folder, int maximum);
   void addPendingRow(FileEntry file);
@@ -109,6 +115,9 @@ class CHistoryList : public CTabList {
   std::string owner_;
   std::function<void()> requestClose_;
   SequenceCounter sequence_;
+  ExactCompanions companions_;
+  // Item files whose companion was listed and is not read yet.
+  std::set<std::string> withCompanion_;
   // Rows whose files are listed but not read yet, by file name.
   std::map<std::string, FileEntry> pending_;
   // Files beyond the maximum, highest name first; their numbers are never reused.

@@ -32,12 +32,19 @@ void CHistoryList::afterChange() {
 
 int CHistoryList::removeDuplicates(std::string_view text, std::size_t length) {
   if (loadContents(-1) != 0) return -1;  // sizes and values of every row
+  // Texts that share their code-page-932 form ("café", "cafè") are duplicates only when their
+  // exact forms are equal too.
+  std::string newExact;
+  if (exactValue(0, newExact) != 0) return -1;
   bool reusedOneGone = false;
   for (int row = rowCount() - 1; row >= 1; --row) {
     if (static_cast<std::size_t>(ParseLeadingInt(this->text(row, col::kSize))) != length) continue;
     std::string value;
     if (getValue(row, value) != 0) return -1;
     if (value != text) continue;
+    std::string exact;
+    if (exactValue(row, exact) != 0) return -1;
+    if (exact != newExact) continue;
     if (ParseLeadingInt(this->text(row, col::kCount)) != 0) reusedOneGone = true;
     if (m_Dell(row) != 0) return -1;
   }

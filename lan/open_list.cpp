@@ -42,7 +42,9 @@ void COpenList::SyncRows() {
   std::string selectedAddress = text(selectedRow(), open_col::kAddress);
   removeAllRows();
   for (const PublisherRecord& record : table_.Records()) {
-    insertRow(rowCount(), TabRow{std::vector<std::string>(record.begin(), record.end()), -1});
+    TabRow row;
+    row.columns.assign(record.begin(), record.end());
+    insertRow(rowCount(), std::move(row));
   }
   if (userSorted_) sortAgain();
   for (int row = 0; row < rowCount() && !selectedAddress.empty(); ++row) {

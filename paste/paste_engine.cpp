@@ -34,6 +34,8 @@ void PasteEngine::finish(PasteSource* source) {
   if (source != nullptr) source->afterPaste();
   kind_ = PasteKind::kOrdinary;
   flags_ = PasteFlags{};
+  storedValue_.clear();
+  exactValue_.clear();
 }
 
 int PasteEngine::pasteSelected(PasteSource& source, PasteFlags flags) {
@@ -53,6 +55,10 @@ int PasteEngine::pasteSelectedRow(PasteSource& source) {
   }
   const bool bulk = IsBulkPaste(kind_);
   std::string value = bulk ? JoinRows(source, *row, kind_) : source.valueForUse(*row);
+  if (!bulk) {
+    exactValue_ = source.exactValue(*row);
+    if (!exactValue_.empty()) storedValue_ = source.wholeValue(*row);
+  }
   if (value.empty()) {
     finish(nullptr);
     return -1;
@@ -105,7 +111,11 @@ int PasteEngine::pastePiece(std::string_view text, bool continuation) {
 }
 
 int PasteEngine::PasteValue(std::string_view value, bool continuation) {
-  if (host_.putTextOnClipboard(value) != 0) return -1;
+  const bool exact = !exactValue_.empty() && value == storedValue_;
+  if ((exact ? host_.putExactTextOnClipboard(value, exactValue_) : host_.putTextOnClipboard(value)) !=
+      0) {
+    return -1;
+  }
   if (working_.window != 0) {
     if (host_.alwaysOnTop() && !ports_.desktop.activate(working_.window)) {
       char details[96];
@@ -120,7 +130,11 @@ int PasteEngine::PasteValue(std::string_view value, bool continuation) {
     ports_.ui.showMessage("連携している作業中文書がありません", MessageIcon::kInformation);
     return -1;
   }
-  host_.storePastedValue(value, partialMark_);
+  if (exact) {
+    host_.storePastedExactValue(value, exactValue_, partialMark_);
+  } else {
+    host_.storePastedValue(value, partialMark_);
+  }
   partialMark_ = false;
   return 0;
 }

@@ -80,6 +80,10 @@ class PasteEngine : private PieceTarget {
   PasteKind kind_ = PasteKind::kOrdinary;
   PasteFlags flags_;
   bool partialMark_ = false;
+  // The stored value of the row being pasted and its exact form: a piece that is still the
+  // stored value (no macro, kind or partial selection changed it) is pasted in its exact form.
+  std::string storedValue_;
+  std::string exactValue_;
   bool pasting_ = false;
   bool inPaste_ = false;
 };

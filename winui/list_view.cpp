@@ -128,7 +128,11 @@ void VirtualListView::fillItem(NMLVDISPINFOW& info) {
     info.item.iImage = row >= 0 && row < list_->rowCount() ? list_->row(row).image : -1;
   }
   if (!(info.item.mask & LVIF_TEXT)) return;
-  textBuffer_ = SjisToWide(list_->text(row, info.item.iSubItem));
+  // A value that code page 932 cannot hold is shown in its exact form.
+  const bool exact = info.item.iSubItem == common_column::kValue && row >= 0 &&
+                     row < list_->rowCount() && !list_->row(row).exactShown.empty();
+  textBuffer_ = exact ? Utf8ToWide(list_->row(row).exactShown)
+                      : SjisToWide(list_->text(row, info.item.iSubItem));
   lstrcpynW(info.item.pszText, textBuffer_.c_str(), info.item.cchTextMax);
 }
 

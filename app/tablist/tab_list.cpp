@@ -52,6 +52,12 @@ void CTabList::setText(int rowIndex, int column, std::string text) {
   ++revision_;
 }
 
+void CTabList::setExactShown(int rowIndex, std::string text) {
+  if (rowIndex < 0 || rowIndex >= rowCount()) return;
+  rows_[static_cast<std::size_t>(rowIndex)].exactShown = std::move(text);
+  ++revision_;
+}
+
 void CTabList::setImage(int rowIndex, int image) {
   if (rowIndex >= 0 && rowIndex < rowCount()) rows_[static_cast<std::size_t>(rowIndex)].image = image;
 }

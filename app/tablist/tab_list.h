@@ -18,6 +18,10 @@ namespace qb {
 struct TabRow {
   std::vector<std::string> columns;
   int image = -1;  // the row's marker image; -1 for none
+  // The "値" column in UTF-8 when the item keeps the exact form of a text that code page 932
+  // cannot hold (history/exact_companion.h); the list shows it instead of the column. Empty
+  // otherwise.
+  std::string exactShown;
 };
 
 enum class ImportKind { kFileName, kFullPath, kContents };
@@ -45,6 +49,7 @@ class CTabList {
   const std::string& text(int rowIndex, int column) const;
   void setText(int rowIndex, int column, std::string text);
   void setImage(int rowIndex, int image);
+  void setExactShown(int rowIndex, std::string text);
   // A row has exactly columnCount() texts; missing ones are added empty.
   void insertRow(int index, TabRow row);
   void removeRow(int index);
@@ -126,6 +131,12 @@ class CTabList {
   virtual int m_Dell(int /*row*/) { return 0; }
   // 69: stores a new item: its file and its row.
   virtual int m_FileAdd(std::string_view /*value*/) { return 0; }
+  // The exact form (UTF-8) of the row's whole value when code page 932 cannot hold it; empty when
+  // the value is exact as it is. 0, or -1 when the row cannot be read.
+  virtual int exactValue(int /*row*/, std::string& exact) {
+    exact.clear();
+    return 0;
+  }
   // 70: the text a paste or copy of the row uses.
   virtual int valueForUse(int row, std::string& value) { return getValue(row, value); }
 

@@ -20,6 +20,12 @@ std::string HistoryTab::wholeValue(int row) {
   return value;
 }
 
+std::string HistoryTab::exactValue(int row) {
+  std::string exact;
+  list_.exactValue(row, exact);
+  return exact;
+}
+
 std::string HistoryTab::valueForUse(int row) {
   std::string value = wholeValue(row);
   if (value.empty()) return value;
@@ -70,15 +76,15 @@ void HistoryTab::runMenuCommand(int row, int command) {
     return;
   }
   if (const int group = mc::SaveGroupOfCopyCommand(command); group >= 0 && parts_.save) {
-    parts_.save->saveToGroup(wholeValue(row), group);
+    parts_.save->saveToGroup(wholeValue(row), group, exactValue(row));
     return;
   }
   switch (command) {
     case mc::kSave:
-      if (parts_.save) parts_.save->save(wholeValue(row));
+      if (parts_.save) parts_.save->save(wholeValue(row), exactValue(row));
       break;
     case mc::kContentView:
-      if (parts_.showContent) parts_.showContent(wholeValue(row));
+      if (parts_.showContent) parts_.showContent(wholeValue(row), exactValue(row));
       break;
     case mc::kMoveToTop:
       if (list_.m_HistTopMove(row) == 0) list_.sortAgain();

@@ -22,7 +22,8 @@ class HistoryTab : public PasteSource {
     InputDialogRunner& inputs;
     InputMethodMemory& inputMethod;
     const EnvironmentSettings& settings;
-    std::function<void(const std::string& value)> showContent;  // "内容確認..."
+    // "内容確認...": the value and its exact form (UTF-8, empty when the value is exact).
+    std::function<void(const std::string& value, const std::string& exact)> showContent;
     std::function<void()> changed;  // rows or selection changed: the view redraws
     // "保存..." and "指定保存...": the value into a save group under a label.
     SaveFromTabs* save = nullptr;
@@ -45,6 +46,7 @@ class HistoryTab : public PasteSource {
   int rowCount() override { return list_.rowCount(); }
   std::string valueForUse(int row) override;
   std::string wholeValue(int row) override;
+  std::string exactValue(int row) override;
   void countUse(int row, bool bulk) override { list_.afterValueUsed(row, bulk); }
   void afterPaste() override { list_.afterChange(); }
 

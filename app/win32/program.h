@@ -108,9 +108,11 @@ class Program : private CaptureHandOffs, private ClipboardChain, private PasteHo
   WindowId mainWindow() override;
   bool alwaysOnTop() override { return alwaysOnTop_; }
   int putTextOnClipboard(std::string_view text) override;
+  int putExactTextOnClipboard(std::string_view text, std::string_view exact) override;
   void leaveLinkAndRefresh() override;
   bool runPartialSelection(PartialSelectionModel& model) override;
   void storePastedValue(std::string_view value, bool partial) override;
+  void storePastedExactValue(std::string_view value, std::string_view exact, bool partial) override;
   // CallUpHost (program_hotkeys.cpp)
   bool mainWindowInFront() override;
   bool mainWindowShown() override;

@@ -196,6 +196,10 @@ int Program::putTextOnClipboard(std::string_view text) {
   return capture_->putTextOnClipboard(text, /*takeIntoHistory=*/false);
 }
 
+int Program::putExactTextOnClipboard(std::string_view text, std::string_view exact) {
+  return capture_->putExactTextOnClipboard(text, exact, /*takeIntoHistory=*/false);
+}
+
 void Program::leaveLinkAndRefresh() {
   alwaysOnTop_ = false;
   window_->setToggle(0, false);
@@ -211,8 +215,12 @@ bool Program::runPartialSelection(PartialSelectionModel& model) {
 }
 
 void Program::storePastedValue(std::string_view value, bool partial) {
+  storePastedExactValue(value, {}, partial);
+}
+
+void Program::storePastedExactValue(std::string_view value, std::string_view exact, bool partial) {
   TabView* view = window_->currentView();
-  capture_->onValuePasted(view ? view->kind() : TabKind::kHistory, partial, value);
+  capture_->onValuePasted(view ? view->kind() : TabKind::kHistory, partial, value, exact);
   refreshList();
 }
 

@@ -22,8 +22,9 @@ void Program::createTabViews() {
       [this] { settingsHome_->files().relatedFilesFile().save(); }, &planTab_->callMenu()});
   auto history = std::make_unique<HistoryTabView>(HistoryTabView::Parts{
       HistoryTab::Parts{*history_, *engine_, *analyzer_, *inputs_, inputMethod_, environment,
-                        [this, font](const std::string& value) {
-                          RunContentViewDialog(window_->handle(), ui_, font, "内容確認", value);
+                        [this, font](const std::string& value, const std::string& exact) {
+                          RunContentViewDialog(window_->handle(), ui_, font, "内容確認", value,
+                                               exact);
                         },
                         refresh, &saveAndRelated_->saveFromTabs(),
                         [this](std::string_view label, std::string_view value) {

@@ -37,11 +37,36 @@ std::optional<std::string> FakeClipboard::getText() {
   return text_;
 }
 
+std::string FakeClipboard::getExactText() {
+  std::lock_guard lock(mutex_);
+  if (!requireOpen("getExactText()") || content_ != Content::kText) return {};
+  return exact_;
+}
+
+bool FakeClipboard::setExactText(std::string_view text, std::string_view exact) {
+  if (!setText(text)) return false;
+  std::lock_guard lock(mutex_);
+  exact_ = std::string(exact);
+  return true;
+}
+
+void FakeClipboard::putExactText(std::string_view text, std::string_view exact) {
+  putText(text);
+  std::lock_guard lock(mutex_);
+  exact_ = std::string(exact);
+}
+
+std::string FakeClipboard::currentExactText() const {
+  std::lock_guard lock(mutex_);
+  return content_ == Content::kText ? exact_ : std::string();
+}
+
 bool FakeClipboard::empty() {
   std::lock_guard lock(mutex_);
   if (!requireOpen("empty()")) return false;
   content_ = Content::kNothing;
   text_.clear();
+  exact_.clear();
   private_ = false;
   return true;
 }
@@ -55,6 +80,7 @@ bool FakeClipboard::setText(std::string_view text) {
   }
   content_ = Content::kText;
   text_ = std::string(text);
+  exact_.clear();
   private_ = false;
   setTexts_.push_back(text_);
   return true;
@@ -64,6 +90,7 @@ void FakeClipboard::putText(std::string_view text) {
   std::lock_guard lock(mutex_);
   content_ = Content::kText;
   text_ = std::string(text);
+  exact_.clear();
   private_ = false;
 }
 
@@ -82,6 +109,7 @@ void FakeClipboard::setNonText() {
   std::lock_guard lock(mutex_);
   content_ = Content::kNonText;
   text_.clear();
+  exact_.clear();
   private_ = false;
 }
 
@@ -89,6 +117,7 @@ void FakeClipboard::clearContent() {
   std::lock_guard lock(mutex_);
   content_ = Content::kNothing;
   text_.clear();
+  exact_.clear();
   private_ = false;
 }
 

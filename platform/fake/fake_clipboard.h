@@ -22,12 +22,16 @@ class FakeClipboard : public Clipboard {
   void close() override;
   bool hasText() override;
   std::optional<std::string> getText() override;
+  std::string getExactText() override;
   bool empty() override;
   bool setText(std::string_view text) override;
+  bool setExactText(std::string_view text, std::string_view exact) override;
   bool isPrivate() override;
 
   // What another program does.
   void putText(std::string_view text);
+  // A text code page 932 cannot hold: its code-page-932 form and its exact form (UTF-8).
+  void putExactText(std::string_view text, std::string_view exact);
   void setNonText();
   void clearContent();
   // The content carries a privacy format (until the content changes).
@@ -43,6 +47,7 @@ class FakeClipboard : public Clipboard {
   int failedOpens() const;
   std::vector<std::string> setTexts() const;  // every text passed to a successful setText
   std::optional<std::string> currentText() const;  // content, without the protocol
+  std::string currentExactText() const;            // empty when the text is exact
   int protocolViolations() const;
   std::vector<std::string> violations() const;
 
@@ -53,6 +58,7 @@ class FakeClipboard : public Clipboard {
   mutable std::mutex mutex_;
   Content content_ = Content::kNothing;
   std::string text_;
+  std::string exact_;
   bool private_ = false;
   bool open_ = false;
   bool heldElsewhere_ = false;

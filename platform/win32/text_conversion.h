@@ -15,6 +15,12 @@ std::wstring SjisToWide(std::string_view text);
 // character never turns into a backslash or another meaningful byte).
 std::string WideToSjis(std::wstring_view text);
 
+// The exact form of texts that code page 932 cannot hold travels as UTF-8 through the core.
+std::wstring Utf8ToWide(std::string_view text);
+std::string WideToUtf8(std::wstring_view text);
+// The text in UTF-8 when its code-page-932 form does not convert back to it; empty otherwise.
+std::string ExactFormBeyondSjis(std::wstring_view text);
+
 // Empty when a character cannot be held in code page 932.
 std::optional<std::string> WideToSjisExact(std::wstring_view text);
 

@@ -14,18 +14,51 @@ bool Win32Clipboard::hasText() {
   return IsClipboardFormatAvailable(CF_UNICODETEXT) || IsClipboardFormatAvailable(CF_TEXT);
 }
 
-std::optional<std::string> Win32Clipboard::getText() {
+namespace {
+
+// The clipboard's Unicode text, ending at its terminator and never beyond the memory block.
+std::optional<std::wstring> UnicodeText() {
   HANDLE data = GetClipboardData(CF_UNICODETEXT);
   if (data == nullptr) return std::nullopt;
   const auto* text = static_cast<const wchar_t*>(GlobalLock(data));
   if (text == nullptr) return std::nullopt;
-  // The text ends at its terminator, and never beyond the memory block.
   const std::size_t capacity = GlobalSize(data) / sizeof(wchar_t);
   std::size_t length = 0;
   while (length < capacity && text[length] != L'\0') ++length;
-  std::string converted = WideToSjis(std::wstring_view(text, length));
+  std::wstring copy(text, length);
   GlobalUnlock(data);
-  return converted;
+  return copy;
+}
+
+bool SetUnicodeText(const std::wstring& wide) {
+  const std::size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+  if (memory == nullptr) return false;
+  void* target = GlobalLock(memory);
+  if (target == nullptr) {
+    GlobalFree(memory);
+    return false;
+  }
+  std::memcpy(target, wide.c_str(), bytes);
+  GlobalUnlock(memory);
+  if (SetClipboardData(CF_UNICODETEXT, memory) == nullptr) {
+    GlobalFree(memory);  // still ours: the clipboard did not take it
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::optional<std::string> Win32Clipboard::getText() {
+  std::optional<std::wstring> text = UnicodeText();
+  if (!text) return std::nullopt;
+  return WideToSjis(*text);
+}
+
+std::string Win32Clipboard::getExactText() {
+  std::optional<std::wstring> text = UnicodeText();
+  return text ? ExactFormBeyondSjis(*text) : std::string();
 }
 
 bool Win32Clipboard::isPrivate() {
@@ -48,23 +81,11 @@ bool Win32Clipboard::isPrivate() {
 
 bool Win32Clipboard::empty() { return EmptyClipboard() != 0; }
 
-bool Win32Clipboard::setText(std::string_view text) {
-  const std::wstring wide = SjisToWide(text);
-  const std::size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-  if (memory == nullptr) return false;
-  void* target = GlobalLock(memory);
-  if (target == nullptr) {
-    GlobalFree(memory);
-    return false;
-  }
-  std::memcpy(target, wide.c_str(), bytes);
-  GlobalUnlock(memory);
-  if (SetClipboardData(CF_UNICODETEXT, memory) == nullptr) {
-    GlobalFree(memory);  // still ours: the clipboard did not take it
-    return false;
-  }
-  return true;
+bool Win32Clipboard::setText(std::string_view text) { return SetUnicodeText(SjisToWide(text)); }
+
+bool Win32Clipboard::setExactText(std::string_view /*text*/, std::string_view exact) {
+  // The system derives the code-page text formats from the Unicode text.
+  return SetUnicodeText(Utf8ToWide(exact));
 }
 
 }  // namespace qb

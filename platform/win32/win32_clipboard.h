@@ -16,9 +16,11 @@ class Win32Clipboard : public Clipboard {
   void close() override;
   bool hasText() override;
   std::optional<std::string> getText() override;
+  std::string getExactText() override;
   bool isPrivate() override;
   bool empty() override;
   bool setText(std::string_view text) override;
+  bool setExactText(std::string_view text, std::string_view exact) override;
 
  private:
   HWND owner_;

@@ -9,6 +9,7 @@
 #include "base/preview.h"
 #include "base/text_limits.h"
 #include "base/time_format.h"
+#include "base/utf8.h"
 #include "history/history_record.h"
 #include "history/store_folders.h"
 #include "macros/macro_analyzer.h"
@@ -73,7 +74,8 @@ CSaveList::CSaveList(FileSystem& fs, Clock& clock, Ui& ui, EnvironmentSettings& 
       ui_(ui),
       settings_(settings),
       dataHome_(std::move(setup.dataHome)),
-      writer_(fs, clock, ui, std::move(setup.requestClose)) {
+      writer_(fs, clock, ui, std::move(setup.requestClose)),
+      companions_(fs) {
   // Newest first; labels, values and sizes ascending.
   setDefaultDirection(col::kCreated, 0);
   setDefaultDirection(col::kUpdated, 0);
@@ -104,9 +106,12 @@ int CSaveList::macroFlags(std::string_view value) const {
   return analyzer.m_Analyze(value, expanded, table, version, AnalyzeMode::kMacrosOnly);
 }
 
-void CSaveList::refreshValueColumns(int row, std::string_view value) {
+void CSaveList::refreshValueColumns(int row, std::string_view value, std::string_view exact) {
   std::string preview = MakePreview(value);
   setText(row, col::kValue, settings_.KaigyoTabDsp == 1 ? ShowBreaksAndTabs(preview) : preview);
+  std::string exactPreview = exact.empty() ? std::string() : MakeUtf8Preview(exact);
+  setExactShown(row, settings_.KaigyoTabDsp == 1 ? ShowUtf8BreaksAndTabs(exactPreview)
+                                                 : std::move(exactPreview));
   setText(row, col::kSize, Eight(value.size()));
   setText(row, col::kMacros, std::to_string(macroFlags(value)));
 }
@@ -128,10 +133,18 @@ TabRow CSaveList::newRow(std::string_view fileName, std::string_view label,
 int CSaveList::loadGroup(std::string_view folder, int maximum) {
   setMaximumCount(maximum);
   removeAllRows();
-  for (const FileEntry& file : fs_.list(std::string(folder) + "\\*.cln")) {
+  const std::vector<FileEntry> files = fs_.list(std::string(folder) + "\\*.cln");
+  std::vector<std::string> names;
+  for (const FileEntry& file : files) {
+    if (!file.isFolder) names.push_back(file.name);
+  }
+  // A companion whose item is gone goes now.
+  const std::vector<std::string> withCompanion = companions_.keepOnlyThoseOf(folder, names);
+  for (const FileEntry& file : files) {
     if (rowCount() >= maximum) break;
     if (file.isFolder) continue;
-    FileResult<std::string> read = fs_.readWhole(std::string(folder) + "\\" + file.name);
+    const std::string path = std::string(folder) + "\\" + file.name;
+    FileResult<std::string> read = fs_.readWhole(path);
     if (!read.ok()) {
       ui_.showMessage("ﾌｧｲﾙの読み込みに失敗しました(2m_FileGet_2)", MessageIcon::kStop);
       continue;  // the other items are still shown
@@ -139,7 +152,10 @@ int CSaveList::loadGroup(std::string_view folder, int maximum) {
     SaveRecord record = SplitSaveRecord(*read.value);
     insertRow(rowCount(), newRow(file.name, record.label, file.created,
                                  file.lastWritten));
-    refreshValueColumns(rowCount() - 1, record.value);
+    const bool hasCompanion =
+        std::find(withCompanion.begin(), withCompanion.end(), file.name) != withCompanion.end();
+    refreshValueColumns(rowCount() - 1, record.value,
+                        hasCompanion ? companions_.read(path, record.value) : std::string());
   }
   sortAgain();
   return 0;
@@ -179,14 +195,33 @@ TabColours CSaveList::colours() const {
 
 // ---- Storing ----
 
-int CSaveList::storeInGroup(int group, std::string_view label, std::string_view value) {
+int CSaveList::storeInGroup(int group, std::string_view label, std::string_view value,
+                             std::string_view exact) {
   if (group < 0 || group >= kGroupCount) return -1;
+  // A cut value is not the text any more: no exact form belongs to it.
+  if (value.size() > kMaxValueBytes) exact = {};
   value = value.substr(0, std::min(value.size(), kMaxValueBytes));
-  if (group == shownGroup()) return storeInShownGroup(label, value);
-  return writer_.writeToFolder(groupFolder(group), label, value);
+  if (group == shownGroup()) return storeInShownGroup(label, value, exact);
+  const std::string folder = groupFolder(group);
+  const int number = NextFolderItemNumber(fs_, ui_, folder, kSaveGroupMaximum);
+  if (number < 0 || writer_.write(folder, number, label, value) != 0) return -1;
+  storeCompanion(folder + "\\" + SaveFileName(number), value, exact);
+  return 0;
 }
 
-int CSaveList::storeInShownGroup(std::string_view label, std::string_view value) {
+std::string CSaveList::storeCompanion(std::string_view itemPath, std::string_view value,
+                                      std::string_view exact) {
+  std::string kept = KeepableExactForm(value, exact);
+  if (kept.empty()) {
+    companions_.remove(itemPath);
+  } else if (!companions_.write(itemPath, value, kept, clock_.localNow())) {
+    kept.clear();
+  }
+  return kept;
+}
+
+int CSaveList::storeInShownGroup(std::string_view label, std::string_view value,
+                                 std::string_view exact) {
   std::vector<NumberedRow> rows;
   for (int i = 0; i < rowCount(); ++i) {
     rows.push_back({text(i, col::kFileName), text(i, col::kUpdated), i});
@@ -201,10 +236,11 @@ int CSaveList::storeInShownGroup(std::string_view label, std::string_view value)
   // A full group gives up its least recently written item: its file is written over, so a
   // failed write leaves it where it was.
   if (writer_.write(folder, choice.number, label, value) != 0) return -1;
+  const std::string kept = storeCompanion(folder + "\\" + SaveFileName(choice.number), value, exact);
   if (choice.rowToDelete >= 0) removeRow(choice.rowToDelete);
   DateTime now = clock_.localNow();
   insertRow(0, newRow(SaveFileName(choice.number), StorableLabel(label), now, now));
-  refreshValueColumns(0, value);
+  refreshValueColumns(0, value, kept);
   return 0;
 }
 
@@ -258,6 +294,15 @@ int CSaveList::getValue(int row, std::string& value) {
   return readItem(row, label, value);
 }
 
+int CSaveList::exactValue(int row, std::string& exact) {
+  exact.clear();
+  if (row < 0 || row >= rowCount() || this->row(row).exactShown.empty()) return 0;
+  std::string value;
+  if (getValue(row, value) != 0) return -1;
+  exact = companions_.read(pathOf(row), value);
+  return 0;
+}
+
 // ---- Changing and deleting ----
 
 int CSaveList::updateItem(int row, std::string_view label, std::string_view value) {
@@ -271,7 +316,11 @@ int CSaveList::updateItem(int row, std::string_view label, std::string_view valu
   }
   setText(row, col::kLabel, std::string(StorableLabel(label)));
   setText(row, col::kUpdated, TimeStamp14(clock_.localNow()));
-  refreshValueColumns(row, value);
+  // The companion stays while the value does (a new label); a changed value no longer fits it,
+  // and the read removes it.
+  const std::string exact =
+      this->row(row).exactShown.empty() ? std::string() : companions_.read(pathOf(row), value);
+  refreshValueColumns(row, value, exact);
   return 0;
 }
 
@@ -289,6 +338,7 @@ int CSaveList::deleteItem(int row, bool ask) {
                     MessageIcon::kStop);
     return -1;
   }
+  companions_.remove(pathOf(row));
   removeRow(row);
   return 0;
 }
@@ -296,15 +346,17 @@ int CSaveList::deleteItem(int row, bool ask) {
 int CSaveList::copyToSaveGroup(int row, int group) {
   std::string label;
   std::string value;
-  if (readItem(row, label, value) != 0) return -1;
-  return storeInGroup(group, label, value);
+  std::string exact;
+  if (readItem(row, label, value) != 0 || exactValue(row, exact) != 0) return -1;
+  return storeInGroup(group, label, value, exact);
 }
 
 int CSaveList::moveToGroup(int row, int group) {
   std::string label;
   std::string value;
-  if (readItem(row, label, value) != 0) return -1;
-  if (storeInGroup(group, label, value) != 0) return -1;
+  std::string exact;
+  if (readItem(row, label, value) != 0 || exactValue(row, exact) != 0) return -1;
+  if (storeInGroup(group, label, value, exact) != 0) return -1;
   // Into the group shown the new item went to the top, above the source row.
   return deleteItem(group == shownGroup() ? row + 1 : row, /*ask=*/false);
 }

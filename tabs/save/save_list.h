@@ -9,6 +9,7 @@
 #include "app/settings/environment_settings.h"
 #include "app/tablist/tab_colours.h"
 #include "app/tablist/tab_list.h"
+#include "history/exact_companion.h"
 #include "history/item_numbers.h"
 #include "history/save_stack_items.h"
 #include "platform/clock.h"
@@ -66,7 +67,10 @@ class CSaveList : public CTabList {
 
   // Stores an item in a group. Into the group shown it goes to the top, and a full group first
   // gives up its least recently written item; another group's full folder refuses it. 0 or -1.
-  int storeInGroup(int group, std::string_view label, std::string_view value);
+  // `exact` is the value in UTF-8 when code page 932 cannot hold it: it is kept in the item's
+  // companion file, as the History keeps it (a companion that cannot be written is left out).
+  int storeInGroup(int group, std::string_view label, std::string_view value,
+                   std::string_view exact = {});
   // Reads the row's item; refuses one that a later release wrote. 0 or -1 (reported).
   int readItem(int row, std::string& label, std::string& value);
   // Deletes the row's file, then its row; asks first when `ask` and `Hozon_Del_Flg=` is 1.
@@ -89,6 +93,7 @@ class CSaveList : public CTabList {
   int checkVersion(int row) override;
   void switchGroup(int group) override;
   int getValue(int row, std::string& value) override;
+  int exactValue(int row, std::string& exact) override;
   int newItem() override;
   int loadGroup(std::string_view folder, int maximum) override;
   MenuModel loadMenu(const TabMenuContext& context) override;
@@ -102,11 +107,14 @@ class CSaveList : public CTabList {
   std::string pathOf(int row) const;
   TabRow newRow(std::string_view fileName, std::string_view label, const DateTime& created,
                 const DateTime& updated) const;
-  void refreshValueColumns(int row, std::string_view value);
+  void refreshValueColumns(int row, std::string_view value, std::string_view exact);
+  // Writes the companion of an item just written, or removes one left from an earlier item.
+  std::string storeCompanion(std::string_view itemPath, std::string_view value,
+                             std::string_view exact);
   int readRecord(int row, SaveRecord& record);
   int refuseLaterVersion(const SaveRecord& record);
   int macroFlags(std::string_view value) const;
-  int storeInShownGroup(std::string_view label, std::string_view value);
+  int storeInShownGroup(std::string_view label, std::string_view value, std::string_view exact);
 
   FileSystem& fs_;
   Clock& clock_;
@@ -114,6 +122,7 @@ class CSaveList : public CTabList {
   EnvironmentSettings& settings_;
   std::string dataHome_;
   SaveItemWriter writer_;
+  ExactCompanions companions_;
   int labelWidth_ = -1;  // -1: the group's stored width
 };
 

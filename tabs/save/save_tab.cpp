@@ -38,6 +38,12 @@ std::string SaveTab::wholeValue(int row) {
   return value;
 }
 
+std::string SaveTab::exactValue(int row) {
+  std::string exact;
+  list_.exactValue(row, exact);
+  return exact;
+}
+
 std::string SaveTab::valueForUse(int row) {
   std::string value;
   if (list_.getValue(row, value) != 0 || value.empty()) return std::string();
@@ -84,7 +90,10 @@ void SaveTab::runMenuCommand(int row, int command) {
   switch (command) {
     case mc::kContentView: {
       std::string value;
-      if (list_.getValue(row, value) == 0) parts_.dialogs.showContent(value);
+      std::string exact;
+      if (list_.getValue(row, value) == 0 && list_.exactValue(row, exact) == 0) {
+        parts_.dialogs.showContent(value, exact);
+      }
       break;
     }
     case save_command::kChange: change(row); break;
@@ -170,10 +179,10 @@ std::string SaveTab::explanation() const {
   return text;
 }
 
-int SaveFromTabs::saveToGroup(std::string_view value, int group) {
+int SaveFromTabs::saveToGroup(std::string_view value, int group, std::string_view exact) {
   SaveDialogModel model(ui_);
   if (!dialogs_.runSave(model)) return 1;
-  return list_.storeInGroup(group, model.result(), value);
+  return list_.storeInGroup(group, model.result(), value, exact);
 }
 
 }  // namespace qb

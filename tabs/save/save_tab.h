@@ -31,8 +31,8 @@ class SaveTabDialogs {
   virtual bool runSave(SaveDialogModel& model) = 0;
   // The import choice; `path` fills the file field (a dropped file), empty lets the user pick.
   virtual std::optional<ImportChoice> runImport(std::string_view path) = 0;
-  // "内容確認...".
-  virtual void showContent(const std::string& value) = 0;
+  // "内容確認...": the value and its exact form (UTF-8, empty when the value is exact).
+  virtual void showContent(const std::string& value, const std::string& exact) = 0;
 };
 
 struct SaveTabParts {
@@ -92,6 +92,7 @@ class SaveTab : public PasteSource {
   int rowCount() override { return list_.rowCount(); }
   std::string valueForUse(int row) override;
   std::string wholeValue(int row) override;
+  std::string exactValue(int row) override;
   void countUse(int, bool) override {}
   void afterPaste() override {}
 
@@ -110,8 +111,11 @@ class SaveFromTabs {
   SaveFromTabs(CSaveList& list, SaveTabDialogs& dialogs, Ui& ui)
       : list_(list), dialogs_(dialogs), ui_(ui) {}
   // Into the group the Save tab shows. 0, 1 when cancelled, -1 on failure.
-  int save(std::string_view value) { return saveToGroup(value, list_.shownGroup()); }
-  int saveToGroup(std::string_view value, int group);
+  // `exact` is the value in UTF-8 when code page 932 cannot hold it (empty otherwise).
+  int save(std::string_view value, std::string_view exact = {}) {
+    return saveToGroup(value, list_.shownGroup(), exact);
+  }
+  int saveToGroup(std::string_view value, int group, std::string_view exact = {});
 
  private:
   CSaveList& list_;

@@ -26,6 +26,24 @@ TEST_P(ClipboardContract, ATextSetIsReadBackAfterReopening) {
   clipboard().close();
 }
 
+// A text beyond code page 932 reads back exact, and its code-page-932 form has "?" where a
+// character cannot be held; a text code page 932 holds has no exact form of its own.
+TEST_P(ClipboardContract, AnExactTextReadsBackExactAndInItsCodePage932Form) {
+  const std::u8string exact = u8"café 😀 𠮷野家 한";
+  const std::string exactBytes(exact.begin(), exact.end());
+  ASSERT_TRUE(clipboard().open());
+  clipboard().empty();
+  EXPECT_TRUE(clipboard().setExactText("caf? ?? ??野家 ?", exactBytes));
+  clipboard().close();
+  ASSERT_TRUE(clipboard().open());
+  EXPECT_EQ(clipboard().getExactText(), exactBytes);
+  EXPECT_EQ(clipboard().getText(), std::string("caf? ?? ??野家 ?"));
+  clipboard().empty();
+  clipboard().setText(kSample);
+  EXPECT_EQ(clipboard().getExactText(), "");
+  clipboard().close();
+}
+
 TEST_P(ClipboardContract, ANewTextReplacesTheOldOne) {
   ASSERT_TRUE(clipboard().open());
   clipboard().empty();

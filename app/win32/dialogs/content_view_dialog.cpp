@@ -33,8 +33,8 @@ std::wstring WithEditLineBreaks(const std::wstring& text) {
 class ContentViewDialog : public winui::ModalDialog {
  public:
   ContentViewDialog(Ui& ui, const std::wstring& font, const std::string& title,
-                    const std::string& value)
-      : ModalDialog(ui, font), title_(title), value_(value) {}
+                    const std::string& value, const std::string& exact)
+      : ModalDialog(ui, font), title_(title), value_(value), exact_(exact) {}
 
  protected:
   winui::DialogTemplate describe(const std::wstring& face, WORD points) override {
@@ -53,20 +53,22 @@ class ContentViewDialog : public winui::ModalDialog {
     const std::wstring size = L"サイズ：" + std::to_wstring(value_.size()) + L" バイト";
     SetDlgItemTextW(window(), kContentSize, size.c_str());
     SendDlgItemMessageW(window(), kContentText, EM_SETLIMITTEXT, 0, 0);  // no limit
-    SetDlgItemTextW(window(), kContentText, WithEditLineBreaks(SjisToWide(value_)).c_str());
+    const std::wstring text = exact_.empty() ? SjisToWide(value_) : Utf8ToWide(exact_);
+    SetDlgItemTextW(window(), kContentText, WithEditLineBreaks(text).c_str());
     focusItem(IDOK);
   }
 
  private:
   const std::string& title_;
   const std::string& value_;
+  const std::string& exact_;
 };
 
 }  // namespace
 
 void RunContentViewDialog(HWND owner, Ui& ui, const std::wstring& font, const std::string& title,
-                          const std::string& value) {
-  ContentViewDialog dialog(ui, font, title, value);
+                          const std::string& value, const std::string& exact) {
+  ContentViewDialog dialog(ui, font, title, value, exact);
   dialog.runModal(owner);
 }
 

@@ -37,9 +37,10 @@ bool RunPartialSelectionDialog(HWND owner, Ui& ui, const std::wstring& font,
 // "履歴タブオプション設定": 1 or 2 for the chosen variant, 0 when cancelled.
 int RunTwoChoiceDialog(HWND owner, Ui& ui, const std::wstring& font, const TwoChoicePrompt& prompt);
 
-// The whole value, read-only, with its size in bytes; `title` is the caption.
+// The whole value, read-only, with its size in bytes; `title` is the caption. A value that code
+// page 932 cannot hold is shown in its exact form `exact` (UTF-8) when there is one.
 void RunContentViewDialog(HWND owner, Ui& ui, const std::wstring& font, const std::string& title,
-                          const std::string& value);
+                          const std::string& value, const std::string& exact = std::string());
 
 // The import of a file: what to take from it and the file's path (Shift-JIS); `path` fills
 // the file field at the start (a dropped file).

@@ -63,8 +63,8 @@ std::optional<ImportChoice> Win32SaveTabDialogs::runImport(std::string_view path
   return RunImportDialog(owner_, ui_, font_, std::string(path));
 }
 
-void Win32SaveTabDialogs::showContent(const std::string& value) {
-  RunContentViewDialog(owner_, ui_, font_, "内容確認", value);
+void Win32SaveTabDialogs::showContent(const std::string& value, const std::string& exact) {
+  RunContentViewDialog(owner_, ui_, font_, "内容確認", value, exact);
 }
 
 }  // namespace qb

@@ -34,7 +34,7 @@ class Win32SaveTabDialogs : public SaveTabDialogs {
   bool runChange(ChangeDialogModel& model) override;
   bool runSave(SaveDialogModel& model) override;
   std::optional<ImportChoice> runImport(std::string_view path) override;
-  void showContent(const std::string& value) override;
+  void showContent(const std::string& value, const std::string& exact) override;
 
  private:
   HWND owner_;

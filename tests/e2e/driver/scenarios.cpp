@@ -17,6 +17,7 @@ const std::vector<Scenario>& allScenarios() {
       {"settings-repair", runSettingsRepairScenario},
       {"history-store", runHistoryStoreScenario},
       {"paste", runPasteScenario},
+      {"exact-text", runExactTextScenario},
       {"exit-confirm", runExitConfirmScenario},
       {"save-tab", runSaveTabScenario},
       {"save-commands", runSaveCommandsScenario},

@@ -32,6 +32,7 @@ void runSettingsFilesScenario(const ScenarioContext& context);
 void runSettingsRepairScenario(const ScenarioContext& context);
 void runHistoryStoreScenario(const ScenarioContext& context);
 void runPasteScenario(const ScenarioContext& context);
+void runExactTextScenario(const ScenarioContext& context);
 void runExitConfirmScenario(const ScenarioContext& context);
 void runSaveTabScenario(const ScenarioContext& context);
 void runSaveCommandsScenario(const ScenarioContext& context);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "base/text_limits.h"
 #include "history/clipboard_reader.h"
 #include "history/history_options.h"
 #include "history/store_folders.h"
@@ -321,6 +322,73 @@ TEST(HistoryOptionMenu, SwitchingOnAsksForTheVariantAndSwitchingOffDoesNot) {
   EXPECT_TRUE(ToggleHistoryOption(settings, HistoryOption::kStop, choose));  // rejoin now
   EXPECT_EQ(prompts.size(), 2u);
   EXPECT_EQ(HistoryOptionEntries().size(), 8u);
+}
+
+}  // namespace
+}  // namespace qb
+
+namespace qb {
+namespace {
+
+std::string U8(std::u8string_view text) { return std::string(text.begin(), text.end()); }
+
+// Texts code page 932 cannot hold, in UTF-8 (named: a u8 literal inside a test macro would be
+// turned into a Shift-JIS message text).
+const std::string kCafe = U8(u8"café");
+const std::string kCafeGrave = U8(u8"cafè");
+const std::string kGrin = U8(u8"😀");
+const std::string kSmile = U8(u8"🙂");
+const std::string kEAcute = U8(u8"é");
+
+class ExactCaptureTest : public CaptureTest {
+ protected:
+  void copyExact(std::string_view sjis, std::string_view exact) {
+    clipboard.putExactText(sjis, exact);
+    capture.onClipboardChanged();
+  }
+  std::string exactOf(int row) {
+    std::string exact;
+    EXPECT_EQ(history->exactValue(row, exact), 0);
+    return exact;
+  }
+};
+
+TEST_F(ExactCaptureTest, TextsSharingTheirCodePage932FormAreDifferentTexts) {
+  copyExact("caf?", kCafe);
+  copyExact("caf?", kCafe);  // a repeat
+  copyExact("caf?", kCafeGrave);
+  copy("caf?");
+  ASSERT_EQ(history->rowCount(), 3);
+  EXPECT_EQ(exactOf(0), "");
+  EXPECT_EQ(exactOf(1), kCafeGrave);
+  EXPECT_EQ(exactOf(2), kCafe);
+  EXPECT_EQ(handOffs.published.back(), "caf?");  // the LAN gets the code-page-932 form
+}
+
+TEST_F(ExactCaptureTest, AnOwnExactTextIsNotTakenAgainAndTheWatchdogSeesExactChanges) {
+  ASSERT_EQ(capture.putExactTextOnClipboard("??", kGrin, false), 0);
+  EXPECT_EQ(clipboard.currentExactText(), kGrin);
+  capture.onClipboardChanged();
+  EXPECT_EQ(history->rowCount(), 0);
+  capture.onWatchdogTick();
+  EXPECT_TRUE(chain.events.empty());
+  clipboard.putExactText("??", kSmile);  // a notice missed
+  capture.onWatchdogTick();
+  EXPECT_EQ(chain.events.size(), 2u);
+}
+
+TEST_F(ExactCaptureTest, AValuePastedFromAnotherTabInItsExactFormIsTakenExact) {
+  settings.OthersTabGet = 1;
+  capture.onValuePasted(TabKind::kSave, false, "caf?", kCafe);
+  ASSERT_EQ(history->rowCount(), 1);
+  EXPECT_EQ(exactOf(0), kCafe);
+}
+
+TEST_F(ExactCaptureTest, ACutTextKeepsNoExactForm) {
+  copyExact(std::string(kMaxValueBytes + 2, 'a'), std::string(kMaxValueBytes + 1, 'a') + kEAcute);
+  ASSERT_EQ(history->rowCount(), 1);
+  EXPECT_EQ(exactOf(0), "");
+  EXPECT_TRUE(fs.list(std::string(kClipsave) + "\\*.utf").empty());
 }
 
 }  // namespace

@@ -29,15 +29,23 @@ class FakeHost : public PasteHost {
     clipboard->close();
     return written ? 0 : -1;
   }
+  int putExactTextOnClipboard(std::string_view text, std::string_view exact) override {
+    exactTexts.emplace_back(exact);
+    return putTextOnClipboard(text);
+  }
   void leaveLinkAndRefresh() override { ++refreshes; }
   bool runPartialSelection(PartialSelectionModel& model) override { return partial(model); }
   void storePastedValue(std::string_view value, bool part) override {
     stored.push_back(std::string(value) + (part ? " (part)" : ""));
   }
+  void storePastedExactValue(std::string_view value, std::string_view exact, bool part) override {
+    storePastedValue(std::string(value) + " exact " + std::string(exact), part);
+  }
   bool onTop = false;
   FakeClipboard* clipboard = nullptr;
   int refreshes = 0;
   std::vector<std::string> ownTexts;
+  std::vector<std::string> exactTexts;
   std::vector<std::string> stored;
   std::function<bool(PartialSelectionModel&)> partial;
 };
@@ -48,10 +56,12 @@ class FakeSource : public PasteSource {
   int rowCount() override { return static_cast<int>(rows.size()); }
   std::string valueForUse(int row) override { return rows[row]; }
   std::string wholeValue(int row) override { return rows[row]; }
+  std::string exactValue(int row) override { return row < int(exact.size()) ? exact[row] : ""; }
   void countUse(int row, bool bulk) override { uses.push_back(std::to_string(row) + (bulk ? " bulk" : "")); }
   void afterPaste() override { ++afterPastes; }
   std::optional<int> selected = 0;
   std::vector<std::string> rows{"value"};
+  std::vector<std::string> exact;
   std::vector<std::string> uses;
   int afterPastes = 0;
 };
@@ -276,6 +286,28 @@ TEST_F(PasteEngineTest, AFailedClipboardWriteStopsThePasteWithoutKeys) {
   clipboard.holdElsewhere(true);
   EXPECT_EQ(engine().pasteSelected(source, {true, false}), -1);
   EXPECT_TRUE(keyboard.events().empty());
+}
+
+}  // namespace
+}  // namespace qb
+
+namespace qb {
+namespace {
+
+// A stored value that code page 932 cannot hold is pasted in its exact form, unless the paste
+// changed it (a kind that rewrites it, a part chosen): then the code-page-932 form is all there is.
+TEST_F(PasteEngineTest, AValueBeyondCodePage932IsPastedExactWhenThePasteKeepsItWhole) {
+  source.rows = {" caf? "};
+  source.exact = {" caf\xC3\xA9 "};  // " café " in UTF-8
+  PasteEngine& paste = engine();
+  ASSERT_EQ(paste.pasteSelected(source, {true, false}), 0);
+  EXPECT_EQ(host.exactTexts, (std::vector<std::string>{" caf\xC3\xA9 "}));
+  paste.setPasteKind(PasteKind::kTrimmed);
+  ASSERT_EQ(paste.pasteSelected(source, {true, false}), 0);
+  EXPECT_EQ(host.exactTexts.size(), 1u);
+  EXPECT_EQ(host.ownTexts.back(), "caf?");
+  // What the History takes of the pastes (OthersTabGet=) has the form that was pasted.
+  EXPECT_EQ(host.stored, (std::vector<std::string>{" caf?  exact  caf\xC3\xA9 ", "caf?"}));
 }
 
 }  // namespace

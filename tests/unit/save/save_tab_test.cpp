@@ -40,7 +40,9 @@ class ScriptedDialogs : public SaveTabDialogs {
     imports.emplace_back(path);
     return import;
   }
-  void showContent(const std::string& value) override { contents.push_back(value); }
+  void showContent(const std::string& value, const std::string& exact) override {
+    contents.push_back(value + (exact.empty() ? "" : " exact " + exact));
+  }
   std::function<bool(ChangeDialogModel&)> change;
   std::function<bool(SaveDialogModel&)> save;
   std::optional<ImportChoice> import;
@@ -220,6 +222,18 @@ TEST_F(SaveTabTest, TheExplanationFollowsTheSetting) {
   EXPECT_EQ(tab.explanation().rfind("【保存タブ】\n\n保存タブは履歴タブのテキストを保存したり", 0), 0u);
   settings.TabHelpDsp = 0;
   EXPECT_EQ(tab.explanation(), "");
+}
+
+}  // namespace
+}  // namespace qb
+
+namespace qb {
+namespace {
+
+TEST_F(SaveTabTest, TheContentViewShowsTheExactFormOfATextCodePage932CannotHold) {
+  ASSERT_EQ(list->storeInGroup(0, "", "caf?", "caf\xC3\xA9"), 0);  // "café" in UTF-8
+  tab.runMenuCommand(0, mc::kContentView);
+  EXPECT_EQ(dialogs.contents, (std::vector<std::string>{"caf? exact caf\xC3\xA9"}));
 }
 
 }  // namespace
