@@ -70,7 +70,9 @@ class LanControllerTest : public ::testing::Test {
     lan->AttachTabs(open.get(), shared.get());
   }
   void TearDown() override {
-    if (lan) EXPECT_TRUE(lan->Stop());
+    if (lan) {
+      EXPECT_TRUE(lan->Stop());
+    }
   }
   bool SentKind(std::string_view kind, std::uint32_t to) {
     for (const auto& datagram : net.sent()) {
