@@ -51,7 +51,9 @@ int ReadPlanFile(FileSystem& fs, Ui& ui, std::string_view path, PlanItem& record
     return -1;
   }
   std::string name = plan.m_HeaderValue(std::string(kNameTag)).value_or("");
-  if (name.empty() || name.find(":::") != std::string::npos) {
+  // The item record separates its fields by ":::": a name holding it, or ending in a colon that
+  // would run into the separator, would not read back as it was stored.
+  if (name.empty() || name.find(":::") != std::string::npos || name.back() == ':') {
     ui.showMessage(InPath("プラン名が正しくないため取り込めません。　", path),
                    MessageIcon::kExclamation);
     return -1;
@@ -59,6 +61,11 @@ int ReadPlanFile(FileSystem& fs, Ui& ui, std::string_view path, PlanItem& record
   std::string version = read.version;
   if (version.empty()) version = plan.m_HeaderValue("<@@PLAN_GVL>").value_or("");
   if (version.empty()) version = std::string(kPlanInterfaceVersion);
+  if (version.find(':') != std::string::npos) {
+    ui.showMessage(InPath("プランのファイルではないため取り込めません。　", path),
+                   MessageIcon::kExclamation);
+    return -1;
+  }
   if (version > kPlanInterfaceVersion) {
     ui.showMessage("上位のバージョンで作成/保存されたプランのため操作できません　",
                    MessageIcon::kExclamation);

@@ -171,6 +171,10 @@ TEST_F(PlanListTest, ImportTakesAPlanTextOrAPlanItemFileAndRefusesTheRest) {
   w.fs.putFile("C:\\in\\broken.txt", "<@@PLAN_NAME>x<@@/PLAN_NAME><@@LINE>");
   EXPECT_EQ(w.list.importPlanFile("C:\\in\\broken.txt"), -1);
   EXPECT_EQ(w.ui.boxes().back().text, "プラン解析中にエラーが発生しました　\n( C:\\in\\broken.txt )");
+  // A name that ends in a colon would run into the record's separator.
+  w.fs.putFile("C:\\in\\colon.txt", PlanText("名前:"));
+  EXPECT_EQ(w.list.importPlanFile("C:\\in\\colon.txt"), -1);
+  EXPECT_EQ(w.ui.boxes().back().text, "プラン名が正しくないため取り込めません。　\n( C:\\in\\colon.txt )");
   w.fs.putFile("C:\\in\\later.txt", PlanText("新版") + "<@@PLAN_GVL>V1.21<@@/PLAN_GVL>");
   EXPECT_EQ(w.list.importPlanFile("C:\\in\\later.txt"), -1);
   EXPECT_EQ(w.ui.boxes().back().text, "上位のバージョンで作成/保存されたプランのため操作できません　");
