@@ -4,6 +4,8 @@
 
 #include <cstdio>
 
+#include "app/settings/settings_version.h"
+
 namespace qb::bench {
 namespace {
 
@@ -112,7 +114,10 @@ void RemoveTree(const std::wstring& folder) {
 bool PrepareHome(const std::wstring& home, const HomeContent& content) {
   RemoveTree(home);
   if (!CreateDirectoryW(home.c_str(), nullptr)) return false;
+  // A data home that a run of this version left: its settings carry the version, so the start
+  // is an ordinary one (a file without it is a first start, which installs the standard plans).
   const std::string settings =
+      "\"" + std::string(kVersionKey) + "\",\"" + std::string(kSettingsVersion) + "\",\"x\"\r\n" +
       "\"MaxFile=\",\"" + std::to_string(content.maxFile) + "\",\"x\"\r\n" +
       "\"AutoSave=\",\"" + std::string(content.autoSave ? "1" : "0") + "\",\"x\"\r\n";
   if (!WriteFileBytes(home + L"\\quillbox2.dat", settings)) return false;
