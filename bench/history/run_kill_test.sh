@@ -8,7 +8,7 @@
 # holding one whole text), the History shows every item file, no temporary "~qb*.tmp" file is
 # left, and every text that was stored before the kill is still there. Prints one line per round
 # and "kill test: N of ROUNDS rounds passed"; exits non-zero when one failed.
-set -u
+set -u -o pipefail  # a check's failure must not be hidden by the pipe through tr
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 root=$(cd "$here/../.." && pwd)
 if [ $# -lt 1 ] || [ ! -d "$1" ]; then
