@@ -41,10 +41,15 @@ void movePointer(POINT point) {
   input.mi.dy = static_cast<LONG>((point.y * 65536LL + height / 2) / height);
   input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
   send(input, "a pointer move");
-  // Wine may round the absolute position: put it exactly where asked.
-  SetCursorPos(point.x, point.y);
+  // Wine may round the absolute position, and may apply the move after a position set at once:
+  // put it exactly where asked until it stays there (for up to half a second).
   POINT now{};
-  GetCursorPos(&now);
+  for (int attempt = 0; attempt < 50; ++attempt) {
+    SetCursorPos(point.x, point.y);
+    Sleep(10);
+    GetCursorPos(&now);
+    if (now.x == point.x && now.y == point.y) break;
+  }
   expect(now.x == point.x && now.y == point.y,
          "the pointer is at " + std::to_string(now.x) + "," + std::to_string(now.y) +
              " instead of " + std::to_string(point.x) + "," + std::to_string(point.y));
