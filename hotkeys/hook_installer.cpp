@@ -15,11 +15,9 @@ HookSwitches HookSwitchesFrom(const EnvironmentSettings& s, bool planLibraryAvai
 HookInstaller::HookInstaller(HookLibrary& library, PlanCatalog& catalog)
     : library_(library), catalog_(catalog) {}
 
-void HookInstaller::start(WindowId mainWindow, const HookSwitches& switches,
-                          const std::array<std::string, 10>& groupNames) {
+void HookInstaller::start(WindowId mainWindow) {
   mainWindow_ = mainWindow;
   library_.initialize();
-  install(switches, groupNames);
 }
 
 void HookInstaller::install(const HookSwitches& switches,

@@ -21,9 +21,9 @@ class HookInstaller {
  public:
   HookInstaller(HookLibrary& library, PlanCatalog& catalog);
 
-  // At start-up: every name slot cleared, then installed as the settings ask.
-  void start(WindowId mainWindow, const HookSwitches& switches,
-             const std::array<std::string, 10>& groupNames);
+  // At start-up: the reports go to this window and every name slot is cleared; nothing is
+  // installed yet.
+  void start(WindowId mainWindow);
   // Installed only when one of the four switches is on; the names follow.
   void install(const HookSwitches& switches, const std::array<std::string, 10>& groupNames);
   // Removed when they were installed (pause, settings change, exit).

@@ -39,10 +39,12 @@ HotkeyController::HotkeyController(HotkeyParts parts)
       detector_(parts.clock, parts.keyboard),
       installer_(parts.hooks, parts.catalog) {}
 
+// A pause taken before the start (the window takes commands while the rest of the program
+// starts) holds: the hooks stay off until it ends.
 void HotkeyController::start(WindowId mainWindow) {
   registerAll();
-  installer_.start(mainWindow, HookSwitchesFrom(parts_.environment, true),
-                   parts_.environment.PlanDir_Ar);
+  installer_.start(mainWindow);
+  if (!paused_) installHooks();
   started_ = true;
   parts_.timers.start(frame_timer::kDoubleTap, kDoubleTapFirstTickMilliseconds);
 }
@@ -82,7 +84,7 @@ void HotkeyController::togglePause() {
   paused_ = !paused_;
   if (paused_) {
     installer_.remove();
-  } else {
+  } else if (started_) {
     installHooks();
   }
 }
@@ -139,7 +141,8 @@ void HotkeyController::onDoubleTapTick() {
 
 void HotkeyController::onMouseCallUp() {
   parts_.timers.stop(frame_timer::kMouseCallUp);
-  if (parts_.host.busy() || parts_.host.occupied()) return;
+  // A report the hooks sent just before they were removed calls nothing up either.
+  if (paused_ || parts_.host.busy() || parts_.host.occupied()) return;
   parts_.host.callUp(call_up_source::kMousePosition, false);
 }
 

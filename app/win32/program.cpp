@@ -50,6 +50,7 @@ bool Program::start(HINSTANCE instance) {
                        environment.WIN_SIZE_H};
   if (!window_->create(instance, placement)) return false;
   ui_.setOwner(window_->handle());
+  createHotkeys();
   clipboard_ = std::make_unique<Win32Clipboard>(window_->handle());
   CaptureHandOffs& handOffs = *this;
   ClipboardChain& chain = *this;

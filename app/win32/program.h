@@ -72,6 +72,7 @@ class Program : private CaptureHandOffs, private ClipboardChain, private PasteHo
   void startTray();
   // Ordinary mode, and tray mode without an icon, keep a taskbar button and a shown window.
   void keepReachable();
+  void createHotkeys();
   void startHotkeys();
   // "キー設定" with the multi hotkey dialog and the plan hotkey list; the hotkeys are registered
   // again after a change.

@@ -23,7 +23,9 @@ HWND RootUnderCursor() {
 
 }  // namespace
 
-void Program::startHotkeys() {
+// Made as soon as the window exists: the window takes commands ("ホットキーの一時停止" among
+// them) while the rest of the program starts.
+void Program::createHotkeys() {
   Settings& settings = settingsHome_->settings();
   registrar_ = std::make_unique<Win32HotkeyRegistrar>(window_->handle());
   CallUpHost& host = *this;
@@ -35,6 +37,9 @@ void Program::startHotkeys() {
   planTab_->directory().changed = [this](int) { hotkeys_->planMenuChanged(); };
   planTab_->list().hotkeysChanged = [this] { hotkeys_->settingsChanged(); };
   hotkeys_->addCopyDataEntries(copyData_);
+}
+
+void Program::startHotkeys() {
   hotkeys_->start(reinterpret_cast<WindowId>(window_->handle()));
   addKeySettingsToSheet();
 }

@@ -36,9 +36,9 @@ class ChangeDialog : public winui::ModalDialog {
   winui::DialogTemplate describe(const std::wstring& face, WORD points) override {
     winui::DialogTemplate dialog(L"Quillbox＜変更＞", kDialogStyle, {0, 0, kWidth, 212}, face,
                                  points);
-    dialog.label(kChangeLabelCaption, L"ラベル：", {7, 9, 30, 10});
+    dialog.label(kChangeLabelCaption, L"ラベル：", {7, 9, 37, 10});
     dialog.add(winui::RichEdit::ClassName(), kChangeLabel, L"",
-               WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL, {40, 7, 273, 13});
+               WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL, {45, 7, 268, 13});
     dialog.label(kChangeValueCaption, L"値：", {7, 26, 30, 10});
     dialog.add(winui::RichEdit::ClassName(), kChangeValue, L"",
                WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER | WS_VSCROLL | ES_MULTILINE |

@@ -213,6 +213,23 @@ TEST_F(HotkeyControllerTest, PauseRemovesTheHooksAndSilencesTapsAndHotkeysUntilR
   EXPECT_EQ(host.log, std::vector<std::string>{"callUp 3"});
 }
 
+// The window takes the pause command while the program is still starting, and an edge click
+// reported just before the hooks went away must not call the window up.
+TEST_F(HotkeyControllerTest, APauseTakenBeforeTheStartHoldsAndSilencesLateEdgeReports) {
+  controller.togglePause();
+  EXPECT_FALSE(hooks.installed());
+  start();
+  EXPECT_FALSE(hooks.installed());
+  EXPECT_TRUE(router.routeText("MouseHook"));
+  runTimersUntil(30);
+  EXPECT_TRUE(host.log.empty());
+  controller.togglePause();
+  EXPECT_TRUE(hooks.installed());
+  EXPECT_TRUE(router.routeText("MouseHook"));
+  runTimersUntil(60);
+  EXPECT_EQ(host.log, std::vector<std::string>{"callUp 4"});
+}
+
 TEST_F(HotkeyControllerTest, ARegisteredHotkeyCallsUpItsRowLinkedOnItsTab) {
   settings.environment.MultiHotKeyOn[3] = 1;
   settings.environment.MultiHotKey1[3] = 17;
