@@ -7,7 +7,9 @@
 # Needs <build>/bin/quillbox2.exe and <build>/bin/qb_e2e_driver.exe. Uses the Wine prefix
 # <build>/wineprefix (made on the first run), a virtual X display when DISPLAY is unset, and
 # <build>/e2e/ for data homes, logs and screenshots of failures. Prints one line per scenario and
-# at the end "e2e: N passed, N failed"; exits non-zero when any scenario failed. Ends only what it
+# at the end "e2e: N passed, N failed"; exits non-zero when any scenario failed. A scenario that
+# fails runs once more (not with QB_E2E_NO_SECOND_RUN=1): its first failure is printed in full, and
+# a pass on the second run is counted in the summary line. Ends only what it
 # started: its Xvfb, the wineserver of its prefix and the programs that ran in that prefix.
 #
 # The "package-..." scenarios use the release packages of <build>/packages (scripts/package.sh):
@@ -175,17 +177,10 @@ scenarios=${QB_E2E_SCENARIOS:-$(wine "$driver" --list 2>/dev/null | tr -d '\r')}
 [ -n "${QB_E2E_SCENARIOS:-}" ] && scenarios=$QB_E2E_SCENARIOS
 [ -n "${QB_E2E_ONLY:-}" ] && scenarios=$QB_E2E_ONLY
 
-passed=0
-failed=0
-skipped=0
-for scenario in $scenarios; do
-  if [[ $scenario == package-* ]] && [ -z "$packages_staged" ]; then
-    skipped=$((skipped + 1))
-    echo "SKIP $scenario (no quillbox-$version packages in $build_dir/packages: run scripts/package.sh)"
-    continue
-  fi
-  out="$log_dir/$scenario.out"
-  steps="$log_dir/$scenario.steps"
+# run_scenario NAME: one run of the scenario; prints its PASS or FAIL line (with the failure's
+# report) and returns 0 on a pass.
+run_scenario() {
+  local scenario=$1 out="$log_dir/$1.out" steps="$log_dir/$1.steps" started took status verdict shot
   started=$(date +%s)
   # In the background, so that a signal to this script is handled at once.
   timeout --foreground -k 5 "$scenario_limit_s" wine "$driver" --keep-on-failure "$scenario" \
@@ -195,26 +190,49 @@ for scenario in $scenarios; do
   took=$(($(date +%s) - started))
   verdict=$(tr -d '\r' <"$out" | grep -aE '^(PASS|FAIL) ' | tail -n 1)
   if [ "$status" -eq 0 ] && [ "${verdict%% *}" = "PASS" ]; then
-    passed=$((passed + 1))
     echo "PASS $scenario (${took} s)"
+    end_own_programs
+    return 0
+  fi
+  [ "$status" -eq 124 ] && verdict="FAIL $scenario: no verdict within ${scenario_limit_s} s"
+  [ -z "$verdict" ] && verdict="FAIL $scenario: the driver ended with status $status, no verdict"
+  echo "$verdict (${took} s)"
+  shot=$("$here/screenshot.sh" "$shot_dir/$scenario-$(date +%Y%m%d-%H%M%S).png")
+  [ -n "$shot" ] && echo "  screenshot: $shot"
+  echo "  steps: $steps"
+  tr -d '\r' <"$out" | grep -avE '^(PASS|FAIL) ' | sed 's/^/  /'
+  grep -avE 'wine32 is missing|multiarch needs|dpkg --add-arch|apt-get install wine32' "$steps" |
+    tail -n 40 | sed 's/^/  /'
+  cp "$steps" "$steps.first" 2>/dev/null
+  end_own_programs
+  return 1
+}
+
+passed=0
+failed=0
+skipped=0
+second_runs=0
+for scenario in $scenarios; do
+  if [[ $scenario == package-* ]] && [ -z "$packages_staged" ]; then
+    skipped=$((skipped + 1))
+    echo "SKIP $scenario (no quillbox-$version packages in $build_dir/packages: run scripts/package.sh)"
+    continue
+  fi
+  if run_scenario "$scenario"; then
+    passed=$((passed + 1))
+  # Wine's desktop, shared clipboard and input queue are timing-bound under load: a failed
+  # scenario runs once more in a fresh data home. Its first failure stays in the log above.
+  elif [ "${QB_E2E_NO_SECOND_RUN:-}" != 1 ] && echo "  running $scenario a second time" &&
+      run_scenario "$scenario"; then
+    passed=$((passed + 1))
+    second_runs=$((second_runs + 1))
   else
     failed=$((failed + 1))
-    [ "$status" -eq 124 ] && verdict="FAIL $scenario: no verdict within ${scenario_limit_s} s"
-    [ -z "$verdict" ] && verdict="FAIL $scenario: the driver ended with status $status, no verdict"
-    echo "$verdict (${took} s)"
-    shot=$("$here/screenshot.sh" "$shot_dir/$scenario-$(date +%Y%m%d-%H%M%S).png")
-    [ -n "$shot" ] && echo "  screenshot: $shot"
-    echo "  steps: $steps"
-    tr -d '\r' <"$out" | grep -avE '^(PASS|FAIL) ' | sed 's/^/  /'
-    grep -avE 'wine32 is missing|multiarch needs|dpkg --add-arch|apt-get install wine32' "$steps" |
-      tail -n 40 | sed 's/^/  /'
   fi
-  end_own_programs
 done
 
-if [ "$skipped" -gt 0 ]; then
-  echo "e2e: $passed passed, $failed failed, $skipped skipped"
-else
-  echo "e2e: $passed passed, $failed failed"
-fi
+summary="e2e: $passed passed, $failed failed"
+[ "$skipped" -gt 0 ] && summary+=", $skipped skipped"
+[ "$second_runs" -gt 0 ] && summary+=" ($second_runs passed on a second run)"
+echo "$summary"
 [ "$failed" -eq 0 ]
