@@ -11,6 +11,9 @@ constexpr int kFocusChecks = 5;
 constexpr int kFocusCheckMilliseconds = 100;
 constexpr int kChordLeadMilliseconds = 30;
 constexpr int kChordHoldMilliseconds = 20;
+// An activation can take effect a moment later (a loaded desktop): the keys wait for it.
+constexpr int kActivationWaitMilliseconds = 500;
+constexpr int kActivationCheckMilliseconds = 10;
 
 }  // namespace
 
@@ -101,9 +104,19 @@ bool PasteEngine::windowStep(std::string& value) {
   if (!accepted) return false;
   if (working_.window != 0) {
     ports_.desktop.activate(working_.window);
+    waitUntilInFront(working_.window);
     if (settings_.precise) SendPasteKeys(true, false);
   }
   return true;
+}
+
+// Keys sent before the activation took effect would go to the window that was in front.
+void PasteEngine::waitUntilInFront(WindowId window) {
+  for (int waited = 0; waited < kActivationWaitMilliseconds &&
+                       ports_.desktop.foregroundWindow() != window;
+       waited += kActivationCheckMilliseconds) {
+    ports_.clock.pumpWait(kActivationCheckMilliseconds);
+  }
 }
 
 int PasteEngine::pastePiece(std::string_view text, bool continuation) {

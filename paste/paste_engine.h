@@ -70,6 +70,7 @@ class PasteEngine : private PieceTarget {
   int pasteSelectedRow(PasteSource& source);
   // The window step before the keys; false when the partial selection was cancelled.
   bool windowStep(std::string& value);
+  void waitUntilInFront(WindowId window);
   void sendChord();
   void finish(PasteSource* source);
 

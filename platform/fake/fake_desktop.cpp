@@ -38,8 +38,21 @@ bool FakeDesktop::activate(WindowId window) {
     return false;
   }
   note("activate " + std::to_string(window));
-  foreground_ = window;
+  if (activationDelay_ > 0) {
+    pendingForeground_ = window;
+    pendingSince_ = clock_.milliseconds();
+  } else {
+    foreground_ = window;
+  }
   return true;
+}
+
+WindowId FakeDesktop::foregroundWindow() {
+  if (pendingForeground_ != 0 && clock_.milliseconds() >= pendingSince_ + activationDelay_) {
+    foreground_ = pendingForeground_;
+    pendingForeground_ = 0;
+  }
+  return foreground_;
 }
 
 ThreadId FakeDesktop::windowThread(WindowId window) {

@@ -1,6 +1,7 @@
 // A desktop of fake windows for tests. Every call that changes something is logged with its
 // virtual time ("<ms> activate 7", "<ms> attach 1->2", "<ms> focus 8", ...).
 #pragma once
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <string>
@@ -26,7 +27,7 @@ class FakeDesktop : public Desktop {
  public:
   explicit FakeDesktop(FakeClock& clock);
 
-  WindowId foregroundWindow() override { return foreground_; }
+  WindowId foregroundWindow() override;
   std::string windowTitle(WindowId window) override;
   std::string windowClassName(WindowId window) override;
   std::optional<ScreenRect> windowRect(WindowId window) override;
@@ -54,6 +55,8 @@ class FakeDesktop : public Desktop {
   void setCurrentThread(ThreadId thread) { currentThread_ = thread; }
   // The next `count` activations are refused.
   void refuseActivations(int count) { refusedActivations_ = count; }
+  // Activations are accepted but take effect this much later (as a loaded desktop does).
+  void delayActivations(int milliseconds) { activationDelay_ = milliseconds; }
   void refuseAttach(bool refuse) { refuseAttach_ = refuse; }
   // The next `count` focus requests are lost (the focus stays where it was).
   void loseFocusRequests(int count) { lostFocusRequests_ = count; }
@@ -75,6 +78,9 @@ class FakeDesktop : public Desktop {
   std::optional<ScreenPoint> caret_;
   ThreadId currentThread_ = 1;
   int refusedActivations_ = 0;
+  int activationDelay_ = 0;
+  WindowId pendingForeground_ = 0;
+  std::uint64_t pendingSince_ = 0;
   bool refuseAttach_ = false;
   int lostFocusRequests_ = 0;
   std::map<std::pair<ThreadId, ThreadId>, bool> attached_;

@@ -3,6 +3,8 @@
 #include <commctrl.h>
 
 #include "tests/e2e/driver/failure.h"
+#include "tests/e2e/driver/polling.h"
+#include "tests/e2e/driver/synthetic_input.h"
 #include "tests/e2e/driver/window_search.h"
 
 namespace qb::e2e {
@@ -80,9 +82,23 @@ POINT rowPoint(HWND listView, int row) {
   return where;
 }
 
-void clickRow(HWND listView, int row) {
+void clickRow(HWND listView, int row, bool holdingCtrl) {
   const POINT where = rowPoint(listView, row);
-  SetCursorPos(where.x, where.y);
+  // A window called up a moment ago may still be behind the one that had the focus: the click
+  // waits until the row is what the pointer would hit.
+  waitFor("row " + std::to_string(row) + " to be in front under the pointer", kStandardLimitMs,
+          [&] { return WindowFromPoint(where) == listView; });
+  // Two clicks on one spot within the double-click time make a double click, which a list that
+  // acts on single clicks leaves alone; a hand does not click that fast across a call-up.
+  static ULONGLONG lastClickAt = 0;
+  const ULONGLONG apart = GetDoubleClickTime() + 100;
+  const ULONGLONG since = GetTickCount64() - lastClickAt;
+  if (lastClickAt != 0 && since < apart) pause(static_cast<DWORD>(apart - since));
+  movePointer(where);
+  if (holdingCtrl) {
+    holdCtrl(true);
+    pause(100);
+  }
   std::vector<INPUT> inputs;
   auto button = [&](DWORD flags) {
     INPUT input{};
@@ -94,6 +110,7 @@ void clickRow(HWND listView, int row) {
   button(MOUSEEVENTF_LEFTUP);
   expect(SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) == inputs.size(),
          "SendInput refused the click");
+  lastClickAt = GetTickCount64();
   noteStep("clicked row " + std::to_string(row));
 }
 

@@ -13,9 +13,11 @@ HWND findListView(HWND mainWindow);
 std::vector<std::wstring> listColumn(HWND listView, int column);
 // A point inside the row's first column, on the screen.
 POINT rowPoint(HWND listView, int row);
-// Clicks the row with the mouse (inside its first column).
-void clickRow(HWND listView, int row);
-// Presses or releases Ctrl, which stays down over a click until released.
+// Clicks the row with the mouse (inside its first column). With `holdingCtrl`, Ctrl goes down
+// once the pointer is there and stays down until holdCtrl(false): under Wine, moving the pointer
+// takes the key state from the X server again, which knows nothing of synthetic keys.
+void clickRow(HWND listView, int row, bool holdingCtrl = false);
+// Presses or releases Ctrl.
 void holdCtrl(bool down);
 
 }  // namespace qb::e2e

@@ -15,6 +15,7 @@
 #include "tests/e2e/driver/quillbox_under_test.h"
 #include "tests/e2e/driver/scenarios.h"
 #include "tests/e2e/driver/screen_capture.h"
+#include "tests/e2e/driver/synthetic_input.h"
 #include "tests/e2e/driver/target_window.h"
 #include "tests/e2e/driver/text.h"
 
@@ -75,11 +76,11 @@ void runPasteScenario(const ScenarioContext& context) {
     emptyClipboard();
     focusEditor(quillbox, editor);
     callUpFromTray(quillbox);
-    holdCtrl(true);
-    clickRow(list, 0);
+    clickRow(list, 0, /*holdingCtrl=*/true);
     waitFor("the clipboard to hold " + quoted(kUserId), kStandardLimitMs,
             [&] { return clipboardText() == kUserId; });
     holdCtrl(false);
+    pause(500);  // a paste would have arrived by now
     expect(editor.text(0).empty(), "Ctrl+click pasted " + quoted(editor.text(0)) + " into the editor");
 
     // (b) a key macro: the first piece, Tab into the next field, the second piece.

@@ -124,6 +124,18 @@ TEST_F(PasteEngineTest, AnOrdinaryPasteActivatesTheWindowAndSendsTheChord) {
   EXPECT_EQ(clipboard.protocolViolations(), 0);
 }
 
+// A loaded desktop applies the activation a moment later: keys sent before would go to the
+// window that was in front.
+TEST_F(PasteEngineTest, TheChordWaitsUntilTheWorkingWindowIsInFront) {
+  desktop.delayActivations(150);
+  const std::uint64_t start = clock.milliseconds();
+  ASSERT_EQ(engine().pasteSelected(source, {true, false}), 0);
+  const std::vector<std::string> keys = keyLog(start);
+  ASSERT_FALSE(keys.empty());
+  EXPECT_GE(std::stoi(keys.front()), 150) << keys.front();
+  EXPECT_EQ(desktop.foregroundWindow(), 7u);
+}
+
 TEST_F(PasteEngineTest, PasteWaitAndTheCtrlTapDelayTheChord) {
   PasteSettings settings;
   settings.pasteWait = 200;
