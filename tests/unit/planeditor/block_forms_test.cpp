@@ -2,6 +2,7 @@
 // text, descriptions and OK's checks.
 #include <gtest/gtest.h>
 
+#include "planlib/editor/block_dialog_model.h"
 #include "planlib/editor/block_forms.h"
 #include "planlib/editor/editor_messages.h"
 #include "planlib/editor/plan_edit_model.h"
@@ -96,24 +97,12 @@ TEST(BlockFormsTable, EveryKindHasAFormWithItsElementsInOrder) {
   EXPECT_EQ(FindConditionForm(6)->title, "プラン文字列変数判定");
 }
 
-TEST(BlockFormsTable, ChoicesCarryTheOptionLabelsInListOrder) {
-  const FieldSpec& insertAt = FindBlockForm("INSERT")->fields[0];
-  ASSERT_EQ(insertAt.choices.size(), 5u);
-  EXPECT_EQ(insertAt.choices[0].label, "先頭に");
-  EXPECT_EQ(insertAt.choices[3].label, "指定した桁(半角換算)に");
-  EXPECT_EQ(insertAt.choices[4].code, 3);
-  EXPECT_EQ(insertAt.defaultValue, "4");
-  const FieldSpec& stack = FindBlockForm("OUT_STACK")->fields[1];
-  EXPECT_EQ(stack.choices.front().label, "ﾌﾟﾗﾝ用ｸﾘｯﾌﾟﾎﾞｰﾄﾞ履歴");
-  EXPECT_EQ(stack.choices.back().label, "スタックグループ１０");
-  const FieldSpec& work = FindBlockForm("PLAN_HENSU_SET")->fields[1];
-  EXPECT_EQ(work.choices.front().label, "<$作業用01>");
-  EXPECT_EQ(work.choices.size(), 20u);
+TEST(BlockFormsTable, PathFieldsSayWhatTheyChoose) {
   EXPECT_EQ(FindBlockForm("APL_STARTING")->fields[2].kind, FieldKind::ApplicationPath);
   EXPECT_EQ(FindBlockForm("OUT_FILE_WRITE")->fields[2].kind, FieldKind::SaveFilePath);
   EXPECT_EQ(FindBlockForm("INSERT_FILE")->fields[4].kind, FieldKind::OpenFilePath);
   EXPECT_EQ(FindBlockForm("CREATE_FOLDER")->fields[0].kind, FieldKind::FolderPath);
-  EXPECT_EQ(FindConditionForm(7)->fields[0].choices.front().label, "<$現在行>");
+  EXPECT_EQ(FindConditionForm(5)->fields[1].kind, FieldKind::FolderPath);
 }
 
 TEST(BlockFormsValues, EveryKindRoundTripsItsDefaultsAndOtherValues) {
@@ -201,6 +190,42 @@ TEST(BlockFormsDescription, TheDescriptionOfEveryKindFollowsItsSettings) {
   EXPECT_EQ(DescribeForm(*FindBlockForm("CONDITION"), negated, SizeCondition() + ConditionK3(7, 0)),
             "【条件】サイズ判定（0）である　　または...行位置判定（0）最終行である"
             "       ［ 条件が不一致の場合に配下を実行 ］");
+}
+
+TEST(BlockDialog, AnExistingBlockOpensWithItsValuesAndOkWritesItBack) {
+  PlanEditModel model;
+  ASSERT_TRUE(model.addAtEnd(Loop("2", ""), 0).ok);
+  ASSERT_TRUE(model.addAtEnd(Insert(5, "x"), 1).ok);
+  std::string message;
+  std::optional<BlockDialogModel> dialog = BlockDialogModel::ForRow(model.plan().m_Blocks()[0], message);
+  ASSERT_TRUE(dialog.has_value()) << message;
+  EXPECT_EQ(dialog->form().title, "操作ブロック [ループ]");
+  EXPECT_EQ(dialog->values().at("LOOP_COUNT"), "2");
+  dialog->setValue("LOOP_COUNT", "9");
+  EXPECT_EQ(dialog->description(), "【ループ】9回、配下の処理を実行する");
+  std::string text;
+  ASSERT_TRUE(dialog->accept(text).ok);
+  ASSERT_TRUE(model.changeBlock(0, text).ok);
+  EXPECT_EQ(model.listRows()[0].text, "【ループ】9回、配下の処理を実行する");
+  EXPECT_EQ(model.plan().m_Blocks()[0].descendants, 1);
+
+  PlanRow broken{"<@@LOOP>", "<@@LOOPME><@@/LOOPME>", "<@@/LOOP>", {}, 0, 0};
+  EXPECT_FALSE(BlockDialogModel::ForRow(broken, message).has_value());
+  EXPECT_EQ(message, "操作ブロック解析中にエラーが発生しました（CLoop::m_BlockSet）　");
+}
+
+TEST(BlockDialog, ANewConditionBlockNeedsAConditionAndPassesItsFieldChecksFirst) {
+  BlockDialogModel dialog(*FindBlockForm("CONDITION"));
+  std::string text;
+  EXPECT_EQ(dialog.accept(text).message, "条件が存在しません　");
+  ASSERT_TRUE(dialog.conditions().add({2, DefaultValues(*FindConditionForm(2))}).ok);
+  ASSERT_TRUE(dialog.accept(text).ok);
+  PlanEditModel model;
+  ASSERT_TRUE(model.addAtEnd(text, 0).ok);
+  EXPECT_EQ(model.listRows()[0].text, "【条件】サイズ判定（0）である");
+  BlockDialogModel insert(*FindBlockForm("INSERT"));
+  insert.setValue("DATAIN", "<@@");
+  EXPECT_EQ(insert.accept(text).message, editor_text::kReservedWord);
 }
 
 }  // namespace
