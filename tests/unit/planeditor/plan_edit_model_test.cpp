@@ -1,8 +1,12 @@
 // Editing the block list: the plan text is parsed again after every change.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+
 #include "planlib/editor/editor_messages.h"
 #include "planlib/editor/plan_edit_model.h"
+#include "planlib/engine/block_kinds.h"
 #include "tests/unit/planeditor/editor_test_support.h"
 #include "tests/unit/planlib/plan_test_support.h"
 
@@ -198,6 +202,68 @@ TEST(PlanEditModelChange, AChangeKeepsTheDescendantsAndTheKind) {
   EXPECT_EQ(model.changeBlock(0, LineBlock()).message, editor_text::kUpdateTagFailed);
   EXPECT_EQ(model.changeBlock(0, "<@@LOOP>").message, editor_text::kUpdateFailed);
   EXPECT_EQ(model.changeBlock(0, LoopBlock() + LoopBlock()).message, editor_text::kUpdateFailed);
+}
+
+TEST(PlanEditModelGroups, AnySequenceOfEditsKeepsAPlanWithinItsLimits) {
+  PlanEditModel model;
+  AddLoopChain(model, 6);
+  ScriptedQuestions questions;
+  std::mt19937 random(7);
+  auto pick = [&](std::size_t n) { return static_cast<std::size_t>(random() % n); };
+  // Half the time the deepest depth offered, so that the walk goes deep.
+  auto depthOf = [&](const std::vector<int>& depths) { return pick(2) == 0 ? depths.back() : depths[pick(depths.size())]; };
+  BlockGroup clip;
+  std::size_t fullest = 0;
+  int deepest = 0;
+  for (int step = 0; step < 3000; ++step) {
+    std::size_t count = model.blockCount();
+    std::size_t row = count == 0 ? 0 : pick(count);
+    Side side = pick(2) == 0 ? Side::Above : Side::Below;
+    std::string block = pick(4) != 0 ? LoopBlock() : SimpleBlock(step);
+    switch (count == 0 ? 0 : pick(6)) {
+      case 0: {
+        std::vector<int> depths = model.depthsAtEnd();
+        model.addAtEnd(block, depthOf(depths));
+        break;
+      }
+      case 1: {
+        std::vector<int> depths = model.depthsBeside(row, side);
+        ASSERT_FALSE(depths.empty());
+        model.addBeside(row, side, depthOf(depths), block);
+        break;
+      }
+      case 2:
+        clip = model.copy(row);
+        break;
+      case 3:
+        model.paste(row, side, clip);
+        break;
+      case 4:
+        if (pick(4) == 0) model.cut(row, clip);
+        break;
+      default:
+        if (pick(3) == 0) {
+          questions.answer(true);
+          model.remove(row, questions);
+        }
+        break;
+    }
+    CPlanMain parsed;
+    ASSERT_EQ(parsed.m_Analyze(model.planText()), 0) << step;
+    ASSERT_EQ(parsed.m_Blocks().size(), model.blockCount());
+    ASSERT_LE(model.blockCount(), 100u);
+    for (const PlanRow& r : model.plan().m_Blocks()) {
+      ASSERT_LE(r.depth, 9);
+      if (r.descendants > 0) {
+        ASSERT_TRUE(FindBlockKind(RowTagName(r))->container) << step;
+      }
+      deepest = std::max(deepest, r.depth);
+    }
+    fullest = std::max(fullest, model.blockCount());
+  }
+  // The walk reached both limits.
+  EXPECT_EQ(fullest, 100u);
+  EXPECT_EQ(deepest, 9);
 }
 
 }  // namespace
