@@ -14,10 +14,10 @@ namespace qb {
 
 namespace {
 
-FieldSpec FieldOf(std::string_view tag, std::string_view element, bool hasSettings) {
-  const FieldSpec* kindField = form_tables::KindField(tag, element);
-  const FieldSpec* elementField = form_tables::ElementField(element);
-  FieldSpec field = kindField != nullptr ? *kindField : elementField != nullptr ? *elementField : FieldSpec{};
+FormField FieldOf(std::string_view tag, std::string_view element, bool hasSettings) {
+  const FormField* kindField = form_tables::KindField(tag, element);
+  const FormField* elementField = form_tables::ElementField(element);
+  FormField field = kindField != nullptr ? *kindField : elementField != nullptr ? *elementField : FormField{};
   field.element = element;
   bool shown = field.kind != FieldKind::Fixed && field.kind != FieldKind::SameAs && hasSettings;
   if (field.label.empty() && shown) {
@@ -104,8 +104,8 @@ const ElementForm* FindConditionForm(int number) {
 
 BlockValues DefaultValues(const ElementForm& form) {
   BlockValues values;
-  for (const FieldSpec& field : form.fields) values[std::string(field.element)] = field.defaultValue;
-  for (const FieldSpec& field : form.fields) {
+  for (const FormField& field : form.fields) values[std::string(field.element)] = field.defaultValue;
+  for (const FormField& field : form.fields) {
     if (field.kind == FieldKind::SameAs) values[std::string(field.element)] = ValueOf(values, field.sameAs);
   }
   return values;
@@ -113,7 +113,7 @@ BlockValues DefaultValues(const ElementForm& form) {
 
 FormReading ReadForm(const ElementForm& form, std::string_view value) {
   FormReading reading;
-  for (const FieldSpec& field : form.fields) {
+  for (const FormField& field : form.fields) {
     std::optional<std::string> found = ReadElement(value, field.element);
     if (!found) {
       reading.values.clear();
@@ -128,7 +128,7 @@ FormReading ReadForm(const ElementForm& form, std::string_view value) {
 
 std::string WriteForm(const ElementForm& form, const BlockValues& values, std::string_view conditions) {
   BlockValues written;
-  for (const FieldSpec& field : form.fields) {
+  for (const FormField& field : form.fields) {
     std::string value = field.kind == FieldKind::Fixed  ? field.defaultValue
                         : field.kind == FieldKind::SameAs ? ValueOf(values, field.sameAs)
                                                           : ValueOf(values, field.element);
@@ -148,7 +148,7 @@ bool IsActive(const WhenCodes& when, const BlockValues& values) {
 }
 
 EditResult CheckForm(const ElementForm& form, const BlockValues& values) {
-  for (const FieldSpec& field : form.fields) {
+  for (const FormField& field : form.fields) {
     if (IsTextField(field.kind) && ValueOf(values, field.element).find(kTagStart) != std::string::npos) {
       return EditResult::Refused(editor_text::kReservedWord);
     }
@@ -161,7 +161,7 @@ EditResult CheckForm(const ElementForm& form, const BlockValues& values) {
                             ParseLeadingInt(ValueOf(values, rule.laterElement));
     if (broken) return EditResult::Refused(rule.message);
   }
-  for (const FieldSpec& field : form.fields) {
+  for (const FormField& field : form.fields) {
     if (!IsPathField(field.kind) || !IsActive(field.activeWhen, values)) continue;
     std::string message = CheckPath(field.kind, ValueOf(values, field.element));
     if (!message.empty()) return EditResult::Refused(message);

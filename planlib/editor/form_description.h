@@ -35,7 +35,7 @@ struct WhenCodes {
   std::vector<int> codes;
 };
 
-struct FieldSpec {
+struct FormField {
   std::string_view element;
   std::string label;
   FieldKind kind = FieldKind::Text;
@@ -65,7 +65,7 @@ struct ElementForm {
   bool hasSettings = true;     // false: the small confirmation dialog, every element fixed
   bool container = false;
   bool conditionList = false;  // CONDITION: the list of CONDITION_K elements follows the fields
-  std::vector<FieldSpec> fields;  // in element order
+  std::vector<FormField> fields;  // in element order
   std::vector<FormRule> rules;    // in the order they are checked
 };
 

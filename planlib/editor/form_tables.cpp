@@ -12,37 +12,37 @@ namespace {
 
 using Choices = std::vector<FieldChoice>;
 
-FieldSpec Text(std::string_view element, std::string label, FieldKind kind = FieldKind::Text) {
-  FieldSpec field;
+FormField Text(std::string_view element, std::string label, FieldKind kind = FieldKind::Text) {
+  FormField field;
   field.element = element;
   field.label = std::move(label);
   field.kind = kind;
   return field;
 }
-FieldSpec Number(std::string_view element, std::string label, std::string defaultValue, int minimum,
+FormField Number(std::string_view element, std::string label, std::string defaultValue, int minimum,
                  int maximum) {
-  FieldSpec field = Text(element, std::move(label), FieldKind::Number);
+  FormField field = Text(element, std::move(label), FieldKind::Number);
   field.defaultValue = std::move(defaultValue);
   field.minimum = minimum;
   field.maximum = maximum;
   return field;
 }
-FieldSpec Choice(std::string_view element, std::string label, Choices choices) {
-  FieldSpec field = Text(element, std::move(label), FieldKind::Choice);
+FormField Choice(std::string_view element, std::string label, Choices choices) {
+  FormField field = Text(element, std::move(label), FieldKind::Choice);
   field.choices = std::move(choices);
   return field;
 }
-FieldSpec Check(std::string_view element, std::string label, std::string defaultValue = "0") {
-  FieldSpec field = Text(element, std::move(label), FieldKind::Check);
+FormField Check(std::string_view element, std::string label, std::string defaultValue = "0") {
+  FormField field = Text(element, std::move(label), FieldKind::Check);
   field.defaultValue = std::move(defaultValue);
   return field;
 }
-FieldSpec Fixed(std::string_view element, std::string value) {
-  FieldSpec field = Text(element, "", FieldKind::Fixed);
+FormField Fixed(std::string_view element, std::string value) {
+  FormField field = Text(element, "", FieldKind::Fixed);
   field.defaultValue = std::move(value);
   return field;
 }
-FieldSpec When(FieldSpec field, std::string_view element, std::vector<int> codes) {
+FormField When(FormField field, std::string_view element, std::vector<int> codes) {
   field.activeWhen = {element, std::move(codes)};
   return field;
 }
@@ -83,8 +83,8 @@ const Choices kMatchOrNot = {{1, "である"}, {2, "でない"}};
 const Choices kExists = {{8, "存在する"}, {9, "存在しない"}};
 const std::vector<int> kPositionedStringTests = {6, 7, 10, 11, 12, 13};
 
-std::map<std::string_view, FieldSpec> MakeElementFields() {
-  std::vector<FieldSpec> fields = {
+std::map<std::string_view, FormField> MakeElementFields() {
+  std::vector<FormField> fields = {
       Fixed("KIND_FIND", "1"),
       Number("IDX_IN", "桁", "1", 1, 512000),
       Number("IDX_CN", "桁", "1", 1, 512000),
@@ -119,7 +119,7 @@ std::map<std::string_view, FieldSpec> MakeElementFields() {
       Text("FOLDER", "フォルダ", FieldKind::FolderPath),
       Text("APL_PATH", "アプリケーション", FieldKind::ApplicationPath),
       [] {
-        FieldSpec same = Text("KIND_STARTING", "", FieldKind::SameAs);
+        FormField same = Text("KIND_STARTING", "", FieldKind::SameAs);
         same.sameAs = "KIND_IN";
         return same;
       }(),
@@ -157,14 +157,14 @@ std::map<std::string_view, FieldSpec> MakeElementFields() {
   for (const char* button : kButtons) {
     fields.push_back(Text(button, "ボタン名" + std::string(std::string_view(button).substr(8))));
   }
-  std::map<std::string_view, FieldSpec> byElement;
-  for (FieldSpec& field : fields) byElement.emplace(field.element, std::move(field));
+  std::map<std::string_view, FormField> byElement;
+  for (FormField& field : fields) byElement.emplace(field.element, std::move(field));
   return byElement;
 }
 
 struct KindFieldRow {
   std::string_view tag;
-  FieldSpec field;
+  FormField field;
 };
 
 std::vector<KindFieldRow> MakeKindFields() {
@@ -314,13 +314,13 @@ std::vector<RuleRow> MakeRules() {
 
 }  // namespace
 
-const FieldSpec* ElementField(std::string_view element) {
-  static const std::map<std::string_view, FieldSpec> fields = MakeElementFields();
+const FormField* ElementField(std::string_view element) {
+  static const std::map<std::string_view, FormField> fields = MakeElementFields();
   auto found = fields.find(element);
   return found == fields.end() ? nullptr : &found->second;
 }
 
-const FieldSpec* KindField(std::string_view tag, std::string_view element) {
+const FormField* KindField(std::string_view tag, std::string_view element) {
   static const std::vector<KindFieldRow> rows = MakeKindFields();
   auto found = std::find_if(rows.begin(), rows.end(), [&](const KindFieldRow& row) {
     return row.tag == tag && row.field.element == element;

@@ -9,11 +9,11 @@
 namespace qb::form_tables {
 
 // The field an element has in every kind, unless the kind says otherwise. Null when unknown.
-const FieldSpec* ElementField(std::string_view element);
+const FormField* ElementField(std::string_view element);
 
 // The field of `element` in the kind with this tag ("INSERT", "CONDITION_K1"); null when the
 // kind shows the element's ordinary field.
-const FieldSpec* KindField(std::string_view tag, std::string_view element);
+const FormField* KindField(std::string_view tag, std::string_view element);
 
 // The blocks that only confirm: every element is fixed to its default.
 bool WithoutSettings(std::string_view tag);

@@ -18,7 +18,7 @@ using namespace test;
 // Every shown field at a value other than its default.
 BlockValues OtherValues(const ElementForm& form) {
   BlockValues values = DefaultValues(form);
-  for (const FieldSpec& field : form.fields) {
+  for (const FormField& field : form.fields) {
     std::string& value = values[std::string(field.element)];
     switch (field.kind) {
       case FieldKind::Text:
@@ -59,7 +59,7 @@ void ExpectRoundTrip(const ElementForm& form, const BlockValues& values, std::st
   FormReading reading = ReadForm(form, group.rows[0].row.value);
   ASSERT_TRUE(reading.ok) << reading.message;
   EXPECT_EQ(WriteForm(form, reading.values, conditions), text);
-  for (const FieldSpec& field : form.fields) {
+  for (const FormField& field : form.fields) {
     if (field.kind == FieldKind::Fixed || field.kind == FieldKind::SameAs) continue;
     EXPECT_EQ(reading.values[std::string(field.element)], values.at(std::string(field.element))) << field.element;
   }
@@ -77,7 +77,7 @@ TEST(BlockFormsTable, EveryKindHasAFormWithItsElementsInOrder) {
     EXPECT_EQ(form.title, "操作ブロック [" + std::string(kind.displayName) + "]");
     ASSERT_EQ(form.fields.size(), kind.elements.size());
     for (std::size_t e = 0; e < kind.elements.size(); ++e) {
-      const FieldSpec& field = form.fields[e];
+      const FormField& field = form.fields[e];
       EXPECT_EQ(field.element, kind.elements[e]);
       // Every shown element is described by the tables, not by its bare name.
       if (field.kind != FieldKind::Fixed && field.kind != FieldKind::SameAs && field.kind != FieldKind::Hidden) {

@@ -211,7 +211,9 @@ TEST(PlanEditModelGroups, AnySequenceOfEditsKeepsAPlanWithinItsLimits) {
   std::mt19937 random(7);
   auto pick = [&](std::size_t n) { return static_cast<std::size_t>(random() % n); };
   // Half the time the deepest depth offered, so that the walk goes deep.
-  auto depthOf = [&](const std::vector<int>& depths) { return pick(2) == 0 ? depths.back() : depths[pick(depths.size())]; };
+  auto depthOf = [&](const std::vector<int>& depths) {
+    return pick(2) == 0 ? depths.back() : depths[pick(depths.size())];
+  };
   BlockGroup clip;
   std::size_t fullest = 0;
   int deepest = 0;
