@@ -97,14 +97,6 @@ TEST(BlockFormsTable, EveryKindHasAFormWithItsElementsInOrder) {
   EXPECT_EQ(FindConditionForm(6)->title, "プラン文字列変数判定");
 }
 
-TEST(BlockFormsTable, PathFieldsSayWhatTheyChoose) {
-  EXPECT_EQ(FindBlockForm("APL_STARTING")->fields[2].kind, FieldKind::ApplicationPath);
-  EXPECT_EQ(FindBlockForm("OUT_FILE_WRITE")->fields[2].kind, FieldKind::SaveFilePath);
-  EXPECT_EQ(FindBlockForm("INSERT_FILE")->fields[4].kind, FieldKind::OpenFilePath);
-  EXPECT_EQ(FindBlockForm("CREATE_FOLDER")->fields[0].kind, FieldKind::FolderPath);
-  EXPECT_EQ(FindConditionForm(5)->fields[1].kind, FieldKind::FolderPath);
-}
-
 TEST(BlockFormsValues, EveryKindRoundTripsItsDefaultsAndOtherValues) {
   for (const ElementForm& form : BlockForms()) {
     std::string conditions = form.conditionList ? SizeCondition() : "";
