@@ -137,16 +137,32 @@ void ChangeDialogModel::insertFixed(std::size_t caret, std::string_view fixed) {
   replaceText(caret, caret, fixed);
 }
 
+std::string ChangeDialogModel::separatorLine(std::size_t index, bool atLineStart) {
+  if (index >= separators().size()) return {};
+  std::string line = atLineStart ? std::string() : std::string("\r\n");
+  line += separators()[index];
+  line += "\r\n";
+  return line;
+}
+
 void ChangeDialogModel::insertSeparator(std::size_t index, std::size_t caret) {
   if (index >= separators().size()) return;
   caret = std::min(caret, text_.size());
-  std::string line;
-  if (caret > 0 && text_[caret - 1] != '\n') line += "\r\n";
-  line += separators()[index];
-  line += "\r\n";
-  insertFixed(caret, line);
+  insertFixed(caret, separatorLine(index, caret == 0 || text_[caret - 1] == '\n'));
 }
 
 std::string ChangeDialogModel::storedValue() const { return ApplyMacroTable(text_, macros_); }
+
+void ChangeDialogModel::setExactForm(std::string exact) {
+  if (exact.empty() || macros_.count > 0) return;
+  editsExactForm_ = true;
+  exact_ = std::move(exact);
+}
+
+void ChangeDialogModel::replaceExactText(std::string exact, std::string codePageForm) {
+  if (!editsExactForm_) return;
+  exact_ = std::move(exact);
+  text_ = std::move(codePageForm);
+}
 
 }  // namespace qb

@@ -42,10 +42,25 @@ class ChangeDialogModel {
 
   // "セパレータ挿入▼": the separator lines offered, and the insertion of one as a line of its own.
   static const std::vector<std::string>& separators();
+  // The text a separator is inserted as: a line of its own, after a line break when the caret
+  // is not at the start of a line.
+  static std::string separatorLine(std::size_t index, bool atLineStart);
   void insertSeparator(std::size_t index, std::size_t caret);
 
   // The value as it is stored.
   std::string storedValue() const;
+
+  // A value kept in an exact form (UTF-8, for characters code page 932 cannot hold) is edited in
+  // that form when it holds no macros: the dialog shows it and hands back the whole text after
+  // each change. With macros the code-page-932 form is edited as before (their places are
+  // counted in its bytes).
+  void setExactForm(std::string exact);
+  bool editsExactForm() const { return editsExactForm_; }
+  // The exact form as edited; empty when code page 932 holds the text.
+  const std::string& exactForm() const { return exact_; }
+  // The whole text as now shown: `exact` (empty when code page 932 holds it) and its
+  // code-page-932 form.
+  void replaceExactText(std::string exact, std::string codePageForm);
 
  private:
   int macroHolding(std::size_t position, bool endCounts) const;
@@ -58,6 +73,8 @@ class ChangeDialogModel {
   LabelInput label_;
   std::string text_;
   MacroElementTable macros_;
+  bool editsExactForm_ = false;
+  std::string exact_;
 };
 
 }  // namespace qb

@@ -308,6 +308,27 @@ int CSaveList::exactValue(int row, std::string& exact) {
 int CSaveList::updateItem(int row, std::string_view label, std::string_view value) {
   if (row < 0 || row >= rowCount()) return -1;
   value = value.substr(0, std::min(value.size(), kMaxValueBytes));
+  if (rewriteItem(row, label, value) != 0) return -1;
+  // The companion stays while the value does (a new label); a changed value no longer fits it,
+  // and the read removes it.
+  const std::string exact =
+      this->row(row).exactShown.empty() ? std::string() : companions_.read(pathOf(row), value);
+  refreshValueColumns(row, value, exact);
+  return 0;
+}
+
+int CSaveList::updateExactItem(int row, std::string_view label, std::string_view value,
+                               std::string_view exact) {
+  if (row < 0 || row >= rowCount()) return -1;
+  // A cut value is not the text any more: no exact form belongs to it.
+  if (value.size() > kMaxValueBytes) exact = {};
+  value = value.substr(0, std::min(value.size(), kMaxValueBytes));
+  if (rewriteItem(row, label, value) != 0) return -1;
+  refreshValueColumns(row, value, storeCompanion(pathOf(row), value, exact));
+  return 0;
+}
+
+int CSaveList::rewriteItem(int row, std::string_view label, std::string_view value) {
   if (FileFailure failure = fs_.replaceAtomically(pathOf(row), BuildSaveRecord(label, value))) {
     ui_.showMessage(FileMessage("ﾌｧｲﾙの書き込みに失敗しました(m_Update)", failure,
                                 " \nアクセスが制限されています　\n保護されて変更できません　"),
@@ -316,11 +337,6 @@ int CSaveList::updateItem(int row, std::string_view label, std::string_view valu
   }
   setText(row, col::kLabel, std::string(StorableLabel(label)));
   setText(row, col::kUpdated, TimeStamp14(clock_.localNow()));
-  // The companion stays while the value does (a new label); a changed value no longer fits it,
-  // and the read removes it.
-  const std::string exact =
-      this->row(row).exactShown.empty() ? std::string() : companions_.read(pathOf(row), value);
-  refreshValueColumns(row, value, exact);
   return 0;
 }
 

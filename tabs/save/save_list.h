@@ -78,6 +78,10 @@ class CSaveList : public CTabList {
   int deleteItem(int row, bool ask);
   // Writes label and value back to the row's file and refreshes its row ("変更..."). 0 or -1.
   int updateItem(int row, std::string_view label, std::string_view value);
+  // The same for a value edited in its exact form: the companion is written for the new value,
+  // or removed when code page 932 holds it (`exact` empty).
+  int updateExactItem(int row, std::string_view label, std::string_view value,
+                      std::string_view exact);
   // Drag and drop in creation order: the row moves to `to` and the creation times are written
   // again from the top so that the order stays. 0 or -1 (reported; the group is read again).
   int reorder(int from, int to);
@@ -111,6 +115,8 @@ class CSaveList : public CTabList {
   // Writes the companion of an item just written, or removes one left from an earlier item.
   std::string storeCompanion(std::string_view itemPath, std::string_view value,
                              std::string_view exact);
+  // Writes the row's file again and shows its label and update time. 0 or -1 (reported).
+  int rewriteItem(int row, std::string_view label, std::string_view value);
   int readRecord(int row, SaveRecord& record);
   int refuseLaterVersion(const SaveRecord& record);
   int macroFlags(std::string_view value) const;

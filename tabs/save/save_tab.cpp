@@ -130,9 +130,16 @@ void SaveTab::change(int row) {
   std::string label;
   std::string value;
   if (list_.readItem(row, label, value) != 0) return;
+  std::string exact;
+  list_.exactValue(row, exact);
   ChangeDialogModel model(parts_.ui, parts_.analyzer, label, value);
+  model.setExactForm(std::move(exact));
   if (!parts_.dialogs.runChange(model)) return;
-  list_.updateItem(row, model.label().label(), model.storedValue());
+  if (model.editsExactForm()) {
+    list_.updateExactItem(row, model.label().label(), model.storedValue(), model.exactForm());
+  } else {
+    list_.updateItem(row, model.label().label(), model.storedValue());
+  }
 }
 
 void SaveTab::importFile() {

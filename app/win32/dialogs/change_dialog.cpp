@@ -1,7 +1,9 @@
 // "Quillbox＜変更＞": the label and the value of a saved item. The value area mirrors the model:
 // each change typed into it is handed to the model, and the area is shown again from the model
 // whenever the model refuses or differs. Macros are blue and protected; the area's popup menu
-// inserts one through "埋め込みマクロ設定" or deletes the one at the caret.
+// inserts one through "埋め込みマクロ設定" or deletes the one at the caret. A value kept in an exact
+// form beyond code page 932 (and holding no macros) is shown and edited in that form: the area's
+// whole text goes back to the model after each change.
 #include "app/win32/dialogs/dialog_buttons.h"
 #include "app/win32/dialogs/dialog_ids.h"
 #include "app/win32/dialogs/dialogs.h"
@@ -68,6 +70,10 @@ class ChangeDialog : public winui::ModalDialog {
     } else if (id == kChangeSeparator) {
       showSeparatorMenu();
     } else if (id >= kChangeSeparatorFirst &&
+               id < kChangeSeparatorFirst + static_cast<int>(ChangeDialogModel::separators().size()) &&
+               model_.editsExactForm()) {
+      insertExactSeparator(static_cast<std::size_t>(id - kChangeSeparatorFirst));
+    } else if (id >= kChangeSeparatorFirst &&
                id < kChangeSeparatorFirst + static_cast<int>(ChangeDialogModel::separators().size())) {
       const std::size_t before = model_.text().size();
       const std::size_t caret = caretByte();
@@ -101,8 +107,10 @@ class ChangeDialog : public winui::ModalDialog {
       ClientToScreen(value_.handle(), &at);
     }
     HMENU menu = CreatePopupMenu();
-    AppendMenuW(menu, MF_STRING, kChangeInsertMacro, L"埋め込みマクロの挿入...");
-    AppendMenuW(menu, MF_STRING, kChangeDeleteMacro, L"埋め込みマクロの削除");
+    // Macros stand in the code-page-932 form: a text edited in its exact form takes none.
+    const UINT macroItems = model_.editsExactForm() ? MF_STRING | MF_GRAYED : MF_STRING;
+    AppendMenuW(menu, macroItems, kChangeInsertMacro, L"埋め込みマクロの挿入...");
+    AppendMenuW(menu, macroItems, kChangeDeleteMacro, L"埋め込みマクロの削除");
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(menu, MF_STRING, kChangeUndo, L"元に戻す");
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
@@ -132,6 +140,7 @@ class ChangeDialog : public winui::ModalDialog {
   }
 
   void showValue(std::size_t caret) {
+    if (model_.editsExactForm()) return showExactValue();
     showing_ = true;
     value_.setText(SjisToWide(model_.text()));
     const winui::RichTextMap map(model_.text());
@@ -148,6 +157,35 @@ class ChangeDialog : public winui::ModalDialog {
     showing_ = false;
   }
 
+  void showExactValue() {
+    showing_ = true;
+    value_.setText(model_.exactForm().empty() ? SjisToWide(model_.text())
+                                              : Utf8ToWide(model_.exactForm()));
+    value_.setLook({0, value_.length()}, kFixedLook);
+    value_.select({0, 0});
+    value_.setTypingLook(kFixedLook);
+    showing_ = false;
+  }
+
+  // The whole text as shown: its exact form only when code page 932 cannot hold it.
+  void takeExactText() {
+    const std::wstring shown = value_.text();
+    model_.replaceExactText(ExactFormBeyondSjis(shown), WideToSjis(shown));
+  }
+
+  void insertExactSeparator(std::size_t index) {
+    const std::wstring shown = value_.text();
+    // Control positions count a line break as one.
+    const long caret = value_.selection().start;
+    std::size_t at = 0;
+    for (long position = 0; position < caret && at < shown.size(); ++position) {
+      at += shown.compare(at, 2, L"\r\n") == 0 ? 2 : 1;
+    }
+    const bool atLineStart = at == 0 || shown[at - 1] == L'\n';
+    const std::wstring line = SjisToWide(ChangeDialogModel::separatorLine(index, atLineStart));
+    SendMessageW(value_.handle(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(line.c_str()));
+  }
+
   void typeFixedText() {
     const winui::ControlRange range = value_.selection();
     if (range.start != range.end) return;
@@ -162,6 +200,7 @@ class ChangeDialog : public winui::ModalDialog {
 
   void takeTypedChange() {
     if (showing_) return;
+    if (model_.editsExactForm()) return takeExactText();
     const std::wstring shown = value_.text();
     const std::string before = model_.text();
     const std::wstring modelText = SjisToWide(before);

@@ -9,6 +9,7 @@
 #include "platform/fake/fake_desktop.h"
 #include "platform/fake/fake_keyboard.h"
 #include "tabs/save/save_commands.h"
+#include "history/exact_companion.h"
 #include "tests/support/ui_expect.h"
 #include "tests/unit/save/save_fixture.h"
 
@@ -234,6 +235,43 @@ TEST_F(SaveTabTest, TheContentViewShowsTheExactFormOfATextCodePage932CannotHold)
   ASSERT_EQ(list->storeInGroup(0, "", "caf?", "caf\xC3\xA9"), 0);  // "café" in UTF-8
   tab.runMenuCommand(0, mc::kContentView);
   EXPECT_EQ(dialogs.contents, (std::vector<std::string>{"caf? exact caf\xC3\xA9"}));
+}
+
+// "変更..." edits such a text in its exact form; what it is changed to decides the companion.
+TEST_F(SaveTabTest, TheChangeDialogEditsTheExactFormAndTheCompanionFollowsTheNewValue) {
+  const std::string cafe = "caf\xC3\xA9";             // "café"
+  const std::string cafeChanged = "caf\xC3\xA9 \xF0\x9F\x98\x80";  // "café 😀"
+  ASSERT_EQ(list->storeInGroup(0, "l", "caf?", cafe), 0);
+  dialogs.change = [&](ChangeDialogModel& model) {
+    EXPECT_TRUE(model.editsExactForm());
+    EXPECT_EQ(model.exactForm(), cafe);
+    model.replaceExactText(cafeChanged, "caf? ??");
+    return true;
+  };
+  tab.runMenuCommand(0, save_command::kChange);
+  std::string exact;
+  ASSERT_EQ(list->exactValue(0, exact), 0);
+  EXPECT_EQ(exact, cafeChanged);
+  EXPECT_EQ(item(0, 1), "l:::0:::0:::caf? ??");
+
+  // Changed into a text code page 932 holds: the companion goes.
+  dialogs.change = [](ChangeDialogModel& model) {
+    model.replaceExactText("", "cafe");
+    return true;
+  };
+  tab.runMenuCommand(0, save_command::kChange);
+  ASSERT_EQ(list->exactValue(0, exact), 0);
+  EXPECT_EQ(exact, "");
+  EXPECT_FALSE(fs.contentOf(CompanionPathOf(SaveItemPath(0, 1))).has_value());
+
+  // A value with macros is edited in its code-page-932 form, as before.
+  ASSERT_EQ(list->storeInGroup(0, "m", "<@@SYSDATE><@YY2/><@@/SYSDATE>?", "x"), 0);
+  dialogs.change = [](ChangeDialogModel& model) {
+    EXPECT_FALSE(model.editsExactForm());
+    return false;
+  };
+  tab.runMenuCommand(0, save_command::kChange);
+  ExpectUiScriptFinished(ui);
 }
 
 }  // namespace

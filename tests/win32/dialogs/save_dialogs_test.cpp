@@ -64,5 +64,29 @@ TEST_F(SaveDialogsTest, MacrosAreBlueAndProtectedAndTypingAroundThemIsKept) {
   EXPECT_EQ(model.storedValue(), "a<@@ACTIONIN><@IN02/><@@/ACTIONIN>bc");
 }
 
+// A text beyond code page 932 is shown and edited as it is; a separator goes in as its own line.
+TEST_F(SaveDialogsTest, ATextBeyondCodePage932IsEditedInItsExactForm) {
+  ChangeDialogModel model(ui_, analyzer_, "件", "caf? ??");
+  model.setExactForm("caf\xC3\xA9 \xF0\x9F\x98\x80");  // "café 😀" in UTF-8
+  const bool ok = drive(
+      [](DialogDriver& d) {
+        if (!d.waitForDialog(L"Quillbox＜変更＞")) return;
+        HWND value = d.item(kChangeValue);
+        d.expect(test::RichTextOf(value) == L"caf\u00E9 \U0001F600", "the exact form is shown");
+        SendMessageW(value, EM_SETSEL, 0, 0);
+        SendMessageW(value, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"\u00C0 "));
+        SendMessageW(value, EM_SETSEL, -1, -1);
+        SendMessageW(d.dialog(), WM_COMMAND, kChangeSeparatorFirst + 3, 0);  // "----..."
+        d.click(IDOK);
+        d.waitClosed();
+      },
+      [&] { return RunChangeDialog(owner(), ui_, L"", model, {analyzer_, store_}); });
+  EXPECT_TRUE(ok);
+  const std::string dashes(40, '-');
+  EXPECT_EQ(model.exactForm(),
+            "\xC3\x80 caf\xC3\xA9 \xF0\x9F\x98\x80\r\n" + dashes + "\r\n");
+  EXPECT_EQ(model.storedValue().substr(0, 1), "?");
+}
+
 }  // namespace
 }  // namespace qb
