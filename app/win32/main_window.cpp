@@ -208,8 +208,10 @@ void MainWindow::layout() {
   }
   // The filter field, while open, takes the place of the current tab's bar.
   const int barRight = std::max(0, width - kFrameTogglesWidth);
-  const RECT bar{0, kTabButtonHeight, barRight, kTabButtonHeight + kBarHeight};
-  for (TabView* view : views_) view->layoutBar(bar);
+  barRect_ = {0, kTabButtonHeight, barRight, kTabButtonHeight + kBarHeight};
+  for (std::size_t i = 0; i < views_.size(); ++i) {
+    if (barMade_[i]) views_[i]->layoutBar(barRect_);
+  }
   filterBox_.move({2, kTabButtonHeight + 2, std::max(2, barRight - 2), kTabButtonHeight + kBarHeight - 2});
   int right = width - 2;
   for (int i = 3; i >= 0; --i) {
@@ -254,11 +256,18 @@ void MainWindow::setStatusTip(int pane, const std::string& tip) {
 
 void MainWindow::setTabViews(std::vector<TabView*> views) {
   views_ = std::move(views);
-  for (std::size_t i = 0; i < views_.size(); ++i) {
-    views_[i]->createBar({handle(), font_, kTabBarFirstId + static_cast<int>(i) * kTabViewIdCount});
-  }
+  barMade_.assign(views_.size(), false);
   rebuildTabButtons();
   layout();
+}
+
+void MainWindow::makeBarOf(TabView& view) {
+  for (std::size_t i = 0; i < views_.size(); ++i) {
+    if (views_[i] != &view || barMade_[i]) continue;
+    view.createBar({handle(), font_, kTabBarFirstId + static_cast<int>(i) * kTabViewIdCount});
+    barMade_[i] = true;
+    view.layoutBar(barRect_);
+  }
 }
 
 void MainWindow::rebuildTabButtons() {
@@ -287,6 +296,7 @@ void MainWindow::showTab(TabView& view) {
     current_->showBar(false);
   }
   current_ = &view;
+  makeBarOf(view);
   view.showBar(true);
   updateTabButtonStates();
   list_.show(&view.list());

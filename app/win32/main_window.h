@@ -73,7 +73,8 @@ class MainWindow : public winui::Window, public ShellTimers {
   void moveTo(const RECT& rect);
 
   winui::VirtualListView& list() { return list_; }
-  // The tab views in tab order; each gets its bar created, and a button when it is enabled.
+  // The tab views in tab order; each gets a button when it is enabled, and its bar when it is
+  // first shown.
   void setTabViews(std::vector<TabView*> views);
   // The buttons again, after the settings switched tabs on or off or renamed them.
   void rebuildTabButtons();
@@ -98,6 +99,7 @@ class MainWindow : public winui::Window, public ShellTimers {
  private:
   void onCreate();
   void layout();
+  void makeBarOf(TabView& view);
   void onTrayCallback(LPARAM mouseMessage);
   void onClose();
   void onTimer(UINT_PTR timer);
@@ -126,6 +128,10 @@ class MainWindow : public winui::Window, public ShellTimers {
   HFONT font_ = nullptr;
   Win32TrayShell trayShell_;
   std::vector<TabView*> views_;
+  // Whose bar exists: a view's bar is made when the view is first shown (each bar's controls cost
+  // the start a few window creations, and most tabs are not looked at right away).
+  std::vector<bool> barMade_;
+  RECT barRect_{};
   TabView* current_ = nullptr;
   // The buttons of the enabled views, and the view each shows.
   std::vector<HWND> tabButtons_;

@@ -18,6 +18,7 @@ void OpenTabView::createBar(const TabBarHost& host) {
                winui::BarControl::Button("ｸﾞﾙｰﾌﾟ▼", firstId_ + kGroup, 80),
                winui::BarControl::Button("並替▼", firstId_ + kSort, 56),
                winui::BarControl::Button("情報...", firstId_ + kStatus, 56)});
+  updateBar();  // made when the tab is first shown: publishing may have begun at the start
 }
 
 void OpenTabView::updateBar() {

@@ -43,7 +43,7 @@ class TabView {
   virtual bool enabled() const { return true; }
   virtual CTabList& list() = 0;
 
-  // The bar: created once (hidden), shown and laid out while the tab is current.
+  // The bar: created when the tab is first shown, then shown and laid out while it is current.
   virtual void createBar(const TabBarHost&) {}
   virtual void showBar(bool) {}
   virtual void layoutBar(const RECT&) {}
