@@ -40,6 +40,29 @@ int CPlanInterface::m_PlanInit(void* hostThread) {
   return 0;
 }
 
+HWND CPlanInterface::m_InitEdit() {
+  return qb::PlanLibrary::instance().createHiddenWindow(m_FontName);
+}
+
+int CPlanInterface::m_Edit(int /*mode*/, std::string* planText) {
+  m_InitInfoSet();
+  std::string empty;
+  std::string& text = planText != nullptr ? *planText : empty;
+  const qb::PlanEditCall call = qb::PlanLibrary::instance().edit(Context(), m_EditMaximized == 1, text);
+  if (call.reachedEditor) {
+    m_EditMaximized = call.maximized ? 1 : 0;
+    m_PlanName = call.plan.name;
+    m_PlanVersion = call.plan.version;
+    m_PlanAttr = call.plan.attributes;
+  }
+  return call.returned;
+}
+
+int CPlanInterface::m_EndEdit() {
+  qb::PlanLibrary::instance().destroyHiddenWindow();
+  return 0;
+}
+
 HWND CPlanInterface::m_InitRun() {
   return qb::PlanLibrary::instance().createHiddenWindow(m_FontName);
 }

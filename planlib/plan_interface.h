@@ -20,6 +20,15 @@ class QB_PLAN_API CPlanInterface {
   // Remembers the host's plan thread (its handle). Returns 0.
   int m_PlanInit(void* hostThread);
 
+  // Creates the hidden window of an edit; the host keeps its handle to send "0927Plan_RunEndReq".
+  HWND m_InitEdit();
+  // Opens the plan editor on `*planText` (empty: a new plan); `mode` is 1. 0 on OK (the text is
+  // the edited plan), -1 otherwise (the text is unchanged). Once the editor was reached,
+  // m_EditMaximized, m_PlanName, m_PlanVersion and m_PlanAttr hold its results.
+  int m_Edit(int mode, std::string* planText);
+  // Destroys the hidden window. Returns 0.
+  int m_EndEdit();
+
   // Creates the hidden window of a run; the host keeps its handle to send "0927Plan_RunEndReq".
   HWND m_InitRun();
   // Runs the whole plan text over `*text`. 0 when it completed (the text holds the result); -1

@@ -46,8 +46,7 @@ bool ConditionList::read(std::string_view blockValue, std::string& message) {
   return true;
 }
 
-std::string ConditionList::describe(std::size_t index) const {
-  const ConditionEntry& entry = entries_.at(index);
+std::string ConditionList::Describe(const ConditionEntry& entry) {
   PlanRow row;
   row.openTag = OpenTag("CONDITION");
   row.closeTag = CloseTag("CONDITION");

@@ -35,7 +35,8 @@ class ConditionList {
 
   const std::vector<ConditionEntry>& entries() const { return entries_; }
   // "サイズ判定（0）である", as the block list shows it.
-  std::string describe(std::size_t index) const;
+  std::string describe(std::size_t index) const { return Describe(entries_.at(index)); }
+  static std::string Describe(const ConditionEntry& entry);
 
   // An eighth condition is refused; an entry refused by its own form's checks too.
   EditResult add(ConditionEntry entry);

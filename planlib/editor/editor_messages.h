@@ -36,4 +36,8 @@ inline constexpr std::string_view kPatternBuildFailed =
 inline constexpr std::string_view kPatternParseFailed =
     "プラン解析中にエラーが発生しました（OnPatternBtn）　";
 
+inline constexpr std::string_view kHelpFile = "QlbxPlan.chm";
+inline constexpr std::string_view kHelpMissing = "プランヘルプが見つかりません　";
+inline constexpr std::string_view kEditorCaptionSuffix = " [プラン編集]";
+
 }  // namespace qb::editor_text

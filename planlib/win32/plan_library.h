@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "planlib/editor/plan_saver.h"
 #include "planlib/plan_call.h"
 #include "planlib/win32/plan_hidden_window.h"
 #include "platform/win32/win32_clock.h"
@@ -31,6 +32,14 @@ struct PlanLibraryContext {
   std::string planVersion;
 };
 
+// What one edit gives back: m_Edit's result, and the outputs once the editor was reached.
+struct PlanEditCall {
+  int returned = -1;
+  bool reachedEditor = false;
+  bool maximized = false;
+  EditedPlan plan;  // on OK; the name, version and attributes of the results otherwise too
+};
+
 class PlanLibrary {
  public:
   static PlanLibrary& instance();
@@ -44,6 +53,10 @@ class PlanLibrary {
   // One run over the Windows ports, with the hidden window titled host name + " [プラン実行]".
   PlanCallResult run(const PlanLibraryContext& context, std::string_view planText,
                      std::string& text);
+
+  // One edit: the version checks, then the editor owned by the hidden window titled host name +
+  // " [プラン編集]"; on OK `planText` holds the edited text.
+  PlanEditCall edit(const PlanLibraryContext& context, bool maximized, std::string& planText);
 
   // The host's stop request: every wait of the run ends, and the next block does not start.
   void requestStop();

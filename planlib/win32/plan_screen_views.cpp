@@ -1,11 +1,7 @@
 // "プラン実行［プラン変数（作業用）設定］", "プラン実行［文字列表示］" and "プラン実行［選択画面］".
 #include "planlib/win32/plan_screen_views.h"
 
-#include <commdlg.h>
-#include <shlobj.h>
-
-#include <vector>
-
+#include "planlib/win32/file_choosers.h"
 #include "planlib/win32/plan_dialog_ids.h"
 #include "platform/win32/text_conversion.h"
 #include "winui/dialogs/control_text.h"
@@ -23,46 +19,6 @@ constexpr DWORD kAnyLength = 0x7FFFFFFE;
 
 void AddHeading(winui::DialogTemplate& dialog, short width) {
   dialog.label(kHeading, L"", {7, 7, static_cast<short>(width - 14), 20}, SS_NOPREFIX);
-}
-
-// The file and folder choosers of the input window; empty when the user cancelled.
-std::wstring ChooseFile(HWND owner, const std::wstring& initial, bool save) {
-  std::vector<wchar_t> buffer(32768, L'\0');
-  initial.copy(buffer.data(), buffer.size() - 1);
-  OPENFILENAMEW dialog{};
-  dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = owner;
-  dialog.lpstrFilter = L"すべてのファイル (*.*)\0*.*\0";
-  dialog.lpstrFile = buffer.data();
-  dialog.nMaxFile = static_cast<DWORD>(buffer.size());
-  dialog.Flags = OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | (save ? 0 : OFN_FILEMUSTEXIST);
-  BOOL chosen = save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
-  return chosen ? std::wstring(buffer.data()) : std::wstring();
-}
-
-int CALLBACK StartFolder(HWND window, UINT message, LPARAM, LPARAM initial) {
-  if (message == BFFM_INITIALIZED && initial != 0) {
-    SendMessageW(window, BFFM_SETSELECTIONW, TRUE, initial);
-  }
-  return 0;
-}
-
-std::wstring ChooseFolder(HWND owner, const std::wstring& initial, const std::wstring& title) {
-  HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-  BROWSEINFOW browse{};
-  browse.hwndOwner = owner;
-  browse.lpszTitle = title.c_str();
-  browse.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
-  browse.lpfn = StartFolder;
-  browse.lParam = reinterpret_cast<LPARAM>(initial.c_str());
-  std::wstring chosen;
-  if (PIDLIST_ABSOLUTE folder = SHBrowseForFolderW(&browse)) {
-    wchar_t path[MAX_PATH] = {};
-    if (SHGetPathFromIDListW(folder, path)) chosen = path;
-    CoTaskMemFree(folder);
-  }
-  if (SUCCEEDED(com)) CoUninitialize();
-  return chosen;
 }
 
 class PlanInputView : public winui::ModalDialog {
@@ -99,8 +55,8 @@ class PlanInputView : public winui::ModalDialog {
     const std::wstring current = winui::WindowTextOf(item(kInputEdit));
     std::wstring chosen;
     switch (model_.kind()) {
-      case PlanInputKind::kOpenFile: chosen = ChooseFile(window(), current, false); break;
-      case PlanInputKind::kSaveFile: chosen = ChooseFile(window(), current, true); break;
+      case PlanInputKind::kOpenFile: chosen = ChooseFile(window(), current, {}); break;
+      case PlanInputKind::kSaveFile: chosen = ChooseFile(window(), current, {L"", L"", true}); break;
       default: chosen = ChooseFolder(window(), current, SjisToWide(model_.heading())); break;
     }
     if (!chosen.empty()) SetWindowTextW(item(kInputEdit), chosen.c_str());

@@ -43,6 +43,9 @@ class DialogTemplate {
   void radio(int id, std::wstring_view text, DialogRect rect, bool firstOfGroup);
   void edit(int id, DialogRect rect, DWORD extraStyle = 0);
 
+  // The frame's height, for a dialog whose controls are laid out after the frame is begun.
+  void setHeight(short height) { words_[kHeightOffset] = static_cast<WORD>(height); }
+
   const DLGTEMPLATE* get() const { return reinterpret_cast<const DLGTEMPLATE*>(words_.data()); }
   int itemCount() const { return items_; }
 
@@ -56,7 +59,8 @@ class DialogTemplate {
 
   std::vector<WORD> words_;
   int items_ = 0;
-  static constexpr std::size_t kCountOffset = 4;  // WORD index of DLGTEMPLATE::cdit
+  static constexpr std::size_t kCountOffset = 4;   // WORD index of DLGTEMPLATE::cdit
+  static constexpr std::size_t kHeightOffset = 8;  // WORD index of DLGTEMPLATE::cy
 };
 
 }  // namespace qb::winui
