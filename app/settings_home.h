@@ -26,6 +26,8 @@ class SettingsHome {
   int saveAtStart();
 
   const DataHome& home() const { return *home_; }
+  // The logon user the program runs for (also in common-user mode).
+  const std::string& logonUser() const { return logonUser_; }
   Settings& settings() { return files_->settings(); }
   SettingsFiles& files() { return *files_; }
 

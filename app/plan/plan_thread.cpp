@@ -24,29 +24,44 @@ void PlanThread::body() {
   std::unique_ptr<PlanLibraryCalls> library = makeLibrary_();
   if (sleep_) sleep_(kInitDelayMilliseconds);
   library->init();
-  PlanRunRequest request;
+  Request request;
   while (waitForRequest(request)) {
-    library->run(request, [this](std::uintptr_t window) {
-      std::lock_guard lock(mutex_);
-      window_ = window;
-    });
+    perform(*library, request);
     finish();
   }
   library.reset();
   running_.store(false);
 }
 
-bool PlanThread::waitForRequest(PlanRunRequest& request) {
+bool PlanThread::waitForRequest(Request& request) {
   std::unique_lock lock(mutex_);
   for (;;) {
     event_.wait(lock, [this] { return signalled_; });
     signalled_ = false;
     if (exit_) return false;
-    if (pending_ && mode_ == PlanMode::kRunning) {
+    if (pending_ && mode_ != PlanMode::kIdle) {
       request = std::move(request_);
       return true;
     }
   }
+}
+
+void PlanThread::perform(PlanLibraryCalls& library, Request& request) {
+  auto windowCreated = [this](std::uintptr_t window) {
+    std::lock_guard lock(mutex_);
+    window_ = window;
+  };
+  if (auto* run = std::get_if<PlanRunRequest>(&request)) {
+    library.run(*run, windowCreated);
+    return;
+  }
+  EditOrder& order = std::get<EditOrder>(request);
+  PlanEditResult result = library.edit(order.request, windowCreated);
+  {
+    std::lock_guard lock(mutex_);
+    window_ = 0;
+  }
+  if (order.edited) order.edited(std::move(result));
 }
 
 void PlanThread::finish() {
@@ -62,11 +77,19 @@ void PlanThread::finish() {
 }
 
 bool PlanThread::requestRun(PlanRunRequest request) {
+  return take(std::move(request), PlanMode::kRunning);
+}
+
+bool PlanThread::requestEdit(PlanEditRequest request, std::function<void(PlanEditResult)> edited) {
+  return take(EditOrder{std::move(request), std::move(edited)}, PlanMode::kEditing);
+}
+
+bool PlanThread::take(Request request, PlanMode mode) {
   {
     std::lock_guard lock(mutex_);
     if (mode_ != PlanMode::kIdle || exit_) return false;
     request_ = std::move(request);
-    mode_ = PlanMode::kRunning;
+    mode_ = mode;
     pending_ = true;
   }
   wake();

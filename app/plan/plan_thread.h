@@ -1,6 +1,6 @@
-// The host's plan thread: it owns the plan library's one interface object and performs one run
-// request at a time, woken by an auto-reset event. The window thread hands it requests and reads
-// its mode and the hidden window of the request in progress.
+// The host's plan thread: it owns the plan library's one interface object and performs one edit
+// or run request at a time, woken by an auto-reset event. The window thread hands it requests and
+// reads its mode and the hidden window of the request in progress.
 #pragma once
 #include <atomic>
 #include <condition_variable>
@@ -10,6 +10,7 @@
 #include <mutex>
 #include <string>
 #include <thread>
+#include <variant>
 
 namespace qb {
 
@@ -24,6 +25,26 @@ struct PlanRunRequest {
   bool dialogDelay = false;
 };
 
+struct PlanEditRequest {
+  std::string planText;     // empty for a new plan
+  std::string planVersion;  // stored with the plan
+  std::string userId;
+  std::string actWinName;
+  bool maximized = false;   // open the editor maximised
+};
+
+// What an edit gave back: `returned` 0 on OK (the text is the edited plan), -1 otherwise. Once the
+// editor was reached, the name, version and attributes are the editor's results.
+struct PlanEditResult {
+  int returned = -1;
+  bool reachedEditor = false;
+  bool maximized = false;  // the editor was left larger than its design size
+  std::string planText;
+  std::string name;
+  std::string version;
+  std::string attributes;
+};
+
 // The plan library as the plan thread calls it (CPlanInterface on Windows).
 class PlanLibraryCalls {
  public:
@@ -33,6 +54,9 @@ class PlanLibraryCalls {
   // m_InitRun, then `windowCreated` with the hidden window, m_Run, m_EndRun.
   virtual void run(const PlanRunRequest& request,
                    const std::function<void(std::uintptr_t window)>& windowCreated) = 0;
+  // m_InitEdit, then `windowCreated` with the hidden window, m_Edit with mode 1, m_EndEdit.
+  virtual PlanEditResult edit(const PlanEditRequest& request,
+                              const std::function<void(std::uintptr_t window)>& windowCreated) = 0;
 };
 
 class PlanThread {
@@ -52,6 +76,9 @@ class PlanThread {
 
   // A run request: false while a plan is edited or run already.
   bool requestRun(PlanRunRequest request);
+  // An edit request: false while a plan is edited or run already. `edited` runs on the plan
+  // thread with the result once the editor has closed, while the mode is still editing.
+  bool requestEdit(PlanEditRequest request, std::function<void(PlanEditResult)> edited);
   PlanMode mode() const;
   // The hidden window of the request in progress, 0 when there is none.
   std::uintptr_t planWindow() const;
@@ -65,9 +92,17 @@ class PlanThread {
   void setFinishedHook(std::function<void()> hook);
 
  private:
+  struct EditOrder {
+    PlanEditRequest request;
+    std::function<void(PlanEditResult)> edited;
+  };
+  using Request = std::variant<PlanRunRequest, EditOrder>;
+
   void body();
   // Waits for the event; false when the thread is to end.
-  bool waitForRequest(PlanRunRequest& request);
+  bool waitForRequest(Request& request);
+  void perform(PlanLibraryCalls& library, Request& request);
+  bool take(Request request, PlanMode mode);
   void finish();
 
   LibraryFactory makeLibrary_;
@@ -78,7 +113,7 @@ class PlanThread {
   bool exit_ = false;
   bool pending_ = false;
   PlanMode mode_ = PlanMode::kIdle;
-  PlanRunRequest request_;
+  Request request_;
   std::uintptr_t window_ = 0;
   std::function<void()> finished_;
   std::atomic<bool> running_{false};

@@ -15,11 +15,13 @@ void PlanTabView::createBar(const TabBarHost& host) {
   owner_ = host.window;
   firstId_ = host.firstId;
   bar_.create(host.window, host.font,
-              {winui::BarControl::ComboBox(firstId_ + kGroup, 150),
-               winui::BarControl::Button("並替▼", firstId_ + kSort),
-               winui::BarControl::Button("実行", firstId_ + kRun),
-               winui::BarControl::Button("取込...", firstId_ + kImport),
-               winui::BarControl::Button("削除", firstId_ + kDelete)});
+              {winui::BarControl::ComboBox(firstId_ + kGroup, 100),
+               winui::BarControl::Button("並替▼", firstId_ + kSort, 44),
+               winui::BarControl::Button("新規作成...", firstId_ + kNew, 64),
+               winui::BarControl::Button("変更...", firstId_ + kChange, 44),
+               winui::BarControl::Button("実行", firstId_ + kRun, 36),
+               winui::BarControl::Button("取込...", firstId_ + kImport, 44),
+               winui::BarControl::Button("削除", firstId_ + kDelete, 36)});
 }
 
 void PlanTabView::showGroups() {
@@ -48,6 +50,8 @@ void PlanTabView::onCommand(int id, int code) {
       tab_.chooseGroup(bar_.selectedItem(firstId_ + kGroup));
       break;
     case kSort: showSortMenu(); break;
+    case kNew: tab_.newPlan(); break;
+    case kChange: tab_.changePlan(row); break;
     case kRun: tab_.run(row); break;
     case kImport: tab_.importFile(); break;
     case kDelete: tab_.deleteRow(row); break;

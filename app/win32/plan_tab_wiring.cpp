@@ -33,4 +33,21 @@ void PlanTabWiring::requestRun(PlanRunInputs inputs) {
   planStateChanged();
 }
 
+bool PlanTabWiring::requestEdit(PlanEditInputs inputs,
+                                std::function<void(const PlanEditInputs&, const PlanEditOutcome&)> edited) {
+  if (!plans_) return false;
+  PlanEditRequest request{inputs.planText, inputs.planVersion, parts_.userId, {},
+                          parts_.settings.environment.PlanMaxDspFlg == 1};
+  const bool taken = plans_->edit(std::move(request), [this, inputs, edited = std::move(edited)](
+                                                          const PlanEditResult& result) {
+    PlanEditOutcome outcome{result.returned != -1, result.reachedEditor, result.maximized,
+                            PlanItem{result.name, result.version, result.attributes, "0", "0",
+                                     result.planText}};
+    edited(inputs, outcome);
+    planStateChanged();
+  });
+  planStateChanged();
+  return taken;
+}
+
 }  // namespace qb

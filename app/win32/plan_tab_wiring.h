@@ -26,6 +26,7 @@ struct PlanTabWiringParts {
   Ui& ui;
   Settings& settings;
   std::string dataHome;  // ends in a backslash
+  std::string userId;    // the user the editor writes into a plan and checks its lock against
   std::wstring dialogFont;
   std::function<void()> refreshList;
   // Before a run that pastes into the working window: the main window lets go.
@@ -57,6 +58,8 @@ class PlanTabWiring : private PlanThreadPort, private SkippedCaptures {
   // PlanThreadPort
   bool busy() const override { return plans_ && plans_->planBusy(); }
   void requestRun(PlanRunInputs inputs) override;
+  bool requestEdit(PlanEditInputs inputs,
+                   std::function<void(const PlanEditInputs&, const PlanEditOutcome&)> edited) override;
   // SkippedCaptures
   int count() const override { return plans_ ? plans_->skippedCaptures() : 0; }
   void reset() override {

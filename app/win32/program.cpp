@@ -94,8 +94,8 @@ bool Program::startHistory(const DataHome& home) {
   stack_ = std::make_unique<StackItemWriter>(fs_, clock_, ui_);
   stackList_ = std::make_unique<CStackList>(fs_, ui_, *stack_, home.folder);
   planTab_ = std::make_unique<PlanTabWiring>(PlanTabWiringParts{
-      fs_, clock_, ui_, settingsHome_->settings(), home.folder, SjisToWide(environment.FontName),
-      [this] { refreshList(); }, [this] { letGoForPlanRun(); }});
+      fs_, clock_, ui_, settingsHome_->settings(), home.folder, settingsHome_->logonUser(),
+      SjisToWide(environment.FontName), [this] { refreshList(); }, [this] { letGoForPlanRun(); }});
   planTab_->start();
   return history_->loadListing(environment.MaxFile) == 0;
 }

@@ -14,8 +14,7 @@ void Program::startPlans(const DataHome& home) {
       fs_, ui_, clock_, desktop_, working_, *engine_, stackView_->tab(),
       PlanLibrarySetup{window_->handle(), environment.FontName,
                        programFolder, dataHome},
-      home.folder, [this] { return desktop_.windowTitle(working_.window); },
-      [this] { window_->hide(); }});
+      home.folder, [this] { return desktop_.windowTitle(working_.window); }});
   plans_->addCommandsTo(copyData_);
   planTab_->attach(window_->handle(), plans_.get());
 }

@@ -166,6 +166,29 @@ int CPlanList::storePlan(int group, const PlanItem& record) {
   return 0;
 }
 
+int CPlanList::updatePlan(int group, std::string_view file, const PlanItem& record) {
+  if (FileFailure failure = store_.replace(group, file, record)) {
+    ui_.showMessage(failure->cause == FileCause::kAccessDenied
+                        ? "ﾌｧｲﾙの書き込みに失敗しました(6m_Update) \nアクセスが制限されています　\n"
+                          "保護されて変更できません　"
+                        : "ﾌｧｲﾙの書き込みに失敗しました(6m_Update)",
+                    MessageIcon::kStop);
+    return -1;
+  }
+  if (group == shownGroup()) {
+    for (int row = 0; row < rowCount(); ++row) {
+      if (fileName(row) != file) continue;
+      setText(row, col::kName, record.name);
+      setText(row, col::kUpdated, TimeStamp14(clock_.localNow()));
+      setText(row, col::kSize, Eight(record.text.size()));
+      select(row);
+    }
+    sortAgain();
+  }
+  changed(group);
+  return 0;
+}
+
 int CPlanList::m_FileAdd(std::string_view recordText) {
   PlanItem record;
   if (!SplitPlanItem(recordText, record)) return -1;

@@ -61,6 +61,9 @@ class CPlanList : public CTabList {
   int readPlan(int row, PlanItem& record, std::string_view operation);
   // A new plan file in a group; into the group shown it also gets the top row. 0 or -1.
   int storePlan(int group, const PlanItem& record);
+  // The plan written over its file (kept when the write fails); its row, when shown, follows with
+  // the new name, size and update time. 0 or -1.
+  int updatePlan(int group, std::string_view fileName, const PlanItem& record);
   // Asks first (the hotkey question when the plan has a hotkey); then the file, the row and the
   // hotkey go. 0 also when the user said No; -1 on failure.
   int deletePlan(int row);

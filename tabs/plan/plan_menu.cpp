@@ -40,6 +40,9 @@ MenuModel PlanMenu(const TabMenuContext& context) {
   std::vector<MenuEntry> entries = {
       E::Command("実行", pc::kRun),
       E::Separator(),
+      E::Command("新規作成...", pc::kNew),
+      E::Command("変更...", pc::kChange),
+      E::Separator(),
       E::Submenu("指定のグループに複写", GroupCopyEntries(context)),
       E::Submenu("指定のグループに移動", {E::Command("", mc::kMoveToGroupPlaceholder)}),
       E::Separator(),

@@ -11,7 +11,7 @@
 
 namespace qb {
 
-// Run (the default entry), copy and move to another plan group (the group shown grayed), copy
+// Run (the default entry), new and change, copy and move to another plan group (the group shown grayed), copy
 // to the Shared tab where it is enabled, import, delete.
 MenuModel PlanMenu(const TabMenuContext& context);
 

@@ -40,6 +40,35 @@ void PlanTab::run(int row) {
   parts_.routes.m_PlanGo(list_.shownGroup(), list_.fileName(row), "", /*hideMainWindow=*/true);
 }
 
+void PlanTab::newPlan() {
+  if (refusedWhileBusy()) return;
+  edit({list_.shownGroup(), {}, {}, {}});
+}
+
+void PlanTab::changePlan(int row) {
+  if (row < 0 || row >= list_.rowCount() || refusedWhileBusy()) return;
+  PlanItem record;
+  if (list_.readPlan(row, record, "6m_Update") != 0) return;
+  edit({list_.shownGroup(), list_.fileName(row), std::move(record.text), std::move(record.version)});
+}
+
+void PlanTab::edit(PlanEditInputs inputs) {
+  const bool taken = parts_.requests.requestEdit(
+      std::move(inputs),
+      [this](const PlanEditInputs& asked, const PlanEditOutcome& outcome) { planEdited(asked, outcome); });
+  if (!taken) parts_.ui.showMessage(kPlanBusyMessage, MessageIcon::kExclamation);
+}
+
+void PlanTab::planEdited(const PlanEditInputs& inputs, const PlanEditOutcome& outcome) {
+  if (outcome.reachedEditor) parts_.environment.PlanMaxDspFlg = outcome.maximized ? 1 : 0;
+  if (!outcome.saved) return;
+  if (inputs.fileName.empty()) {
+    list_.storePlan(inputs.group, outcome.plan);
+  } else {
+    list_.updatePlan(inputs.group, inputs.fileName, outcome.plan);
+  }
+}
+
 void PlanTab::importFile() {
   if (refusedWhileBusy()) return;
   if (std::optional<std::string> path = parts_.dialogs.choosePlanFile()) {
@@ -63,6 +92,8 @@ void PlanTab::dragRow(int from, int to) {
 
 void PlanTab::runMenuCommand(int row, int command) {
   if (command == pc::kRun) return run(row);
+  if (command == pc::kNew) return newPlan();
+  if (command == pc::kChange) return changePlan(row);
   if (command == pc::kImport) return importFile();
   if (command == mc::kDelete) return deleteRow(row);
   if (row < 0 || row >= list_.rowCount()) return;

@@ -1,6 +1,6 @@
-// The Plan tab's commands: its bar (group choice, sort orders, run, import, delete), its context
-// menu, its keys and dragged rows. While a plan is edited or run every command that would
-// change or run a plan is refused, and the view shows its controls disabled.
+// The Plan tab's commands: its bar (group choice, sort orders, new, change, run, import, delete),
+// its context menu, its keys and dragged rows. While a plan is edited or run every command that
+// would change or run a plan is refused, and the view shows its controls disabled.
 #pragma once
 #include <optional>
 #include <string>
@@ -26,7 +26,7 @@ struct PlanTabParts {
   CPlanList& list;
   PlanRoutes& routes;
   PlanThreadPort& requests;
-  const EnvironmentSettings& environment;
+  EnvironmentSettings& environment;
   Ui& ui;
   PlanTabDialogs& dialogs;
 };
@@ -51,6 +51,10 @@ class PlanTab {
   MenuModel sortMenu() const;
   void sortBy(int command);
   void run(int row);
+  // "新規作成...": the editor on an empty plan of the group shown, on the plan thread.
+  void newPlan();
+  // "変更...": the editor on the row's plan.
+  void changePlan(int row);
   void importFile();
   // A plan file dropped on the list.
   void importPath(const std::string& path);
@@ -65,6 +69,10 @@ class PlanTab {
  private:
   // True (after the message) while a plan is edited or run.
   bool refusedWhileBusy();
+  void edit(PlanEditInputs inputs);
+  // The editor closed: on OK the plan is stored, as a new file or over its own; the editor's
+  // maximised state is kept for the next edit either way.
+  void planEdited(const PlanEditInputs& inputs, const PlanEditOutcome& outcome);
 
   PlanTabParts parts_;
   CPlanList& list_;

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <string_view>
 
 #include "app/plan/plan_thread.h"
 #include "planlib/plan_interface.h"
@@ -26,8 +27,13 @@ class InterfacePlanLibrary : public PlanLibraryCalls {
   void init() override;
   void run(const PlanRunRequest& request,
            const std::function<void(std::uintptr_t window)>& windowCreated) override;
+  PlanEditResult edit(const PlanEditRequest& request,
+                      const std::function<void(std::uintptr_t window)>& windowCreated) override;
 
  private:
+  // The members every edit and run sets before its call.
+  void fillInputs(std::string_view actWinName, std::string_view planVersion);
+
   PlanLibrarySetup setup_;
   HANDLE thread_ = nullptr;
   CPlanInterface interface_;

@@ -30,9 +30,14 @@ bool ProgramPlans::run(std::string planText, std::string planVersion, std::strin
                              std::move(window), false});
 }
 
-void ProgramPlans::requestRun(PlanRunInputs inputs) {
-  if (inputs.hideMainWindow && parts_.hideMainWindow) parts_.hideMainWindow();
-  run(std::move(inputs.planText), std::move(inputs.planVersion), std::move(inputs.inputText));
+bool ProgramPlans::edit(PlanEditRequest request, std::function<void(const PlanEditResult&)> edited) {
+  request.actWinName = parts_.workingWindowTitle ? parts_.workingWindowTitle() : std::string();
+  if (!windowThread_) windowThread_ = std::make_unique<WindowThreadPost>(GetModuleHandleW(nullptr));
+  WindowThreadPost& windowThread = *windowThread_;
+  auto postResult = [&windowThread, edited = std::move(edited)](PlanEditResult result) {
+    windowThread.post([edited, result = std::move(result)] { edited(result); });
+  };
+  return thread_.requestEdit(std::move(request), std::move(postResult));
 }
 
 PlanActivity ProgramPlans::activity() const {

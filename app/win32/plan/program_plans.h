@@ -14,13 +14,13 @@
 #include "app/shell/copy_data_router.h"
 #include "app/shell/status_bar_model.h"
 #include "app/win32/plan/interface_plan_library.h"
+#include "app/win32/window_thread_post.h"
 #include "paste/paste_engine.h"
 #include "paste/working_window.h"
 #include "platform/clock.h"
 #include "platform/desktop.h"
 #include "platform/file_system.h"
 #include "platform/ui.h"
-#include "tabs/plan/plan_thread_port.h"
 #include "tabs/stack/stack_tab.h"
 
 namespace qb {
@@ -36,10 +36,9 @@ struct ProgramPlansParts {
   PlanLibrarySetup library;  // the main window, fonts and folders
   std::string dataHome;      // ends in a backslash
   std::function<std::string()> workingWindowTitle;
-  std::function<void()> hideMainWindow;  // before a run that asks for it
 };
 
-class ProgramPlans : private PlanCommandTargets, private PlanRequests, private PlanThreadPort {
+class ProgramPlans : private PlanCommandTargets, private PlanRequests {
  public:
   explicit ProgramPlans(ProgramPlansParts parts);
   ~ProgramPlans() override;
@@ -49,7 +48,7 @@ class ProgramPlans : private PlanCommandTargets, private PlanRequests, private P
   // Set while a plan block drives the keyboard or the clipboard.
   bool clipboardFlag() const { return commands_.clipboardFlag(); }
   // A plan is being edited or run.
-  bool planBusy() const { return busy(); }
+  bool planBusy() const { return thread_.mode() != PlanMode::kIdle; }
   // What the status bar shows of it.
   PlanActivity activity() const;
   // A new History item: the capture plan runs on it (or the capture is counted).
@@ -57,13 +56,14 @@ class ProgramPlans : private PlanCommandTargets, private PlanRequests, private P
   // A run from the Plan tab, "プラン呼び出し", a plan hotkey or the plan popup menu, on `text`
   // with the working window's title of now. False while a plan is edited or run.
   bool run(std::string planText, std::string planVersion, std::string text);
+  // An edit (new or change) with the working window's title of now; `edited` runs on the window
+  // thread once the editor has closed. False while a plan is edited or run.
+  bool edit(PlanEditRequest request, std::function<void(const PlanEditResult&)> edited);
   // The captures for which the capture plan was not called.
   int skippedCaptures() const { return capture_.skippedCaptures(); }
   void resetSkippedCaptures() { capture_.resetSkippedCaptures(); }
   // The program's end: a plan in progress is told to stop, then the plan thread ends.
   void shutDown();
-  // The plan thread as the Plan tab's runs see it.
-  PlanThreadPort& threadPort() { return *this; }
 
  private:
   // PlanCommandTargets
@@ -73,12 +73,12 @@ class ProgramPlans : private PlanCommandTargets, private PlanRequests, private P
   // PlanRequests
   PlanMode mode() const override { return thread_.mode(); }
   bool requestRun(PlanRunRequest request) override { return thread_.requestRun(std::move(request)); }
-  // PlanThreadPort
-  bool busy() const override { return thread_.mode() != PlanMode::kIdle; }
-  void requestRun(PlanRunInputs inputs) override;
 
   ProgramPlansParts parts_;
   PlanCommands commands_;
+  // The editor's result reaches the window thread through it; made at the first edit, so that
+  // the start does not wait for its window.
+  std::unique_ptr<WindowThreadPost> windowThread_;
   PlanThread thread_;
   CapturePlan capture_;
   bool shutDown_ = false;

@@ -44,9 +44,9 @@ struct BottomButton {
   short width;
 };
 constexpr BottomButton kBottomButtons[] = {
-    {kAddBlock, L"操作ブロックの新規追加", 7, 100},   {kPatterns, L"基本パターンの選択", 111, 84},
-    {kOptions, L"オプション設定...", 199, 70},        {IDOK, L"OK", -164, 50},
-    {IDCANCEL, L"ｷｬﾝｾﾙ", -110, 50},                   {kHelp, L"ヘルプ", -57, 50}};
+    {kAddBlock, L"操作ブロックの新規追加", 7, 96}, {kPatterns, L"基本パターンの選択", 106, 80},
+    {kOptions, L"オプション設定...", 189, 80},     {IDOK, L"OK", -145, 44},
+    {IDCANCEL, L"ｷｬﾝｾﾙ", -98, 44},                {kHelp, L"ヘルプ", -51, 44}};
 
 class UiQuestions : public EditorQuestions {
  public:

@@ -138,7 +138,9 @@ void chooseMenuItem(PopupMenuReader& reader, HWND menuWindow, const std::wstring
           [owner] { return windowProcessId(GetForegroundWindow()) == owner; },
           [] { return "foreground window of process " +
                       std::to_string(windowProcessId(GetForegroundWindow())); });
-  // Each Down moves the highlight to the next item that can be chosen.
+  // Each Down moves the highlight to the next item that can be chosen. The menu takes the old
+  // highlight off before it puts the new one on: a read in between sees none, and the next Down
+  // must wait until the new item is highlighted, or the highlight runs past the target.
   for (size_t presses = 0; highlightedPosition(entries) != target; ++presses) {
     expect(presses < entries.size(), "Down never reached " + quoted(text) + "; " + describe(entries));
     const int before = highlightedPosition(entries);
@@ -146,7 +148,8 @@ void chooseMenuItem(PopupMenuReader& reader, HWND menuWindow, const std::wstring
     waitFor("the menu highlight to move after Down", kHighlightLimitMs,
             [&] {
               entries = reader.read(menuWindow);
-              return highlightedPosition(entries) != before;
+              const int now = highlightedPosition(entries);
+              return now >= 0 && now != before;
             },
             [&] { return describe(entries); });
   }

@@ -30,6 +30,7 @@ const std::vector<Scenario>& allScenarios() {
       {"plan-shutdown", runPlanShutdownScenario},
       {"standard-plans", runStandardPlansScenario},
       {"plan-routes", runPlanRoutesScenario},
+      {"plan-editor", runPlanEditorScenario},
       {"double-tap", runDoubleTapScenario},
       {"modifier-hotkey", runModifierHotkeyScenario},
       {"edge-click", runEdgeClickScenario},

@@ -45,6 +45,7 @@ void runPlanWindowsScenario(const ScenarioContext& context);
 void runPlanShutdownScenario(const ScenarioContext& context);
 void runStandardPlansScenario(const ScenarioContext& context);
 void runPlanRoutesScenario(const ScenarioContext& context);
+void runPlanEditorScenario(const ScenarioContext& context);
 // Call-up and let-go: hotkeys, double taps, the input hooks.
 void runDoubleTapScenario(const ScenarioContext& context);
 void runModifierHotkeyScenario(const ScenarioContext& context);

@@ -34,7 +34,7 @@ LRESULT CALLBACK TargetProcedure(HWND window, UINT message, WPARAM wParam, LPARA
 
 }  // namespace
 
-TargetWindow::TargetWindow() {
+TargetWindow::TargetWindow(FirstField first) : firstKind_(first) {
   thread_ = std::thread([this] { run(); });
   waitFor("the driver's editor window to come up", kStandardLimitMs, [this] { return ready_.load(); });
 }
@@ -53,8 +53,10 @@ void TargetWindow::run() {
   RegisterClassW(&windowClass);
   window_ = CreateWindowExW(0, kClass, L"貼り付け先の文書", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40,
                             420, 200, nullptr, nullptr, windowClass.hInstance, nullptr);
-  first_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL,
-                           10, 10, 380, 24, window_, reinterpret_cast<HMENU>(1), windowClass.hInstance, nullptr);
+  const DWORD lines = firstKind_ == FirstField::kLines ? ES_MULTILINE | ES_AUTOVSCROLL : 0;
+  first_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL | lines,
+                           10, 10, 380, lines != 0 ? 36 : 24, window_, reinterpret_cast<HMENU>(1),
+                           windowClass.hInstance, nullptr);
   second_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL,
                             10, 50, 380, 24, window_, reinterpret_cast<HMENU>(2), windowClass.hInstance, nullptr);
   SetFocus(first_);

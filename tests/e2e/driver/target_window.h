@@ -1,5 +1,6 @@
 // The driver's own editor: a window with two edit controls on a thread of its own (so that it
-// answers while the driver waits), with Tab moving between the fields as in a dialog.
+// answers while the driver waits), with Tab moving between the fields as in a dialog. The first
+// field can take several lines, for the scenarios that paste them.
 #pragma once
 #include <windows.h>
 
@@ -11,7 +12,8 @@ namespace qb::e2e {
 
 class TargetWindow {
  public:
-  TargetWindow();
+  enum class FirstField { kOneLine, kLines };
+  explicit TargetWindow(FirstField first = FirstField::kOneLine);
   ~TargetWindow();
   TargetWindow(const TargetWindow&) = delete;
   TargetWindow& operator=(const TargetWindow&) = delete;
@@ -27,6 +29,7 @@ class TargetWindow {
   void run();
 
   std::thread thread_;
+  FirstField firstKind_;
   std::atomic<bool> ready_{false};
   HWND window_ = nullptr;
   HWND first_ = nullptr;

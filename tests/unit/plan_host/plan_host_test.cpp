@@ -38,6 +38,12 @@ struct ScriptedLibrary : PlanLibraryCalls {
     shared.released.wait_for(k10s);
     note("end " + request.text);
   }
+  PlanEditResult edit(const PlanEditRequest& request,
+                      const std::function<void(std::uintptr_t)>& windowCreated) override {
+    note("edit " + request.planText + " " + request.userId);
+    windowCreated(78);
+    return {0, true, true, request.planText + "!", "name", "V1.20", "0000000000"};
+  }
   ~ScriptedLibrary() override { note("destroyed"); }
   void note(std::string call) {
     std::lock_guard lock(shared.mutex);
@@ -73,6 +79,33 @@ TEST_F(PlanThreadTest, OneRequestAtATimeWithItsHiddenWindow) {
   EXPECT_EQ(sleeps, (std::vector<int>{500}));
   std::lock_guard lock(shared.mutex);
   EXPECT_EQ(shared.calls, (std::vector<std::string>{"init", "run ｱｲｳ", "end ｱｲｳ", "destroyed"}));
+}
+
+TEST_F(PlanThreadTest, AnEditHandsItsResultOnWhileTheModeIsStillEditing) {
+  std::promise<void> finished;
+  thread.setFinishedHook([&] { finished.set_value(); });
+  thread.start();
+  PlanEditResult seen;
+  PlanMode modeSeen = PlanMode::kIdle;
+  std::uintptr_t windowSeen = 1;
+  ASSERT_TRUE(thread.requestEdit({"plan", "V1.00", "user1", "", false}, [&](PlanEditResult result) {
+    seen = std::move(result);
+    modeSeen = thread.mode();
+    windowSeen = thread.planWindow();
+  }));
+  EXPECT_FALSE(thread.requestRun({"plan", "", "t", "", false}));
+  ASSERT_EQ(finished.get_future().wait_for(k10s), std::future_status::ready);
+  EXPECT_EQ(modeSeen, PlanMode::kEditing);
+  EXPECT_EQ(windowSeen, 0u);
+  EXPECT_EQ(seen.planText, "plan!");
+  EXPECT_EQ(seen.returned, 0);
+  EXPECT_EQ(thread.mode(), PlanMode::kIdle);
+  thread.requestExit();
+  const auto deadline = std::chrono::steady_clock::now() + k10s;
+  while (thread.running() && std::chrono::steady_clock::now() < deadline) std::this_thread::yield();
+  ASSERT_FALSE(thread.running());
+  std::lock_guard lock(shared.mutex);
+  EXPECT_EQ(shared.calls, (std::vector<std::string>{"init", "edit plan user1", "destroyed"}));
 }
 
 TEST_F(PlanThreadTest, ShutdownAsksARunningPlanToStopAndEndsTheThread) {

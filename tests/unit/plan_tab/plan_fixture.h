@@ -2,6 +2,7 @@
 // and the standard-plan library linked in, for the Plan tab tests.
 #pragma once
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -38,16 +39,32 @@ inline std::string PlanItemText(const std::string& name, const std::string& vers
   return name + ":::" + version + ":::0000000000:::0:::0:::" + PlanText(name);
 }
 
-// The plan thread: busy or not, and every run handed to it.
+// The plan thread: busy or not, every run handed to it, and the edit in progress, which the test
+// ends with the editor's answer.
 class RecordingPlanThread : public PlanThreadPort {
  public:
+  using Edited = std::function<void(const PlanEditInputs&, const PlanEditOutcome&)>;
   bool busy() const override { return busy_; }
   void requestRun(PlanRunInputs inputs) override { runs.push_back(std::move(inputs)); }
+  bool requestEdit(PlanEditInputs inputs, Edited edited) override {
+    if (busy_) return false;
+    busy_ = true;
+    edits.push_back(std::move(inputs));
+    edited_ = std::move(edited);
+    return true;
+  }
+  void endEdit(const PlanEditOutcome& outcome) {
+    busy_ = false;
+    Edited edited = std::move(edited_);
+    edited(edits.back(), outcome);
+  }
   void setBusy(bool busy) { busy_ = busy; }
   std::vector<PlanRunInputs> runs;
+  std::vector<PlanEditInputs> edits;
 
  private:
   bool busy_ = false;
+  Edited edited_;
 };
 
 // plandata.dll as linked into the test: it can be missing, or lack an export.
