@@ -60,6 +60,15 @@ void TrayIconController::setTrayMode(bool on) {
   }
 }
 
+void TrayIconController::startInMode(bool trayMode) {
+  trayMode_ = trayMode;
+  hiddenInTray_ = trayMode;
+}
+
+void TrayIconController::addMissingIcon() {
+  if (trayMode_ && !iconPresent_) addIcon();
+}
+
 void TrayIconController::windowShown() {
   if (!trayMode_) return;
   hiddenInTray_ = false;

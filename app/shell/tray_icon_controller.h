@@ -54,6 +54,11 @@ class TrayIconController {
   // Tray mode on: hide the window and add the icon; off: show the window and remove the icon.
   void setTrayMode(bool on);
   void toggleTrayMode() { setTrayMode(!trayMode_); }
+  // The start: the mode as the settings have it, with the window not shown yet and no icon; the
+  // icon follows with `addMissingIcon()` once the program takes texts.
+  void startInMode(bool trayMode);
+  // In tray mode without an icon: the icon is added (with its tries).
+  void addMissingIcon();
   bool trayMode() const { return trayMode_; }
   bool hiddenInTray() const { return hiddenInTray_; }
   // "タスクトレイに格納" in ordinary mode, "タスクトレイから出す" in tray mode.

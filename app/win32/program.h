@@ -70,6 +70,7 @@ class Program : private CaptureHandOffs, private ClipboardChain, private PasteHo
   void onTrackingTick();
   void updateStatusBar();
   void startTray();
+  void showTrayIcon();
   // Ordinary mode, and tray mode without an icon, keep a taskbar button and a shown window.
   void keepReachable();
   void createHotkeys();

@@ -14,6 +14,10 @@ constexpr int kContentsPerTurn = 50;
 
 void Program::scheduleDeferredStart(const DataHome& home, const DateTime& startedAt) {
   deferred_.add([this] {
+    showTrayIcon();
+    return false;
+  });
+  deferred_.add([this] {
     settingsHome_->saveAtStart();  // a failure asks the window to close
     return false;
   });

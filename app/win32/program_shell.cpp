@@ -53,8 +53,13 @@ void Program::startTray() {
   hooks.showMainMenu = [this] { showMainMenu(); };
   hooks.busy = [this] { return ui_.isBusy(); };
   tray_ = std::make_unique<TrayIconController>(window_->trayShell(), clock_, *window_, hooks);
-  const bool trayMode = settingsHome_->settings().environment.Tray_Flg == 1;
-  tray_->setTrayMode(trayMode);
+  tray_->startInMode(settingsHome_->settings().environment.Tray_Flg == 1);
+}
+
+// The first task after the start: the shell's icon (its add is slow, and can be retried for
+// seconds), then the window shown when there is no icon to reach the program by.
+void Program::showTrayIcon() {
+  tray_->addMissingIcon();
   keepReachable();
 }
 

@@ -9,7 +9,8 @@
 # measured in the same run, in the same Wine prefix, right before. RUNS (default 20) is the
 # number of starts whose median is reported. Prints, for each program:
 #   - start to capture-ready with 500 History and 1000 Save items, and with an empty data home,
-#     each beside a trivial Windows program started in the same run;
+#     each beside a trivial Windows program started in the same run (until its window exists,
+#     and until its end);
 #   - how many of 100 distinct texts are stored at 100 and at 200 per second;
 #   - the capture latency (clipboard set -> item file on disk), median of 20;
 #   - "全削除" over 500 History items, and the end with AutoSave=0 over 500 items.

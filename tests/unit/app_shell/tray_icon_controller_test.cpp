@@ -44,6 +44,24 @@ TEST_F(TrayIconTest, TheAddIsTriedSixTimesSevenHundredMillisecondsApartThenGiven
   EXPECT_EQ(log, (std::vector<std::string>{"hide", "show"}));
 }
 
+TEST_F(TrayIconTest, AtTheStartTheIconWaitsUntilAskedForAndTheWindowIsLeftAlone) {
+  tray.startInMode(true);
+  EXPECT_TRUE(shell.calls.empty());
+  EXPECT_TRUE(tray.hiddenInTray());
+  EXPECT_FALSE(tray.iconPresent());
+  tray.addMissingIcon();
+  tray.addMissingIcon();
+  EXPECT_EQ(shell.calls.size(), 1u);
+  EXPECT_TRUE(tray.iconPresent());
+  EXPECT_TRUE(log.empty());
+
+  TrayIconController ordinary{shell, clock, timers, Hooks()};
+  ordinary.startInMode(false);
+  ordinary.addMissingIcon();
+  EXPECT_EQ(shell.calls.size(), 1u);
+  EXPECT_STREQ(ordinary.trayToggleCaption(), "タスクトレイに格納");
+}
+
 TEST_F(TrayIconTest, ToggleSwitchesTheCaptionAndTheRemoveIsTriedThreeTimes) {
   shell.refusals = 2;
   tray.setTrayMode(true);
