@@ -28,6 +28,12 @@ std::string Eight(std::uint64_t number) {
   return text;
 }
 
+// A failed write or removal; access denied adds why.
+void ShowFileFailure(Ui& ui, std::string message, const FileError& failure, const char* deniedTail) {
+  if (failure.cause == FileCause::kAccessDenied) message += deniedTail;
+  ui.showMessage(message, MessageIcon::kStop);
+}
+
 bool Ask(Ui& ui, std::string_view question) {
   return ui.showMessage(question, MessageIcon::kQuestion, MessageButtons::kYesNo) ==
          MessageAnswer::kYes;
@@ -168,11 +174,8 @@ int CPlanList::storePlan(int group, const PlanItem& record) {
 
 int CPlanList::updatePlan(int group, std::string_view file, const PlanItem& record) {
   if (FileFailure failure = store_.replace(group, file, record)) {
-    ui_.showMessage(failure->cause == FileCause::kAccessDenied
-                        ? "ﾌｧｲﾙの書き込みに失敗しました(6m_Update) \nアクセスが制限されています　\n"
-                          "保護されて変更できません　"
-                        : "ﾌｧｲﾙの書き込みに失敗しました(6m_Update)",
-                    MessageIcon::kStop);
+    ShowFileFailure(ui_, "ﾌｧｲﾙの書き込みに失敗しました(6m_Update)", *failure,
+                    " \nアクセスが制限されています　\n保護されて変更できません　");
     return -1;
   }
   if (group == shownGroup()) {
@@ -224,11 +227,8 @@ int CPlanList::deletePlan(int row) {
   if (!Ask(ui_, slot >= 0 ? kHotkeyDeleteQuestion : "削除します。\nよろしいですか。")) return 0;
   // The file goes first: a row whose file could not be removed stays, as the file does.
   if (FileFailure failure = store_.remove(group, name)) {
-    ui_.showMessage(failure->cause == FileCause::kAccessDenied
-                        ? "ﾌｧｲﾙの削除に失敗しました(6m_Dell) \nアクセスが制限されています　\n"
-                          "保護されて削除できません　"
-                        : "ﾌｧｲﾙの削除に失敗しました(6m_Dell)",
-                    MessageIcon::kStop);
+    ShowFileFailure(ui_, "ﾌｧｲﾙの削除に失敗しました(6m_Dell)", *failure,
+                    " \nアクセスが制限されています　\n保護されて削除できません　");
     return -1;
   }
   planLeft(row, group, name, slot);
