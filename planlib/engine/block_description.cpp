@@ -67,17 +67,50 @@ const Labels kChangePattern = {
     {11, "半角英字 → 全角英字"},                   {12, "全角英字 → 半角英字"},
     {13, "半角ｶﾅ → 全角カナ"},                     {14, "全角カナ → 半角ｶﾅ"},
     {15, "半角記号 → 全角記号"},                   {16, "全角記号 → 半角記号"}};
-const Labels kCutStart = {{3, "先頭から"},   {1, "検索文字列から"}, {2, "検索文字列の後ろから"},
-                          {8, "連続する検索文字列の終了直後から"}, {4, "文字目から"},
-                          {5, "文字目(半角換算)から"}};
-const Labels kCutEnd = {{3, "末尾まで"},       {1, "検索文字列まで"}, {2, "検索文字列の前まで"},
-                        {4, "文字目まで"},     {5, "文字目(半角換算)まで"},
-                        {6, "文字数"},         {7, "文字数(半角換算)"}};
+// "%s" stands for the search string, "%d" for the position or length.
+const Labels kCutStart = {{3, "先頭から"},       {1, "%sから"}, {2, "%sの後ろから"},
+                          {8, "連続する%sの終了直後から"}, {4, "%d文字目から"},
+                          {5, "%d文字目(半角換算)から"}};
+const Labels kCutEnd = {{3, "末尾まで"},         {1, "%sまで"},   {2, "%sの前まで"},
+                        {4, "%d文字目まで"},     {5, "%d文字目(半角換算)まで"},
+                        {6, "%d文字"},           {7, "%d文字(半角換算)"}};
 const Labels kConditionOp = {{1, "である"}, {2, "ではない"}, {3, "より大きい"},
                              {4, "であるか大きい"}, {5, "より小さい"}, {6, "であるか小さい"},
                              {7, "最終行である"}, {8, "存在する"}, {9, "存在しない"}};
+// Where a string condition looks; "%d" stands for the position.
+const Labels kStringTestAt = {{8, "どこかに"},
+                              {9, "すべてが"},
+                              {4, "始まりが"},
+                              {5, "終わりが"},
+                              {6, "%d桁目からが"},
+                              {7, "%d桁目(半角換算)からが"},
+                              {10, "%d桁目以降に"},
+                              {11, "%d桁目(半角換算)以降に"},
+                              {12, "%d桁目以前に"},
+                              {13, "%d桁目(半角換算)以前に"}};
 
 std::string Num(int n) { return std::to_string(n); }
+
+// A label with its placeholders filled.
+std::string Filled(std::string label, std::string_view searched, int number) {
+  if (std::size_t at = label.find("%s"); at != std::string::npos) label.replace(at, 2, searched);
+  if (std::size_t at = label.find("%d"); at != std::string::npos) label.replace(at, 2, Num(number));
+  return label;
+}
+
+// The start or the end of a cut, with its search string or its number.
+std::string CutPoint(const Settings& s, const Labels& labels, std::string_view side) {
+  const std::string suffix = side == "start" ? "_S" : "_E";
+  const int kind = s.number("KIND_CUT" + suffix);
+  std::string label = Label(labels, kind);
+  std::string searched;
+  if (label.find("%s") != std::string::npos) searched = s.shown("DATA" + suffix, "KIND_KMS" + suffix);
+  int number = 0;
+  if (label.find("%d") != std::string::npos) {
+    number = s.number(side == "end" && (kind == 6 || kind == 7) ? "LEN" : "IDX_CN" + suffix);
+  }
+  return Filled(std::move(label), searched, number);
+}
 
 std::string DescribeCondition(std::string_view span) {
   int digit = span.size() > 14 ? span[14] - '0' : 0;
@@ -85,14 +118,25 @@ std::string DescribeCondition(std::string_view span) {
   if (kind == nullptr) throw MissingSetting{};
   Settings s(span);
   std::string text(kind->displayName);
+  const int op = s.number("KIND_COND");
   switch (digit) {
     case 1:
-    case 6:
-      return text + s.shown("DATASR", "KIND_KMS") + (s.number("KIND_COND") == 2 ? "でない" : "である");
+    case 6: {
+      std::string subject = digit == 6 ? PlanVariables::nameOfCode(s.number("KIND_PLANHENSU")) + " の" : "";
+      const int at = s.number("KIND_ADR");
+      std::string where = Label(kStringTestAt, at);
+      if (where.find("%d") != std::string::npos) where = Filled(where, {}, s.number("IDX_CN"));
+      return text + "：" + subject + where + s.shown("DATASR", "KIND_KMS") + (op == 2 ? "でない" : "である");
+    }
     case 2:
+      return text + "：" + (s.number("KIND_KETA") == 2 ? "文字数(半角換算)が" : "文字数が") +
+             Num(s.number("DATANUM")) + Label(kConditionOp, op);
     case 3:
+      return text + "：" + (op == 7 ? std::string() : Num(s.number("DATANUM")) + "行目") +
+             Label(kConditionOp, op);
     case 7:
-      return text + "（" + Num(s.number("DATANUM")) + "）" + Label(kConditionOp, s.number("KIND_COND"));
+      return text + "：" + PlanVariables::nameOfCode(s.number("KIND_PLANHENSU")) + " が" +
+             Num(s.number("DATANUM")) + Label(kConditionOp, op);
     case 4:
       return text + "≪" + s.text("FILE_PATH") + "≫" + Label(kConditionOp, s.number("KIND_COND"));
     default:
@@ -143,8 +187,7 @@ std::string Sentence(std::string_view tag, const Settings& s, std::string_view v
     return from + Label(kDeleteAt, at) + length + "を削除する";
   }
   if (tag == "CUTTING") {
-    return Label(kCutStart, s.number("KIND_CUT_S")) + Label(kCutEnd, s.number("KIND_CUT_E")) +
-           "を切り出して配下を実行";
+    return CutPoint(s, kCutStart, "start") + CutPoint(s, kCutEnd, "end") + "を切り出して配下を実行";
   }
   if (tag == "CONDITION") return DescribeConditions(s, value);
   if (tag == "DIVISION_LINE") {

@@ -38,7 +38,7 @@ TEST_F(BasicPatternsTest, ThreePatternsInOrderReplaceTheBlocks) {
   AddSimpleBlocks(model, 3);
   ASSERT_TRUE(ApplyBasicPattern(model, 1).ok);
   EXPECT_EQ(Tags(model), (Strings{"CONDITION", "ACTWIN_COPY", "LINE", "ACTWIN_PASTE"}));
-  EXPECT_EQ(model.listRows()[0].text, "【条件】サイズ判定（0）である");
+  EXPECT_EQ(model.listRows()[0].text, "【条件】サイズ判定：文字数が0である");
   ASSERT_TRUE(ApplyBasicPattern(model, 2).ok);
   EXPECT_EQ(Tags(model), (Strings{"IN_CLIPBOARD", "PLAN_HENSU_SET", "ACTWIN_COPY", "LINE", "ACTWIN_PASTE",
                                   "OUT_CLIPBOARD"}));

@@ -158,7 +158,12 @@ TEST(BlockFormsDescription, TheDescriptionOfEveryKindFollowsItsSettings) {
       {"CHANGE", {{"DATASR", "HELLO"}, {"DATATK", "GOOD"}}, "【文字指定置換】「HELLO」を「GOOD」に全て置換する"},
       {"INSERT", {{"KIND_ADR", "6"}, {"IDX_IN", "3"}, {"DATAIN", "x"}}, "【単純挿入】3文字目に「x」 を挿入する"},
       {"DELETE_POSI", {{"KIND_ADR", "17"}, {"LEN", "2"}}, "【位置指定削除】末尾から 2 文字を削除する"},
-      {"CUTTING", {{"KIND_CUT_S", "1"}, {"KIND_CUT_E", "3"}}, "【切り出し】検索文字列から末尾までを切り出して配下を実行"},
+      {"CUTTING", {{"KIND_CUT_S", "2"}, {"DATA_S", "："}, {"KIND_CUT_E", "3"}},
+       "【切り出し】「：」の後ろから末尾までを切り出して配下を実行"},
+      {"CUTTING", {{"KIND_CUT_S", "4"}, {"IDX_CN_S", "3"}, {"KIND_CUT_E", "6"}, {"LEN", "5"}},
+       "【切り出し】3文字目から5文字を切り出して配下を実行"},
+      {"CUTTING", {{"KIND_CUT_S", "8"}, {"DATA_S", "-"}, {"KIND_CUT_E", "2"}, {"DATA_E", "t"}, {"KIND_KMS_E", "2"}},
+       "【切り出し】連続する「-」の終了直後からタブの前までを切り出して配下を実行"},
       {"DIVISION_LINE", {{"LEN", "10"}}, "【行分割】10 文字毎に分割する"},
       {"SORT_LINE", {{"KIND_SORT", "2"}}, "【行並び替え】1 文字目からの文字列で降順に並び替える"},
       {"LOOP", {{"LOOP_COUNT", "4"}}, "【ループ】4回、配下の処理を実行する"},
@@ -180,7 +185,7 @@ TEST(BlockFormsDescription, TheDescriptionOfEveryKindFollowsItsSettings) {
   negated["ALL_NOT"] = "1";
   negated["OPERATION"] = "2";
   EXPECT_EQ(DescribeForm(*FindBlockForm("CONDITION"), negated, SizeCondition() + ConditionK3(7, 0)),
-            "【条件】サイズ判定（0）である　　または...行位置判定（0）最終行である"
+            "【条件】サイズ判定：文字数が0である　　または...行位置判定：最終行である"
             "       ［ 条件が不一致の場合に配下を実行 ］");
 }
 
@@ -214,7 +219,7 @@ TEST(BlockDialog, ANewConditionBlockNeedsAConditionAndPassesItsFieldChecksFirst)
   ASSERT_TRUE(dialog.accept(text).ok);
   PlanEditModel model;
   ASSERT_TRUE(model.addAtEnd(text, 0).ok);
-  EXPECT_EQ(model.listRows()[0].text, "【条件】サイズ判定（0）である");
+  EXPECT_EQ(model.listRows()[0].text, "【条件】サイズ判定：文字数が0である");
   BlockDialogModel insert(*FindBlockForm("INSERT"));
   insert.setValue("DATAIN", "<@@");
   EXPECT_EQ(insert.accept(text).message, editor_text::kReservedWord);

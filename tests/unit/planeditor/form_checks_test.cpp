@@ -136,6 +136,15 @@ TEST(ConditionListTest, SevenConditionsAtMostAndSelectionForChangeAndDelete) {
   EXPECT_TRUE(list.checkNotEmpty().ok);
 }
 
+TEST(ConditionListTest, AStringConditionNamesWhereItLooks) {
+  ConditionList list;
+  std::string message;
+  ASSERT_TRUE(list.read(Condition(1, 0, ConditionK1(10, "x", 2, 3) + ConditionK1(9, "", 1, 0), ""), message))
+      << message;
+  EXPECT_EQ(list.describe(0), "文字列判定：3桁目以降に「x」でない");
+  EXPECT_EQ(list.describe(1), "文字列判定：すべてが「」である");
+}
+
 TEST(ConditionListTest, ReadsChangesAndWritesTheConditionsInOrder) {
   std::string conditions = ConditionK1(4, "見出し") + ConditionK2(2, 3, 10) + ConditionK7(201, 1, 5);
   ConditionList list;
@@ -143,12 +152,12 @@ TEST(ConditionListTest, ReadsChangesAndWritesTheConditionsInOrder) {
   ASSERT_TRUE(list.read(Condition(1, 0, conditions, ""), message)) << message;
   ASSERT_EQ(list.entries().size(), 3u);
   EXPECT_EQ(list.text(), conditions);
-  EXPECT_EQ(list.describe(0), "文字列判定「見出し」である");
-  EXPECT_EQ(list.describe(1), "サイズ判定（10）より大きい");
+  EXPECT_EQ(list.describe(0), "文字列判定：始まりが「見出し」である");
+  EXPECT_EQ(list.describe(1), "サイズ判定：文字数(半角換算)が10より大きい");
   BlockValues changed = list.entries()[2].values;
   changed["DATANUM"] = "6";
   ASSERT_TRUE(list.change(2, changed).ok);
-  EXPECT_EQ(list.describe(2), "プラン数値変数判定（6）である");
+  EXPECT_EQ(list.describe(2), "プラン数値変数判定：<$カウンター01> が6である");
   EXPECT_FALSE(list.read("<@@CONDITIONME><@@CONDITION_K2><@@KIND_KETA>1<@@/KIND_KETA><@@/CONDITION_K2>"
                          "<@@/CONDITIONME>",
                          message));
