@@ -22,7 +22,7 @@ using namespace editor_dialog_ids;
 constexpr short kWidth = 420;
 constexpr short kHeight = 200;
 constexpr short kMargin = 7;
-constexpr short kFieldX = 62;
+constexpr short kFieldX = 66;
 constexpr short kListTop = 68;
 constexpr short kButtonHeight = 14;
 constexpr int kFewestRows = 6;
@@ -73,10 +73,10 @@ class PlanEditorWindow : public winui::ModalDialog, private EditorScreens {
     const std::wstring caption = SjisToWide(setup_.title + std::string(editor_text::kEditorCaptionSuffix));
     winui::DialogTemplate dialog(caption, kStyle, {0, 0, kWidth, kHeight}, face, points);
     constexpr DWORD kField = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL;
-    dialog.label(kNameCaption, L"プラン名　  ：", {kMargin, 9, 54, 10});
+    dialog.label(kNameCaption, L"プラン名　  ：", {kMargin, 9, 58, 10});
     dialog.add(winui::RichEdit::ClassName(), kName, L"", kField, {kFieldX, 7, 200, 13});
-    dialog.label(kSummaryCaption, L"プラン説明 ：", {kMargin, 26, 54, 10});
-    dialog.add(winui::RichEdit::ClassName(), kSummary, L"", kField, {kFieldX, 24, 351, 13});
+    dialog.label(kSummaryCaption, L"プラン説明 ：", {kMargin, 26, 58, 10});
+    dialog.add(winui::RichEdit::ClassName(), kSummary, L"", kField, {kFieldX, 24, 347, 13});
     dialog.label(kHint, SjisToWide(kHintText), {kMargin, 43, 406, 20}, SS_NOPREFIX);
     dialog.add(winui::ControlClass::kListBox, kBlockList, L"",
                WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER | WS_VSCROLL | LBS_NOTIFY |
