@@ -67,7 +67,13 @@ void PlanTabView::showSortMenu() {
 }
 
 void PlanTabView::showContextMenu(int row, POINT where) {
-  if (row < 0) return;
+  if (row < 0) {
+    if (const int command = winui::TrackMenu(owner_, PlanMenuOfEmptyArea(), where)) {
+      tab_.runMenuCommand(row, command);
+      parts_.refresh();
+    }
+    return;
+  }
   TabMenuContext context;
   for (std::size_t i = 0; i < context.saveGroupNames.size(); ++i) {
     context.saveGroupNames[i] = parts_.settings.CLIPDIR_AR[i];

@@ -36,6 +36,10 @@ void GrayCurrentGroup(std::vector<MenuEntry>& entries, int current) {
 
 }  // namespace
 
+MenuModel PlanMenuOfEmptyArea() {
+  return MenuModel({E::Command("新規作成...", pc::kNew), E::Command("プランファイルの取り込み...", pc::kImport)});
+}
+
 MenuModel PlanMenu(const TabMenuContext& context) {
   std::vector<MenuEntry> entries = {
       E::Command("実行", pc::kRun),

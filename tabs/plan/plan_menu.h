@@ -14,6 +14,8 @@ namespace qb {
 // Run (the default entry), new and change, copy and move to another plan group (the group shown grayed), copy
 // to the Shared tab where it is enabled, import, delete.
 MenuModel PlanMenu(const TabMenuContext& context);
+// The list's empty area: a new plan, or one imported from a file.
+MenuModel PlanMenuOfEmptyArea();
 
 struct PlanSortOrder {
   const char* caption;

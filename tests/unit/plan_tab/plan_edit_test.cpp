@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tabs/plan/plan_commands.h"
+#include "tabs/plan/plan_menu.h"
 #include "tabs/plan/plan_tab.h"
 #include "tests/unit/plan_tab/plan_fixture.h"
 
@@ -90,6 +91,19 @@ TEST_F(PlanEditTest, WhileAPlanIsEditedNewChangeAndRunAreRefused) {
   }
   EXPECT_EQ(w.requests.edits.size(), 1u);
   EXPECT_TRUE(w.requests.runs.empty());
+}
+
+TEST_F(PlanEditTest, AnEmptyGroupTakesANewPlanFromTheListsEmptyArea) {
+  w.list.chooseGroup(5);
+  ASSERT_EQ(w.list.rowCount(), 0);
+  const MenuModel menu = PlanMenuOfEmptyArea();
+  ASSERT_EQ(menu.entries().size(), 2u);
+  tab.runMenuCommand(-1, menu.entries()[0].command);
+  ASSERT_EQ(w.requests.edits.size(), 1u);
+  EXPECT_EQ(w.requests.edits[0].group, 5);
+  w.requests.endEdit(Saved("新しいプラン"));
+  EXPECT_EQ(fileBytes(5, 1), ShiftBytesUp(PlanItemText("新しいプラン")));
+  EXPECT_EQ(w.names(), "新しいプラン,");
 }
 
 TEST_F(PlanEditTest, APlanWhoseFileVanishedIsNotOpened) {
