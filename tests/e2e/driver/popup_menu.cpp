@@ -15,6 +15,7 @@ namespace {
 constexpr wchar_t kReportWindowClass[] = L"QbE2eMenuReport";
 constexpr DWORD kReportLimitMs = 5000;
 constexpr DWORD kHighlightLimitMs = 3000;
+constexpr ULONGLONG kHighlightOffMs = 300;  // a highlight off this long is not a transition
 
 std::vector<MenuEntry> parseReport(const std::wstring& report) {
   std::vector<MenuEntry> entries;
@@ -139,17 +140,20 @@ void chooseMenuItem(PopupMenuReader& reader, HWND menuWindow, const std::wstring
           [] { return "foreground window of process " +
                       std::to_string(windowProcessId(GetForegroundWindow())); });
   // Each Down moves the highlight to the next item that can be chosen. The menu takes the old
-  // highlight off before it puts the new one on: a read in between sees none, and the next Down
-  // must wait until the new item is highlighted, or the highlight runs past the target.
+  // highlight off before it puts the new one on: a read in between sees none, and a Down pressed
+  // then runs past the target. So only a highlight that stays off for a while counts as moved
+  // (the pointer over the menu can take it away; the next Down brings it back).
   for (size_t presses = 0; highlightedPosition(entries) != target; ++presses) {
     expect(presses < entries.size(), "Down never reached " + quoted(text) + "; " + describe(entries));
     const int before = highlightedPosition(entries);
     pressKey(VK_DOWN);
+    const ULONGLONG pressed = GetTickCount64();
     waitFor("the menu highlight to move after Down", kHighlightLimitMs,
             [&] {
               entries = reader.read(menuWindow);
               const int now = highlightedPosition(entries);
-              return now >= 0 && now != before;
+              if (now >= 0) return now != before;
+              return before >= 0 && GetTickCount64() - pressed >= kHighlightOffMs;
             },
             [&] { return describe(entries); });
   }
