@@ -15,13 +15,11 @@ void PlanTabView::createBar(const TabBarHost& host) {
   owner_ = host.window;
   firstId_ = host.firstId;
   bar_.create(host.window, host.font,
-              {winui::BarControl::ComboBox(firstId_ + kGroup, 100),
-               winui::BarControl::Button("並替▼", firstId_ + kSort, 44),
-               winui::BarControl::Button("新規作成...", firstId_ + kNew, 64),
-               winui::BarControl::Button("変更...", firstId_ + kChange, 44),
-               winui::BarControl::Button("実行", firstId_ + kRun, 36),
-               winui::BarControl::Button("取込...", firstId_ + kImport, 44),
-               winui::BarControl::Button("削除", firstId_ + kDelete, 36)});
+              {winui::BarControl::ComboBox(firstId_ + kGroup, 60),
+               winui::BarControl::Button("並替▼", firstId_ + kSort, 40),
+               winui::BarControl::Button("新規...", firstId_ + kNew, 40),
+               winui::BarControl::Button("変更...", firstId_ + kChange, 40),
+               winui::BarControl::Button("実行", firstId_ + kRun, 30)});
 }
 
 void PlanTabView::showGroups() {
@@ -53,8 +51,6 @@ void PlanTabView::onCommand(int id, int code) {
     case kNew: tab_.newPlan(); break;
     case kChange: tab_.changePlan(row); break;
     case kRun: tab_.run(row); break;
-    case kImport: tab_.importFile(); break;
-    case kDelete: tab_.deleteRow(row); break;
     default: return;
   }
   parts_.refresh();

@@ -1,6 +1,7 @@
 // The Plan tab as the main window shows it: the plans of a group, its bar (group, sort orders,
-// new, change, run, import, delete), its context menu, Enter or a double click that runs a plan,
-// dropped plan files, dragged rows. While a plan is edited or run the bar is disabled.
+// new, change, run: what fits beside the common buttons at the default width), its context menu
+// (which also imports and deletes), Enter or a double click that runs a plan, Delete, dropped plan
+// files, dragged rows. While a plan is edited or run the bar is disabled.
 #pragma once
 #include <windows.h>
 
@@ -48,7 +49,7 @@ class PlanTabView : public TabView, private PlanTabDialogs {
   TabColours colours() override;
 
  private:
-  enum Control { kGroup, kSort, kNew, kChange, kRun, kImport, kDelete, kControlCount };
+  enum Control { kGroup, kSort, kNew, kChange, kRun, kControlCount };
   // PlanTabDialogs
   std::optional<std::string> choosePlanFile() override;
   void showSortMenu();

@@ -121,7 +121,13 @@ void waitUntilPlansIdle(const QuillboxUnderTest& quillbox) {
 
 HWND openEditorFromTheBar(const QuillboxUnderTest& quillbox) {
   waitUntilPlansIdle(quillbox);
-  pressBarButton(quillbox.mainWindow(), L"新規作成...");
+  pressBarButton(quillbox.mainWindow(), L"新規...");
+  return waitForDialog(quillbox.process().id(), kEditorCaption);
+}
+
+HWND openEditorFromTheRowMenu(const QuillboxUnderTest& quillbox, HWND list) {
+  waitUntilPlansIdle(quillbox);
+  chooseRowMenu(list, 0, {L"新規作成..."});
   return waitForDialog(quillbox.process().id(), kEditorCaption);
 }
 
@@ -133,9 +139,9 @@ void expectEditingShown(const QuillboxUnderTest& quillbox) {
 }
 
 // (a) The line pattern with an INSERT block inside its LINE, stored as "行頭括弧".
-void buildThePlan(const ScenarioContext& context, const QuillboxUnderTest& quillbox) {
+void buildThePlan(const ScenarioContext& context, const QuillboxUnderTest& quillbox, HWND list) {
   const DWORD process = quillbox.process().id();
-  const HWND editor = openEditorFromTheBar(quillbox);
+  const HWND editor = openEditorFromTheRowMenu(quillbox, list);
   expectEditingShown(quillbox);
   pressDialogButton(editor, kPatterns);
   const HWND patterns = waitForDialog(process, L"基本パターン選択");
@@ -207,7 +213,7 @@ void changeAndCancel(const ScenarioContext& context, const QuillboxUnderTest& qu
   waitUntilPlansIdle(quillbox);
   int row = -1;
   waitFor("the Plan tab to list the plan", kStandardLimitMs, [&] { return (row = planRow(list)) >= 0; });
-  keepScreenshot(context, L"plan-tab.bmp");
+  keepScreenshot(context, L"plan-editor-plan-tab.bmp");
   chooseRowMenu(list, row, {L"変更..."});
   const HWND editor = waitForDialog(process, kEditorCaption);
   const HWND blocks = GetDlgItem(editor, kBlockList);
@@ -262,7 +268,7 @@ void runPlanEditorScenario(const ScenarioContext& context) {
   expect(comboItemText(barComboBox(quillbox.mainWindow()), kPlanCallGroup) == L"プラン呼び出し専用",
          "the first plan group is not \"プラン呼び出し専用\"");
 
-  buildThePlan(context, quillbox);
+  buildThePlan(context, quillbox, list);
   waitFor("the Plan tab to list " + quoted(kPlanName), kStandardLimitMs, [&] { return planRow(list) >= 0; });
   waitUntilPlansIdle(quillbox);
   const std::wstring planFile = planFileNamed(dataHome, kPlanCallGroup, kPlanName);
